@@ -1,0 +1,148 @@
+#include "cli/Optionen.h"
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <sstream>
+
+#include "core/Rechenlauf.h"
+#include "core/Statistiken.h"
+#include "core/Text.h"
+#include "core/Zahlenlesen.h"
+
+namespace zv {
+
+namespace {
+
+constexpr const char* kHilfe =
+    "Aufruf: zorvanta-report [Optionen]\n"
+    "Schreibt den Bericht, den \"Berechnen\" im Fenster zeigen würde, auf die Standardausgabe.\n"
+    "\n"
+    "  --mode 1|2            Datenmaterial: 1 = Eindimensional, 2 = Zweidimensional (1)\n"
+    "  --separator NAME      space, comma, semicolon, tab oder tilde (space)\n"
+    "  --decimals TEXT       Text des Feldes Nachkommastellen (3)\n"
+    "  --detail              Berechnungsschritte anzeigen\n"
+    "  --select TEXT         Eintrag der Auswahlliste wählen; mehrfach möglich; all wählt alle\n"
+    "  --a1 TEXT             Text des ersten Eingabefeldes\n"
+    "  --a1-file PFAD        erstes Eingabefeld aus einer Datei (- für die Standardeingabe)\n"
+    "  --a2 TEXT             Text des zweiten Eingabefeldes\n"
+    "  --a2-file PFAD        zweites Eingabefeld aus einer Datei (- für die Standardeingabe)\n"
+    "  --locale NAME         Gebietsschema für Zahlen, z. B. de_DE oder en_US\n"
+    "  --help                diese Hilfe\n";
+
+struct Nutzungsfehler {
+    std::string Meldung;
+};
+
+struct Eingabefeld {
+    std::optional<std::string> Text;
+    std::optional<std::string> Datei;
+};
+
+std::string DateiLesen(const std::string& pfad, std::istream& eingabe) {
+    if (pfad == "-") return std::string(std::istreambuf_iterator<char>(eingabe), {});
+    std::ifstream datei(pfad, std::ios::binary);
+    if (!datei) throw Nutzungsfehler{"Datei nicht lesbar: " + pfad};
+    std::string inhalt((std::istreambuf_iterator<char>(datei)), {});
+    if (datei.bad()) throw Nutzungsfehler{"Datei nicht lesbar: " + pfad};
+    return inhalt;
+}
+
+std::string FeldText(const Eingabefeld& feld, char trenner, std::istream& eingabe) {
+    if (feld.Datei) return ZeilenumbruecheAlsTrenner(DateiLesen(*feld.Datei, eingabe), trenner);
+    return feld.Text.value_or("");
+}
+
+}  // namespace
+
+int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eingabe,
+                   std::ostream& aus, std::ostream& fehler) {
+    try {
+        static const std::map<std::string, int> kTrennzeichen = {
+            {"space", 0}, {"comma", 1}, {"semicolon", 2}, {"tab", 3}, {"tilde", 4}};
+        Steuerzustand zustand;
+        std::vector<std::string> auswahl;
+        Eingabefeld a1, a2;
+        std::optional<std::string> locale;
+
+        for (std::size_t i = 0; i < argumente.size(); ++i) {
+            std::string name = argumente[i];
+            std::optional<std::string> wert;
+            if (auto gleich = name.find('='); name.rfind("--", 0) == 0 && gleich != name.npos) {
+                wert = name.substr(gleich + 1);
+                name.resize(gleich);
+            }
+            auto Wert = [&]() -> std::string {
+                if (wert) return *wert;
+                if (i + 1 >= argumente.size()) throw Nutzungsfehler{name + " braucht einen Wert"};
+                return argumente[++i];
+            };
+            if (name == "--help" || name == "-h") {
+                aus << kHilfe;
+                return 0;
+            } else if (name == "--detail") {
+                if (wert) throw Nutzungsfehler{"--detail nimmt keinen Wert"};
+                zustand.chkDetail = true;
+            } else if (name == "--mode") {
+                const std::string m = Wert();
+                if (m != "1" && m != "2") throw Nutzungsfehler{"unbekannter Modus: " + m};
+                zustand.Zweidimensional = m == "2";
+            } else if (name == "--separator") {
+                const std::string s = Wert();
+                auto it = kTrennzeichen.find(s);
+                if (it == kTrennzeichen.end()) throw Nutzungsfehler{"unbekanntes Trennzeichen: " + s};
+                zustand.Trennzeichenwahl = it->second;
+            } else if (name == "--decimals") {
+                zustand.txtNks = Wert();
+            } else if (name == "--select") {
+                auswahl.push_back(Wert());
+            } else if (name == "--a1") {
+                a1 = {Wert(), std::nullopt};
+            } else if (name == "--a1-file") {
+                a1 = {std::nullopt, Wert()};
+            } else if (name == "--a2") {
+                a2 = {Wert(), std::nullopt};
+            } else if (name == "--a2-file") {
+                a2 = {std::nullopt, Wert()};
+            } else if (name == "--locale") {
+                locale = Wert();
+            } else {
+                throw Nutzungsfehler{"unbekannte Option: " + argumente[i]};
+            }
+        }
+
+        // The list of the mode, with the chosen entries selected; they run in list order.
+        for (const std::string& text : ListenEintraege(zustand.Zweidimensional))
+            zustand.lstSelection.push_back({text, false});
+        for (const std::string& text : auswahl) {
+            bool gefunden = false;
+            for (Listeneintrag& e : zustand.lstSelection) {
+                if (text == "all" || e.Text == text) {
+                    e.Ausgewaehlt = true;
+                    gefunden = true;
+                }
+            }
+            if (!gefunden) throw Nutzungsfehler{"kein Eintrag der Auswahlliste: " + text};
+        }
+        // The detail switch can only be on while a statistic with steps is selected.
+        zustand.chkDetail = zustand.chkDetail && DetailGewuenscht(zustand.lstSelection);
+
+        clsRechenlauf lauf(locale ? DezimaltrennzeichenFuerLocale(*locale)
+                                  : DezimaltrennzeichenAusUmgebung());
+        lauf.TrennzeichenSetzen(zustand.Trennzeichenwahl);
+        const char trenner = lauf.Trennzeichen.front();
+        zustand.txtM1 = FeldText(a1, trenner, eingabe);
+        zustand.txtM2 = FeldText(a2, trenner, eingabe);
+
+        const Laufergebnis ergebnis = lauf.cmdCalculate_Click(zustand);
+        aus.write(ergebnis.txtAusgabe.data(), static_cast<std::streamsize>(ergebnis.txtAusgabe.size()));
+        aus.flush();
+        return 0;
+    } catch (const Nutzungsfehler& f) {
+        fehler << "zorvanta-report: " << f.Meldung << " (--help zeigt die Optionen)\n";
+        return 2;
+    }
+}
+
+}  // namespace zv

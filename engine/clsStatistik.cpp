@@ -1,0 +1,195 @@
+#include "engine/clsStatistik.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <unordered_map>
+
+#include "core/Laufzeitfehler.h"
+#include "core/Rechnen.h"
+
+namespace zv {
+
+double clsStatistik::Summe(const Liste& arr) const {
+    PruefeObergrenze(arr.size());
+    double s = 0.0;
+    for (double x : arr) s = Plus(s, x);
+    return s;
+}
+
+double clsStatistik::SummeQuadrate(const Liste& arr) const {
+    PruefeObergrenze(arr.size());
+    double s = 0.0;
+    for (double x : arr) s = Plus(s, Mal(x, x));
+    return s;
+}
+
+double clsStatistik::SummeProdukte(const Liste& arr1, const Liste& arr2) const {
+    PruefeObergrenze(arr1.size());
+    double s = 0.0;
+    for (std::size_t i = 0; i < arr1.size(); ++i) {
+        if (i >= arr2.size()) Wirf(Fehlerart::IndexAusserhalb);
+        s = Plus(s, Mal(arr1[i], arr2[i]));
+    }
+    return s;
+}
+
+double clsStatistik::Mittelwert(const Liste& arr) const {
+    const double s = Summe(arr);
+    return Durch(s, static_cast<double>(arr.size()));
+}
+
+// A stable sort: equal values (0 and -0 included) keep their order, exactly as the bubble sort
+// that exchanges only strictly greater neighbours, at O(n log n).
+void clsStatistik::BubbleSort(const Liste& arr, Liste& arrs) const {
+    PruefeObergrenze(arr.size());
+    arrs = arr;
+    std::stable_sort(arrs.begin(), arrs.end());
+}
+
+double clsStatistik::Median(const Liste& arr) const {
+    Liste s;
+    BubbleSort(arr, s);
+    const long long obergrenze = static_cast<long long>(s.size()) - 1;
+    const long long h = obergrenze / 2;  // truncates toward zero, also for -1
+    if (s.size() % 2 == 1) return s[h];
+    if (s.empty()) Wirf(Fehlerart::IndexAusserhalb);
+    return Durch(Plus(s[h + 1], s[h]), 2.0);
+}
+
+clsStatistik::Liste clsStatistik::Modus(const Liste& arr) const {
+    if (arr.empty()) Wirf(Fehlerart::IndexAusserhalb);
+    PruefeObergrenze(arr.size());
+    // Distinct values in order of first appearance with their counts; exact equality, 0 and -0
+    // equal (a hash lookup instead of a linear scan, same outcome).
+    Liste werte;
+    std::vector<std::int32_t> anzahl;
+    std::unordered_map<double, std::size_t> index;
+    index.reserve(arr.size());
+    for (double x : arr) {
+        const double schluessel = x == 0.0 ? 0.0 : x;
+        auto [pos, neu] = index.try_emplace(schluessel, werte.size());
+        if (neu) {
+            werte.push_back(x);
+            anzahl.push_back(1);
+        } else {
+            ++anzahl[pos->second];
+        }
+    }
+    const std::int32_t maxC = *std::max_element(anzahl.begin(), anzahl.end());
+    Liste r{0.0};
+    if (maxC < 2) return r;
+    for (std::size_t j = 0; j < werte.size(); ++j)
+        if (anzahl[j] == maxC) r.push_back(werte[j]);
+    return r;
+}
+
+double clsStatistik::Spannweite(const Liste& arr) const {
+    if (arr.empty()) Wirf(Fehlerart::IndexAusserhalb);
+    PruefeObergrenze(arr.size());
+    double lo = arr[0];
+    double hi = arr[0];
+    for (double x : arr) {
+        if (lo > x) lo = x;
+        if (hi < x) hi = x;
+    }
+    return Minus(hi, lo);
+}
+
+namespace {
+
+// Sum of |arr(i) - z| in index order, divided by n.
+double MittlereAbsolutabweichung(const clsStatistik::Liste& arr, double z) {
+    double s = 0.0;
+    for (double x : arr) s = Plus(std::fabs(Minus(x, z)), s);
+    return Durch(s, static_cast<double>(arr.size()));
+}
+
+}  // namespace
+
+double clsStatistik::DurchschnittlicheAbweichungMedian(const Liste& arr) const {
+    return MittlereAbsolutabweichung(arr, Median(arr));
+}
+
+double clsStatistik::DurchschnittlicheAbweichungMittelwert(const Liste& arr) const {
+    return MittlereAbsolutabweichung(arr, Mittelwert(arr));
+}
+
+// Centred form: exactly 0 for identical values, otherwise the sum of squared deviations from
+// the mean over n. (Mean of squares minus squared mean loses all precision for values with a
+// large mean and can even turn negative.)
+double clsStatistik::MittlereQuadratischeAbweichung(const Liste& arr) const {
+    PruefeObergrenze(arr.size());
+    if (arr.empty()) return Mittelwert(arr);  // fails: 0 / 0
+    if (IstKonstant(arr)) return 0.0;
+    const double m = Mittelwert(arr);
+    double s = 0.0;
+    for (double x : arr) {
+        const double d = Minus(x, m);
+        s = Plus(s, Mal(d, d));
+    }
+    return Durch(s, static_cast<double>(arr.size()));
+}
+
+double clsStatistik::BravaisPearsonKorrelationskoeffizient(const Liste& arr1,
+                                                           const Liste& arr2) const {
+    const double qx = SummeQuadrate(arr1);
+    const double qy = SummeQuadrate(arr2);
+    const double mx = Mittelwert(arr1);
+    const double my = Mittelwert(arr2);
+    const double sp = SummeProdukte(arr1, arr2);
+    const double nx = static_cast<double>(arr1.size());
+    const double ny = static_cast<double>(arr2.size());
+    // A centred sum of a constant list is exactly 0 and is not evaluated: rounding would turn
+    // it into noise.
+    const bool xKonstant = IstKonstant(arr1);
+    const bool yKonstant = IstKonstant(arr2);
+    const double z = (xKonstant || yKonstant) ? 0.0 : Minus(sp, Mal(Mal(nx, mx), my));
+    const double wx = Wurzel(xKonstant ? 0.0 : Minus(qx, Mal(Mal(nx, mx), mx)));
+    const double wy = Wurzel(yKonstant ? 0.0 : Minus(qy, Mal(Mal(ny, my), my)));
+    return Durch(z, Mal(wy, wx));
+}
+
+double clsStatistik::SpearmenRangkorrelationskoeffizient(const Liste& rl1,
+                                                         const Liste& rl2) const {
+    PruefeObergrenze(rl1.size());
+    const long long n = static_cast<long long>(rl1.size());
+    double s = 0.0;
+    for (std::size_t i = 0; i < rl1.size(); ++i) {
+        if (i >= rl2.size()) Wirf(Fehlerart::IndexAusserhalb);
+        s = Plus(s, Quadrat(Minus(rl1[i], rl2[i])));
+    }
+    s = Mal(s, 6.0);
+    // (n - 1) * n * (n + 1) exactly in 64 bits: no overflow for any list length.
+    const long long d = ((n - 1) * n) * (n + 1);
+    return Minus(1.0, Durch(s, static_cast<double>(d)));
+}
+
+Tabelle clsStatistik::Unabhaengigkeitsquotienten(const Tabelle& arr) const {
+    PruefeObergrenze(static_cast<std::size_t>(arr.Zeilen));
+    PruefeObergrenze(static_cast<std::size_t>(arr.Spalten));
+    double gesamt = 0.0;
+    for (int i = 0; i < arr.Zeilen; ++i)
+        for (int j = 0; j < arr.Spalten; ++j) gesamt = Plus(gesamt, arr(i, j));
+
+    // Each row and column sum is accumulated from 0 in increasing k, once, at the moment the
+    // cell-by-cell walk first needs it, so results and failures come as if they were
+    // recomputed for every cell.
+    Tabelle q(arr.Zeilen, arr.Spalten);
+    std::vector<double> spaltensumme(static_cast<std::size_t>(arr.Spalten));
+    for (int i = 0; i < arr.Zeilen; ++i) {
+        double zeilensumme = 0.0;
+        for (int k = 0; k < arr.Spalten; ++k) zeilensumme = Plus(zeilensumme, arr(i, k));
+        for (int j = 0; j < arr.Spalten; ++j) {
+            if (i == 0) {
+                double c = 0.0;
+                for (int k = 0; k < arr.Zeilen; ++k) c = Plus(c, arr(k, j));
+                spaltensumme[j] = c;
+            }
+            q(i, j) = Durch(Mal(spaltensumme[j], zeilensumme), gesamt);
+        }
+    }
+    return q;
+}
+
+}  // namespace zv

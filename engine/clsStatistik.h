@@ -1,0 +1,53 @@
+#pragma once
+// The statistics engine: stateless routines over arrays of doubles, population formulas
+// throughout. Sums run in increasing index order from 0; failures are run-time errors
+// (core/Laufzeitfehler.h). Arrays hold at most 32767 elements: more fail with "Überlauf".
+
+#include <cstddef>
+#include <vector>
+
+namespace zv {
+
+// A two-dimensional table of doubles, rows by columns, both indexed from 0.
+struct Tabelle {
+    int Zeilen = 0;
+    int Spalten = 0;
+    std::vector<double> Werte;  // row-major
+
+    Tabelle() = default;
+    Tabelle(int zeilen, int spalten)
+        : Zeilen(zeilen), Spalten(spalten), Werte(static_cast<std::size_t>(zeilen) * spalten) {}
+    double& operator()(int i, int j) { return Werte[static_cast<std::size_t>(i) * Spalten + j]; }
+    double operator()(int i, int j) const {
+        return Werte[static_cast<std::size_t>(i) * Spalten + j];
+    }
+};
+
+class clsStatistik {
+public:
+    using Liste = std::vector<double>;
+
+    double Summe(const Liste& arr) const;
+    double SummeQuadrate(const Liste& arr) const;
+    // Sum of arr1(i) * arr2(i) over the indexes of arr1; arr2 shorter fails with an index error.
+    double SummeProdukte(const Liste& arr1, const Liste& arr2) const;
+    double Mittelwert(const Liste& arr) const;
+    // arrs receives the values of arr in stable ascending order; arr is left unchanged.
+    void BubbleSort(const Liste& arr, Liste& arrs) const;
+    double Median(const Liste& arr) const;
+    // Element 0 is a placeholder 0; elements 1.. are the modes in order of first appearance.
+    // A result of one element means: no mode.
+    Liste Modus(const Liste& arr) const;
+    double Spannweite(const Liste& arr) const;
+
+    double DurchschnittlicheAbweichungMedian(const Liste& arr) const;
+    double DurchschnittlicheAbweichungMittelwert(const Liste& arr) const;
+    double MittlereQuadratischeAbweichung(const Liste& arr) const;
+
+    double BravaisPearsonKorrelationskoeffizient(const Liste& arr1, const Liste& arr2) const;
+    double SpearmenRangkorrelationskoeffizient(const Liste& rl1, const Liste& rl2) const;
+    // Expected frequencies under independence: row total * column total / grand total.
+    Tabelle Unabhaengigkeitsquotienten(const Tabelle& arr) const;
+};
+
+}  // namespace zv
