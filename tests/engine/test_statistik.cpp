@@ -142,8 +142,10 @@ TEST(Statistik, Deviations) {
 }
 
 TEST(Statistik, Correlation) {
-    EXPECT_EQ(Stat.BravaisPearsonKorrelationskoeffizient({1, 2, 3}, {2, 4, 6}), 1);
-    EXPECT_EQ(Stat.BravaisPearsonKorrelationskoeffizient({1, 2, 3}, {3, 2, 1}), -1);
+    // Exact operand order: sqrt(8) * sqrt(2) is 4 plus one unit in the last place.
+    EXPECT_EQ(Stat.BravaisPearsonKorrelationskoeffizient({1, 2, 3}, {2, 4, 6}),
+              4.0 / (std::sqrt(8.0) * std::sqrt(2.0)));
+    EXPECT_DOUBLE_EQ(Stat.BravaisPearsonKorrelationskoeffizient({1, 2, 3}, {3, 2, 1}), -1);
     EXPECT_DOUBLE_EQ(Stat.BravaisPearsonKorrelationskoeffizient({1, 2, 3, 4}, {1, 3, 2, 4}), 0.8);
     EXPECT_EQ(Stat.SpearmenRangkorrelationskoeffizient({3, 2, 1}, {3, 1, 2}), 0.5);
     EXPECT_EQ(Stat.SpearmenRangkorrelationskoeffizient({1, 2, 3}, {3, 2, 1}), -1);
