@@ -1,8 +1,10 @@
 #include "core/CZahlen.h"
 
+#include <charconv>
+#include <cstring>
 #include <locale.h>
-#include <stdio.h>
 #include <stdlib.h>
+#include <system_error>
 
 namespace zv {
 
@@ -13,22 +15,37 @@ locale_t CLocale() {
     return c;
 }
 
-// Formats with the C locale in force for this thread only.
-std::string CFormat(const char* format, int stellen, double x) {
-    const locale_t vorher = uselocale(CLocale());
-    const int laenge = snprintf(nullptr, 0, format, stellen, x);
-    std::string text(static_cast<std::size_t>(laenge), '\0');
-    snprintf(text.data(), text.size() + 1, format, stellen, x);
-    uselocale(vorher);
-    return text;
+std::string Formatiert(double x, std::chars_format format, int stellen) {
+    // Enough for any double at the smaller precisions; grown for long fixed-point texts.
+    std::string text(64 + static_cast<std::size_t>(stellen), '\0');
+    for (;;) {
+        auto [ende, fehler] = std::to_chars(text.data(), text.data() + text.size(), x, format, stellen);
+        if (fehler == std::errc()) {
+            text.resize(static_cast<std::size_t>(ende - text.data()));
+            return text;
+        }
+        text.resize(text.size() * 2);
+    }
 }
 
 }  // namespace
 
-double CZahlLesen(const char* text) { return strtod_l(text, nullptr, CLocale()); }
+double CZahlLesen(const char* text) {
+    double wert = 0.0;
+    const char* ende = text + std::strlen(text);
+    auto [pos, fehler] = std::from_chars(text, ende, wert);
+    if (fehler == std::errc() && pos == ende) return wert;
+    // Out of range (overflow to infinity, underflow to the nearest tiny value or zero) and
+    // anything unusual: the C library decides.
+    return strtod_l(text, nullptr, CLocale());
+}
 
-std::string CExponentText(double x, int stellen) { return CFormat("%.*e", stellen, x); }
+std::string CExponentText(double x, int stellen) {
+    return Formatiert(x, std::chars_format::scientific, stellen);
+}
 
-std::string CFestkommaText(double x, int stellen) { return CFormat("%.*f", stellen, x); }
+std::string CFestkommaText(double x, int stellen) {
+    return Formatiert(x, std::chars_format::fixed, stellen);
+}
 
 }  // namespace zv

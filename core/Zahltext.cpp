@@ -11,6 +11,8 @@ namespace zv {
 
 std::string VollText(double x, std::string_view dezimal) {
     if (x == 0.0) return "0";  // also -0
+    // Whole numbers below 10^15 have at most 15 digits and print exactly as they are.
+    if (std::fabs(x) < 1e15 && x == std::trunc(x)) return std::to_string(static_cast<long long>(x));
 
     // 15 significant digits, correctly rounded from the exact binary value (ties to even).
     const std::string text = CExponentText(x, 14);

@@ -44,7 +44,7 @@ double clsStatistik::Mittelwert(const Liste& arr) const {
 void clsStatistik::BubbleSort(const Liste& arr, Liste& arrs) const {
     PruefeObergrenze(arr.size());
     arrs = arr;
-    std::stable_sort(arrs.begin(), arrs.end());
+    if (!std::is_sorted(arrs.begin(), arrs.end())) std::stable_sort(arrs.begin(), arrs.end());
 }
 
 double clsStatistik::Median(const Liste& arr) const {
