@@ -1,0 +1,66 @@
+// Report section "Lineare Regression": the least-squares line ^y = ^a + ^b * x.
+
+#include <algorithm>
+#include <string>
+
+#include "core/Rechenlauf.h"
+#include "core/Text.h"
+#include "core/Zahltext.h"
+#include "sections/correlation/Regression.h"
+
+namespace zv {
+
+void clsRechenlauf::AusgabeLineareRegression() {
+    Add("LINEARE REGRESSION");
+    if (M1Max != M2Max || M1Max < 1) {
+        // The message closes the section; no empty line follows.
+        Add("Anzahl der Ausprägungen nicht identisch, Berechnung nicht möglich.");
+        return;
+    }
+
+    // Everything is computed before the next line, so a fault leaves only the title.
+    const Regressionsgerade g = RegressionBerechnen(Stat, M1, M2, static_cast<double>(M1Max + 1));
+
+    if (Detail) {
+        const std::string n = GanzzahlText(M1Max + 1);
+        const std::string S = Gerundet(g.S);
+        const std::string xMitt = Gerundet(g.xMitt);
+        const std::string yMitt = Gerundet(g.yMitt);
+        const std::string Qx = Gerundet(g.Qx);
+        const std::string b = Gerundet(g.b);
+
+        Add("");
+        Add("      Sum(xi * yi) - n * xMitt * yMitt");
+        Add("^b = ----------------------------------     ^a = yMitt - ^b * xMitt");
+        Add("          Sum(xi²) - n * xMitt²");
+        Add("");
+        Add("Sum(xi * yi) = " + S);
+        Add("n = " + n);
+        Add("xMitt = " + xMitt);
+        Add("yMitt = " + yMitt);
+        Add("Sum(xi²) = " + Qx);
+        Add("");
+
+        // The fraction is put together from the rounded parts; the ^b after it is the exact
+        // quotient rounded for printing.
+        const std::string zaehler = "     " + S + " - " + n + " * " + xMitt + " * " + yMitt;
+        const long long zaehlerLaenge = static_cast<long long>(Zeichenzahl(zaehler));
+        const std::string nenner = Qx + " - " + n + " * " + xMitt + "²";
+        // Centred under the numerator line, a half blank dropped, then moved 3 to the right;
+        // a denominator much wider than the numerator starts at the margin.
+        const long long einzug = std::max(
+            0LL, (zaehlerLaenge - static_cast<long long>(Zeichenzahl(nenner))) / 2 + 3);
+
+        Add(zaehler);
+        Add("^b = " + Striche(zaehlerLaenge - 5) + " = " + b);
+        Add(Leerzeichen(einzug) + nenner);
+        Add("");
+        Add("^a = " + yMitt + " - " + b + " * " + xMitt + " = " + Gerundet(g.a));
+    } else {
+        Add("^b = " + Gerundet(g.b));
+        Add("^a = " + Gerundet(g.a));
+    }
+    Add("");
+}
+
+}  // namespace zv
