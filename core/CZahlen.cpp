@@ -1,5 +1,6 @@
 #include "core/CZahlen.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <locale.h>
@@ -17,9 +18,11 @@ locale_t CLocale() {
 
 std::string Formatiert(double x, std::chars_format format, int stellen) {
     // Enough for any double at the smaller precisions; grown for long fixed-point texts.
-    std::string text(64 + static_cast<std::size_t>(stellen), '\0');
+    std::string text(64 + static_cast<std::size_t>(std::max(stellen, 0)), '\0');
     for (;;) {
-        auto [ende, fehler] = std::to_chars(text.data(), text.data() + text.size(), x, format, stellen);
+        auto [ende, fehler] =
+            stellen < 0 ? std::to_chars(text.data(), text.data() + text.size(), x, format)
+                        : std::to_chars(text.data(), text.data() + text.size(), x, format, stellen);
         if (fehler == std::errc()) {
             text.resize(static_cast<std::size_t>(ende - text.data()));
             return text;

@@ -11,7 +11,7 @@ namespace zv {
 double CZahlLesen(const char* text);
 
 // "%.<stellen>e" and "%.<stellen>f" of x: exact decimal rounding of the binary value, ties to
-// even.
+// even. stellen < 0 gives the shortest text that reads back as x.
 std::string CExponentText(double x, int stellen);
 std::string CFestkommaText(double x, int stellen);
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 #include "core/CZahlen.h"
 #include "core/Laufzeitfehler.h"
@@ -15,14 +16,20 @@ std::string VollText(double x, std::string_view dezimal) {
     if (std::fabs(x) < 1e15 && x == std::trunc(x)) return std::to_string(static_cast<long long>(x));
 
     // 15 significant digits, correctly rounded from the exact binary value (ties to even).
-    const std::string text = CExponentText(x, 14);
+    // The shortest text that reads back as x, when it has at most 15 significant digits, is
+    // that rounding already (any decimal of up to 15 digits survives the trip through a
+    // double); only values that need 16 or 17 digits are rounded explicitly.
+    // Subnormal values carry fewer digits than that and are always rounded explicitly.
+    std::string text = std::fabs(x) >= std::numeric_limits<double>::min() ? CExponentText(x, -1)
+                                                                           : std::string();
+    if (text.empty() || text.find('e') > (x < 0 ? 17u : 16u)) text = CExponentText(x, 14);
     std::string_view s(text);
 
     const bool negativ = s.front() == '-';
     if (negativ) s.remove_prefix(1);
     std::string ziffern;
     ziffern.push_back(s[0]);
-    std::size_t p = 2;  // after "d."
+    std::size_t p = s[1] == '.' ? 2 : 1;  // after "d." or "d"
     while (p < s.size() && s[p] != 'e') ziffern.push_back(s[p++]);
     const int exponent = std::atoi(std::string(s.substr(p + 1)).c_str());
     while (ziffern.size() > 1 && ziffern.back() == '0') ziffern.pop_back();

@@ -1,7 +1,9 @@
 #pragma once
 // The report buffer: collects report lines so that appending a line copies only that line.
-// Storage is kept as 16-bit characters with its bookkeeping in bytes (two per character);
-// the buffer grows geometrically.
+// Its bookkeeping counts 16-bit characters in bytes (two per character): Capacity is the
+// length of the storage, Position the 1-based byte position of the next line. The storage
+// grows geometrically, by Position plus the new line's byte length whenever a line would
+// reach past the capacity. The text itself is kept as UTF-8, the form every caller reads.
 
 #include <cstdint>
 #include <string>
@@ -14,23 +16,26 @@ public:
     clsConcat() { Clear(); }
 
     // Empties the buffer; the storage is kept for reuse.
-    void Clear() { Position_ = 1; }
+    void Clear() {
+        Position_ = 1;
+        Text_.clear();
+    }
 
     // Appends the line (UTF-8) followed by carriage return and line feed.
     void Add(std::string_view Value);
 
-    // Number of characters held.
+    // Number of 16-bit characters held.
     std::int32_t Length() const { return Position_ / 2; }
 
     // Every line added since the last Clear, each with its line end, as UTF-8.
-    std::string Value() const;
+    const std::string& Value() const { return Text_; }
 
     // Bookkeeping, readable for tests.
     std::int32_t Capacity() const { return Capacity_; }
     std::int32_t Position() const { return Position_; }
 
 private:
-    std::u16string Buffer_;
+    std::string Text_;
     std::int32_t Capacity_ = 0;
     std::int32_t Position_ = 1;
 };

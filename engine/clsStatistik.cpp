@@ -1,6 +1,7 @@
 #include "engine/clsStatistik.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <unordered_map>
@@ -39,12 +40,47 @@ double clsStatistik::Mittelwert(const Liste& arr) const {
     return Durch(s, static_cast<double>(arr.size()));
 }
 
-// A stable sort: equal values (0 and -0 included) keep their order, exactly as the bubble sort
-// that exchanges only strictly greater neighbours, at O(n log n).
+namespace {
+
+// Stable LSD radix sort by value, eight bits a pass; passes in which every key has the same
+// digit are skipped. 0 and -0 get the same key, so they keep their order like any other pair
+// of equal values.
+void RadixSortieren(std::vector<double>& werte) {
+    const std::size_t n = werte.size();
+    std::vector<std::uint64_t> schluessel(n), schluesselHilf(n);
+    std::vector<double> hilf(n);
+    constexpr std::uint64_t kVorzeichen = 1ULL << 63;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double x = werte[i] == 0.0 ? 0.0 : werte[i];
+        const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
+        // Negative values in reverse order below the positive ones.
+        schluessel[i] = (bits & kVorzeichen) ? ~bits : (bits | kVorzeichen);
+    }
+    for (int verschiebung = 0; verschiebung < 64; verschiebung += 8) {
+        std::size_t anzahl[256] = {};
+        for (std::uint64_t k : schluessel) ++anzahl[(k >> verschiebung) & 0xFF];
+        if (anzahl[(schluessel[0] >> verschiebung) & 0xFF] == n) continue;
+        std::size_t start[256];
+        std::size_t summe = 0;
+        for (int d = 0; d < 256; ++d) start[d] = summe, summe += anzahl[d];
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::size_t ziel = start[(schluessel[i] >> verschiebung) & 0xFF]++;
+            schluesselHilf[ziel] = schluessel[i];
+            hilf[ziel] = werte[i];
+        }
+        schluessel.swap(schluesselHilf);
+        werte.swap(hilf);
+    }
+}
+
+}  // namespace
+
+// Stable ascending order: equal values (0 and -0 included) keep their order, exactly as the
+// bubble sort that exchanges only strictly greater neighbours, in linear time.
 void clsStatistik::BubbleSort(const Liste& arr, Liste& arrs) const {
     PruefeObergrenze(arr.size());
     arrs = arr;
-    if (!std::is_sorted(arrs.begin(), arrs.end())) std::stable_sort(arrs.begin(), arrs.end());
+    if (!std::is_sorted(arrs.begin(), arrs.end())) RadixSortieren(arrs);
 }
 
 double clsStatistik::Median(const Liste& arr) const {

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdio>
+#include <random>
 #include <limits>
 
+#include "core/CZahlen.h"
 #include "core/Laufzeitfehler.h"
 #include "core/Zahltext.h"
 
@@ -73,5 +77,30 @@ TEST(GerundetText, NegativePlacesAreAnInvalidArgument) {
     } catch (const Laufzeitfehler& f) {
         EXPECT_EQ(f.Art(), Fehlerart::UngueltigesArgument);
         EXPECT_STREQ(f.what(), "Ungültiges Argument");
+    }
+}
+
+TEST(VollText, MatchesPrintfRoundingOnRandomDoubles) {
+    // The reference: printf's exact rounding to 15 significant digits, reformatted.
+    auto referenz = [](double x) {
+        char puffer[64];
+        std::snprintf(puffer, sizeof puffer, "%.14e", x);
+        return CZahlLesen(puffer);
+    };
+    std::mt19937_64 zufall(11);
+    for (int i = 0; i < 200000; ++i) {
+        double x;
+        switch (i % 5) {
+            case 0: x = std::bit_cast<double>(zufall()); break;                    // any bits
+            case 1: x = static_cast<double>(zufall() % 1000000) / 1000.0; break;   // decimals
+            case 2: x = std::ldexp(static_cast<double>(zufall() >> 11), -53); break;  // [0, 1)
+            case 3: x = std::ldexp(static_cast<double>(zufall() >> 12), -1074); break;  // tiny
+            default: x = 1.0 / static_cast<double>(1 + zufall() % 10000); break;
+        }
+        if (!std::isfinite(x) || x == 0.0) continue;
+        // Reading the text back gives the 15-digit rounding of x.
+        std::string text = VollText(x, ".");
+        ASSERT_EQ(CZahlLesen(text.c_str()), referenz(x)) << text;
+        ASSERT_LE(text.size(), 22u);
     }
 }
