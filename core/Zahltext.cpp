@@ -10,31 +10,15 @@
 
 namespace zv {
 
-std::string VollText(double x, std::string_view dezimal) {
-    if (x == 0.0) return "0";  // also -0
-    // Whole numbers below 10^15 have at most 15 digits and print exactly as they are.
-    if (std::fabs(x) < 1e15 && x == std::trunc(x)) return std::to_string(static_cast<long long>(x));
+namespace {
 
-    // 15 significant digits, correctly rounded from the exact binary value (ties to even).
-    // The shortest text that reads back as x, when it has at most 15 significant digits, is
-    // that rounding already (any decimal of up to 15 digits survives the trip through a
-    // double); only values that need 16 or 17 digits are rounded explicitly.
-    // Subnormal values carry fewer digits than that and are always rounded explicitly.
-    std::string text = std::fabs(x) >= std::numeric_limits<double>::min() ? CExponentText(x, -1)
-                                                                           : std::string();
-    if (text.empty() || text.find('e') > (x < 0 ? 17u : 16u)) text = CExponentText(x, 14);
-    std::string_view s(text);
-
-    const bool negativ = s.front() == '-';
-    if (negativ) s.remove_prefix(1);
-    std::string ziffern;
-    ziffern.push_back(s[0]);
-    std::size_t p = s[1] == '.' ? 2 : 1;  // after "d." or "d"
-    while (p < s.size() && s[p] != 'e') ziffern.push_back(s[p++]);
-    const int exponent = std::atoi(std::string(s.substr(p + 1)).c_str());
-    while (ziffern.size() > 1 && ziffern.back() == '0') ziffern.pop_back();
-
+// The printed form of a decimal number given as its significant digits (no leading or
+// trailing zeros, at most 15) and the decimal exponent of the first digit: plain for
+// exponents -4..14, otherwise one digit, the rest after the separator, and "E+nn"/"E-nn".
+std::string Formatieren(bool negativ, std::string_view ziffern, int exponent,
+                        std::string_view dezimal) {
     std::string ergebnis;
+    ergebnis.reserve(ziffern.size() + 24);
     if (negativ) ergebnis.push_back('-');
     const int anzahl = static_cast<int>(ziffern.size());
     if (exponent > -5 && exponent < 15) {
@@ -44,9 +28,9 @@ std::string VollText(double x, std::string_view dezimal) {
                 ergebnis += ziffern;
                 ergebnis.append(ganz - anzahl, '0');
             } else {
-                ergebnis.append(ziffern, 0, ganz);
+                ergebnis += ziffern.substr(0, ganz);
                 ergebnis += dezimal;
-                ergebnis.append(ziffern, ganz);
+                ergebnis += ziffern.substr(ganz);
             }
         } else {
             ergebnis.push_back('0');
@@ -58,7 +42,7 @@ std::string VollText(double x, std::string_view dezimal) {
         ergebnis.push_back(ziffern[0]);
         if (anzahl > 1) {
             ergebnis += dezimal;
-            ergebnis.append(ziffern, 1);
+            ergebnis += ziffern.substr(1);
         }
         char exp[16];
         std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
@@ -67,22 +51,72 @@ std::string VollText(double x, std::string_view dezimal) {
     return ergebnis;
 }
 
+}  // namespace
+
+std::string VollText(double x, std::string_view dezimal) {
+    if (x == 0.0) return "0";  // also -0
+    // Whole numbers below 10^15 have at most 15 digits and print exactly as they are.
+    if (std::fabs(x) < 1e15 && x == std::trunc(x)) return std::to_string(static_cast<long long>(x));
+
+    // 15 significant digits, correctly rounded from the exact binary value (ties to even).
+    // The shortest text that reads back as x, when it has at most 15 significant digits, is
+    // that rounding already (any decimal of up to 15 digits survives the trip through a
+    // normal double); subnormal values and values that need 16 or 17 digits are rounded
+    // explicitly.
+    std::string text = std::fabs(x) >= std::numeric_limits<double>::min() ? CExponentText(x, -1)
+                                                                           : std::string();
+    if (text.empty() || text.find('e') > (x < 0 ? 17u : 16u)) text = CExponentText(x, 14);
+
+    // "-d.ddde+xx"
+    std::string_view s(text);
+    const bool negativ = s.front() == '-';
+    if (negativ) s.remove_prefix(1);
+    const std::size_t e = s.find('e');
+    std::string ziffern;
+    ziffern.push_back(s[0]);
+    if (e > 1) ziffern.append(s.substr(2, e - 2));
+    while (ziffern.size() > 1 && ziffern.back() == '0') ziffern.pop_back();
+    const int exponent = std::atoi(std::string(s.substr(e + 1)).c_str());
+    return Formatieren(negativ, ziffern, exponent, dezimal);
+}
+
 double Runden(double x, int nks) {
     if (nks < 0) Wirf(Fehlerart::UngueltigesArgument);
-    // printf rounds the exact binary value to nks places, ties to even; the decimal result is
-    // then read back as the nearest double.
+    // The exact binary value rounded to nks places (ties to even), read back as the nearest
+    // double.
     return CZahlLesen(CFestkommaText(x, nks).c_str());
 }
 
 std::string GerundetText(double x, int nks, std::string_view dezimal) {
-    return VollText(Runden(x, nks), dezimal);
+    if (nks < 0) Wirf(Fehlerart::UngueltigesArgument);
+    const std::string fest = CFestkommaText(x, nks);  // "-ddd.ddd", exactly rounded
+
+    // With at most 15 significant digits the rounded decimal is what its nearest double
+    // prints as in full, so it is formatted directly; longer ones go through the double.
+    std::string_view s(fest);
+    const bool negativ = s.front() == '-';
+    if (negativ) s.remove_prefix(1);
+    const std::size_t punkt = std::min(s.find('.'), s.size());
+    std::string ziffern;
+    int exponent = 0;
+    bool begonnen = false;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (i == punkt) continue;
+        if (!begonnen && s[i] == '0') continue;
+        if (!begonnen) {
+            begonnen = true;
+            exponent = static_cast<int>(i < punkt ? punkt - i - 1 : -static_cast<long>(i - punkt));
+        }
+        ziffern.push_back(s[i]);
+    }
+    while (!ziffern.empty() && ziffern.back() == '0') ziffern.pop_back();
+    if (ziffern.empty()) return "0";  // also a negative value rounded to 0
+    if (ziffern.size() <= 15 && exponent > -300)
+        return Formatieren(negativ, ziffern, exponent, dezimal);
+    return VollText(CZahlLesen(fest.c_str()), dezimal);
 }
 
 std::string GanzzahlText(long long n) { return std::to_string(n); }
-
-}  // namespace zv
-
-namespace zv {
 
 std::string Spaltenname(long long i) {
     std::string name = "b";

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cstdint>
 #include <cmath>
 #include <cstdio>
 #include <random>
@@ -102,5 +103,21 @@ TEST(VollText, MatchesPrintfRoundingOnRandomDoubles) {
         std::string text = VollText(x, ".");
         ASSERT_EQ(CZahlLesen(text.c_str()), referenz(x)) << text;
         ASSERT_LE(text.size(), 22u);
+    }
+}
+
+TEST(GerundetText, DirectFormattingMatchesRoundingThroughTheDouble) {
+    std::mt19937_64 zufall(5);
+    for (int i = 0; i < 100000; ++i) {
+        double x;
+        switch (i % 4) {
+            case 0: x = std::bit_cast<double>(zufall()); break;
+            case 1: x = static_cast<double>(static_cast<std::int64_t>(zufall() % 2000000) - 1000000) / 997.0; break;
+            case 2: x = std::ldexp(static_cast<double>(zufall() >> 11), -53 - static_cast<int>(zufall() % 40)); break;
+            default: x = static_cast<double>(zufall() % 100000) / 8.0; break;  // exact halves
+        }
+        if (!std::isfinite(x)) continue;
+        const int nks = static_cast<int>(zufall() % 24);
+        ASSERT_EQ(GerundetText(x, nks, ","), VollText(Runden(x, nks), ",")) << x << " " << nks;
     }
 }
