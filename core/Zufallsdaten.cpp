@@ -80,8 +80,8 @@ Antwortpruefung AnzahlAntwortPruefen(std::string_view antwort, std::string_view 
 bool AnzahlErfragen(bool eindimensional, std::int16_t& anzahl, std::string_view dezimal,
                     IDialoge& dialoge) {
     const std::string wort = eindimensional ? "Ausprägungen" : "Merkmale";
-    const std::string antwort = dialoge.Eingabe("Bitte Anzahl der " + wort + " angeben:",
-                                                "Zufalsgenerator", std::to_string(anzahl));
+    const std::string antwort = dialoge.Eingabe(
+        "Bitte Anzahl der " + wort + " angeben:", "Zufalsgenerator", std::to_string(anzahl));
     const Antwortpruefung pruefung = AnzahlAntwortPruefen(antwort, dezimal);
     switch (pruefung.Art) {
         case Antwortart::Nichts:

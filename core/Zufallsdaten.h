@@ -14,14 +14,14 @@ namespace zv {
 // The current date and time as a day count with the time of day as fraction, resolved well
 // below one second (so two requests within the same second still get different seeds).
 class IUhr {
-public:
+  public:
     virtual ~IUhr() = default;
     virtual double Jetzt() = 0;
 };
 
 // A re-seedable uniform random source.
 class IZufallsquelle {
-public:
+  public:
     virtual ~IZufallsquelle() = default;
     // Starts a new sequence determined by the seed alone.
     virtual void Saeen(double startwert) = 0;
@@ -33,7 +33,7 @@ enum class Meldungssymbol { Information, Kritisch };
 
 // The message box and the input dialog.
 class IDialoge {
-public:
+  public:
     virtual ~IDialoge() = default;
     // Shows prompt, title and preset answer with OK and Cancel; Cancel gives the empty text.
     virtual std::string Eingabe(const std::string& aufforderung, const std::string& titel,
@@ -45,17 +45,17 @@ public:
 
 // The system clock in days since 30 December 1899 (UTC), microsecond resolution.
 class Systemuhr : public IUhr {
-public:
+  public:
     double Jetzt() override;
 };
 
 // Mersenne twister seeded from every bit of the seed value.
 class Zufallsquelle : public IZufallsquelle {
-public:
+  public:
     void Saeen(double startwert) override;
     float Ziehen() override;
 
-private:
+  private:
     std::mt19937 generator_;
 };
 

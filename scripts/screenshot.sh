@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Opens the Zorvanta window on a virtual X display (Xvfb), types two lists, runs a few
+# two-dimensional statistics with their calculation steps and saves a picture of the window.
+#
+#   scripts/screenshot.sh [BUILD_DIR] [PICTURE]
+#
+# Defaults: build-ui and docs/screenshot.png in the repository. Needs cmake, the Qt 6
+# development files and xvfb-run.
+set -euo pipefail
+
+wurzel="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+bau="${1:-$wurzel/build-ui}"
+bild="${2:-$wurzel/docs/screenshot.png}"
+
+cmake -S "$wurzel" -B "$bau" -DZV_BUILD_UI=ON -DZV_BUILD_TESTS=ON >/dev/null
+cmake --build "$bau" -j2 --target zorvanta zv_bildschirmfoto
+mkdir -p "$(dirname "$bild")"
+
+# A real X server, not the headless test platform: the picture shows what a person sees.
+# German number format, as the program's users have it.
+xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
+    env -u LC_ALL QT_QPA_PLATFORM=xcb LC_NUMERIC=de_DE.UTF-8 \
+    "$bau/tests/ui/zv_bildschirmfoto" "$bild"
+echo "saved $bild"

@@ -1,0 +1,99 @@
+#include "ui/Eingabezeile.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <limits>
+
+Eingabezeile::Eingabezeile(QWidget* parent) : QLineEdit(parent) {
+    // The toolkit's default of 32767 characters would cut long lists.
+    setMaxLength(std::numeric_limits<int>::max());
+}
+
+QString Eingabezeile::ZeilenumbruecheErsetzen(QString text, const QString& trennzeichen) {
+    if (text.endsWith(QLatin1String("\r\n")))
+        text.chop(2);
+    else if (text.endsWith(QLatin1Char('\r')) || text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    text.replace(QLatin1String("\r\n"), trennzeichen);
+    text.replace(QLatin1Char('\r'), trennzeichen);
+    text.replace(QLatin1Char('\n'), trennzeichen);
+    return text;
+}
+
+void Eingabezeile::Einfuegen(const QString& text) {
+    if (isReadOnly()) return;
+    insert(ZeilenumbruecheErsetzen(text, Trennzeichen ? Trennzeichen() : QStringLiteral(" ")));
+}
+
+void Eingabezeile::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Paste)) {
+        Einfuegen(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
+        e->accept();
+        return;
+    }
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && KeyPress && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        int KeyAscii = 13;
+        KeyPress(KeyAscii);
+        if (KeyAscii != 13) {
+            if (KeyAscii != 0 && !isReadOnly()) insert(QString(QChar(KeyAscii)));
+            e->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+void Eingabezeile::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu* menue = createStandardContextMenu();
+    // The paste item: named "edit-paste" by newer toolkits; otherwise known by its caption,
+    // which the toolkit translates in the line edit's context (a shortcut may follow a tab).
+    const QString beschriftung = QLineEdit::tr("&Paste");
+    for (QAction* punkt : menue->actions()) {
+        if (punkt->objectName() != QLatin1String("edit-paste") &&
+            punkt->text().section(QLatin1Char('\t'), 0, 0) != beschriftung)
+            continue;
+        QObject::disconnect(punkt, SIGNAL(triggered(bool)), nullptr, nullptr);
+        connect(punkt, &QAction::triggered, this,
+                [this] { Einfuegen(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
+    }
+    menue->setAttribute(Qt::WA_DeleteOnClose);
+    menue->popup(e->globalPos());
+}
+
+void Eingabezeile::mouseReleaseEvent(QMouseEvent* e) {
+    QClipboard* ablage = QGuiApplication::clipboard();
+    if (e->button() == Qt::MiddleButton && ablage->supportsSelection() && !isReadOnly()) {
+        deselect();
+        Einfuegen(ablage->text(QClipboard::Selection));
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
+}
+
+void Eingabezeile::dropEvent(QDropEvent* e) {
+    const QMimeData* daten = e->mimeData();
+    if (daten && daten->hasText() && Trennzeichen) {
+        const QString text = daten->text();
+        const QString umgewandelt = ZeilenumbruecheErsetzen(text, Trennzeichen());
+        if (umgewandelt != text) {
+            QMimeData ersatzDaten;
+            ersatzDaten.setText(umgewandelt);
+            QDropEvent ersatz(e->position(), e->possibleActions(), &ersatzDaten, e->buttons(),
+                              e->modifiers());
+            ersatz.setDropAction(e->dropAction());
+            QLineEdit::dropEvent(&ersatz);
+            e->setDropAction(ersatz.dropAction());
+            e->setAccepted(ersatz.isAccepted());
+            return;
+        }
+    }
+    QLineEdit::dropEvent(e);
+}

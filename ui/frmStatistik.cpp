@@ -1,0 +1,327 @@
+#include "ui/frmStatistik.h"
+
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTextDocument>
+
+#include "core/Statistiken.h"
+#include "core/Zahlenlesen.h"
+#include "ui/QtDialoge.h"
+#include "ui_frmStatistik.h"
+
+#ifndef ZV_VERSION_MAJOR
+#error "ZV_VERSION_MAJOR, ZV_VERSION_MINOR and ZV_VERSION_REVISION come from the build"
+#endif
+
+namespace {
+
+// Lengths of the window are kept in twips, 15 to the pixel.
+constexpr int TwipsProPixel = 15;
+constexpr int Px(int twips) {
+    return twips / TwipsProPixel;
+}
+
+// The client area as designed.
+constexpr int ClientBreite = 10110;
+constexpr int ClientHoehe = 6105;
+
+// The second input row: hidden in the one-dimensional mode, where the controls below it
+// move up by this much.
+constexpr int ZweiteZeile = 390;
+
+const char* const Autor = "Zorvanta-Team";
+const char* const Webadresse = "https://zorvanta.example.org";
+
+enum class Eigenschaft { Top, Width, Height };
+
+// One layout assignment. The toolkit takes any Top but refuses a negative width or height;
+// a refused assignment is skipped and leaves the control as it was.
+void Zuweisen(QWidget* w, Eigenschaft eigenschaft, int twips) {
+    const int px = Px(twips);
+    switch (eigenschaft) {
+        case Eigenschaft::Top:
+            w->move(w->x(), px);
+            break;
+        case Eigenschaft::Width:
+            if (px >= 0) w->resize(px, w->height());
+            break;
+        case Eigenschaft::Height:
+            if (px >= 0) w->resize(w->width(), px);
+            break;
+    }
+}
+
+}  // namespace
+
+frmStatistik::frmStatistik(QWidget* parent) : frmStatistik(Dienste{}, parent) {}
+
+frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
+    : QMainWindow(parent),
+      ui(std::make_unique<Ui::frmStatistik>()),
+      lauf_(zv::DezimaltrennzeichenAusUmgebung()) {
+    Q_INIT_RESOURCE(zorvanta);
+    SchriftenErsetzen();
+    ui->setupUi(this);
+
+    if (dienste.Uhr == nullptr) eigeneUhr_ = std::make_unique<zv::Systemuhr>();
+    if (dienste.Zufall == nullptr) eigenerZufall_ = std::make_unique<zv::Zufallsquelle>();
+    if (dienste.Dialoge == nullptr) eigeneDialoge_ = std::make_unique<QtDialoge>(this);
+    uhr_ = dienste.Uhr ? dienste.Uhr : eigeneUhr_.get();
+    zufall_ = dienste.Zufall ? dienste.Zufall : eigenerZufall_.get();
+    dialoge_ = dienste.Dialoge ? dienste.Dialoge : eigeneDialoge_.get();
+
+    // The form file holds whole point sizes only.
+    QFont listenschrift = ui->lstSelection->font();
+    listenschrift.setPointSizeF(8.25);
+    ui->lstSelection->setFont(listenschrift);
+
+    QIcon symbol;
+    symbol.addFile(QStringLiteral(":/symbol/zorvanta16.png"), QSize(16, 16));
+    symbol.addFile(QStringLiteral(":/symbol/zorvanta32.png"), QSize(32, 32));
+    setWindowIcon(symbol);
+
+    optSeparator_ = new QButtonGroup(this);
+    optSeparator_->addButton(ui->optSeparator_0, 0);
+    optSeparator_->addButton(ui->optSeparator_1, 1);
+    optSeparator_->addButton(ui->optSeparator_2, 2);
+    optSeparator_->addButton(ui->optSeparator_3, 3);
+    optSeparator_->addButton(ui->optSeparator_4, 4);
+    optMaterial_ = new QButtonGroup(this);
+    optMaterial_->addButton(ui->optMaterial_0, 0);
+    optMaterial_->addButton(ui->optMaterial_1, 1);
+
+    connect(optSeparator_, &QButtonGroup::idToggled, this, [this](int id, bool gewaehlt) {
+        if (gewaehlt) optSeparator_Click(id);
+    });
+    connect(optMaterial_, &QButtonGroup::idToggled, this, [this](int id, bool gewaehlt) {
+        if (gewaehlt) optMaterial_Click(id);
+    });
+    connect(ui->lstSelection, &QListWidget::itemSelectionChanged, this,
+            &frmStatistik::lstSelection_Click);
+    connect(ui->cmdCalculate, &QPushButton::clicked, this, &frmStatistik::cmdCalculate_Click);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &frmStatistik::cmdClose_Click);
+    connect(ui->mnuZufallsgenerator, &QAction::triggered, this,
+            &frmStatistik::mnuZufallsgenerator_Click);
+    connect(ui->mnuCopy, &QAction::triggered, this, &frmStatistik::mnuCopy_Click);
+    connect(ui->mnuInfo, &QAction::triggered, this, &frmStatistik::mnuInfo_Click);
+
+    for (Eingabezeile* feld : {ui->txtM1, ui->txtM2}) {
+        feld->KeyPress = [this](int& KeyAscii) { txtM_KeyPress(KeyAscii); };
+        feld->Trennzeichen = [this] { return QString::fromStdString(lauf_.Trennzeichen); };
+    }
+
+    // The client area gets its designed size; the menu bar comes on top of it.
+    resize(Px(ClientBreite), Px(ClientHoehe) + menuBar()->sizeHint().height());
+    if (layout()) layout()->activate();
+    ui->centralwidget->installEventFilter(this);
+
+    Form_Load();
+}
+
+frmStatistik::~frmStatistik() = default;
+
+QString frmStatistik::InfoText() {
+    return QStringLiteral("Zorvanta V%1.%2.%3  \r\n\r\nAutor: %4\r\n%5\r\n")
+        .arg(ZV_VERSION_MAJOR)
+        .arg(ZV_VERSION_MINOR)
+        .arg(ZV_VERSION_REVISION)
+        .arg(QString::fromUtf8(Autor), QString::fromUtf8(Webadresse));
+}
+
+void frmStatistik::SchriftenErsetzen() {
+    // DejaVu Sans and Liberation Mono share the widths of the two families, so captions and
+    // the report's columns keep their designed extent.
+    if (!QFontDatabase::hasFamily(QStringLiteral("Verdana")))
+        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    if (!QFontDatabase::hasFamily(QStringLiteral("Courier New")))
+        QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+}
+
+void frmStatistik::Form_Load() {
+    Anzahl_ = 10;
+
+    // Centred by the outer size: half the free space, whole pixels. The native window is
+    // made first, so that platforms that know their frame before showing report it.
+    winId();
+    if (const QScreen* bildschirm = screen()) {
+        const QRect flaeche = bildschirm->geometry();
+        const QSize aussen = frameGeometry().size();
+        move(flaeche.x() + (flaeche.width() - aussen.width()) / 2,
+             flaeche.y() + (flaeche.height() - aussen.height()) / 2);
+    }
+
+    TrennzeichenSetzen();
+    ZufallsdatenErzeugen();
+    ListeFuellen();
+}
+
+bool frmStatistik::eventFilter(QObject* beobachtet, QEvent* e) {
+    if (beobachtet == ui->centralwidget && e->type() == QEvent::Resize) Form_Resize();
+    return QMainWindow::eventFilter(beobachtet, e);
+}
+
+void frmStatistik::Form_Resize() {
+    const int W = ui->centralwidget->width() * TwipsProPixel;
+    const int H = ui->centralwidget->height() * TwipsProPixel;
+    const int d = Zweidimensional_ ? ZweiteZeile : 0;
+    const struct {
+        QWidget* Steuerelement;
+        Eigenschaft Art;
+        int Twips;
+    } schritte[] = {
+        {ui->lstSelection, Eigenschaft::Height, H - (d + 3315)},
+        {ui->cmdClose, Eigenschaft::Top, H - 525},
+        {ui->cmdCalculate, Eigenschaft::Top, H - 525},
+        {ui->chkDetail, Eigenschaft::Top, H - 465},
+        {ui->txtM1, Eigenschaft::Width, W - 1830},
+        {ui->txtM2, Eigenschaft::Width, W - 1830},
+        {ui->txtAusgabe, Eigenschaft::Width, W - 3870},
+        {ui->txtAusgabe, Eigenschaft::Height, H - (d + 2220)},
+        {ui->lblNks, Eigenschaft::Top, H - 450},
+        {ui->txtNks, Eigenschaft::Top, H - 510},
+    };
+    for (const auto& s : schritte) Zuweisen(s.Steuerelement, s.Art, s.Twips);
+}
+
+void frmStatistik::ListeFuellen() {
+    // Refilling is not a change of the user's selection: the detail switch stays as it is.
+    const QSignalBlocker sperre(ui->lstSelection);
+    ui->lstSelection->clear();
+    BerichtZeigen(std::string());
+    for (const std::string& text : zv::ListenEintraege(Zweidimensional_))
+        ui->lstSelection->addItem(QString::fromStdString(text));
+    // The frame moves by 360 only, the list and the output box by the whole row.
+    Zuweisen(ui->txtAusgabe, Eigenschaft::Top, Zweidimensional_ ? 1920 : 1530);
+    Zuweisen(ui->fraDatenmaterial, Eigenschaft::Top, Zweidimensional_ ? 1800 : 1440);
+    Zuweisen(ui->lstSelection, Eigenschaft::Top, Zweidimensional_ ? 3000 : 2610);
+    Form_Resize();
+}
+
+void frmStatistik::ZufallsdatenErzeugen() {
+    const auto daten = zv::ZufallsdatenErzeugen(Anzahl_, lauf_.Trennzeichen, *uhr_, *zufall_);
+    if (!daten) return;
+    ui->txtM1->setText(QString::fromStdString(daten->txtM1));
+    ui->txtM2->setText(QString::fromStdString(daten->txtM2));
+}
+
+int frmStatistik::GewaehlterTrenner() const {
+    return optSeparator_->checkedId();
+}
+
+void frmStatistik::TrennzeichenSetzen() {
+    lauf_.TrennzeichenSetzen(GewaehlterTrenner());
+}
+
+void frmStatistik::optMaterial_Click(int Index) {
+    // The labels take the width of their caption, so "Merkmal a1:" is not cut off where
+    // "Urliste:" had room enough.
+    const auto beschriften = [](QLabel* beschriftung, const QString& text) {
+        beschriftung->setText(text);
+        beschriftung->resize(beschriftung->sizeHint().width(), beschriftung->height());
+    };
+    if (Index != 0) {
+        Zweidimensional_ = true;
+        ui->lblM2->setVisible(true);
+        ui->txtM2->setVisible(true);
+        beschriften(ui->lblM1, QStringLiteral("Merkmal a&1:"));
+        beschriften(ui->lblM2, QStringLiteral("Merkmal a&2:"));
+    } else {
+        Zweidimensional_ = false;
+        beschriften(ui->lblM1, QStringLiteral("&Urliste:"));
+        ui->lblM2->setVisible(false);
+        ui->txtM2->setVisible(false);
+    }
+    ListeFuellen();
+}
+
+void frmStatistik::optSeparator_Click(int) {
+    TrennzeichenSetzen();
+}
+
+std::vector<zv::Listeneintrag> frmStatistik::Listenzustand() const {
+    std::vector<zv::Listeneintrag> eintraege;
+    eintraege.reserve(static_cast<std::size_t>(ui->lstSelection->count()));
+    for (int i = 0; i < ui->lstSelection->count(); ++i) {
+        const QListWidgetItem* eintrag = ui->lstSelection->item(i);
+        eintraege.push_back({eintrag->text().toStdString(), eintrag->isSelected()});
+    }
+    return eintraege;
+}
+
+void frmStatistik::lstSelection_Click() {
+    const bool gewuenscht = zv::DetailGewuenscht(Listenzustand());
+    if (!gewuenscht) ui->chkDetail->setChecked(false);
+    ui->chkDetail->setEnabled(gewuenscht);
+}
+
+void frmStatistik::txtM_KeyPress(int& KeyAscii) {
+    if (ui->chkReturn->isChecked() && KeyAscii == 13 && !lauf_.Ausgabetrennzeichen.empty())
+        KeyAscii = static_cast<unsigned char>(lauf_.Ausgabetrennzeichen.front());
+}
+
+void frmStatistik::cmdCalculate_Click() {
+    zv::Steuerzustand zustand;
+    zustand.txtNks = ui->txtNks->text().toStdString();
+    zustand.txtM1 = ui->txtM1->text().toStdString();
+    zustand.txtM2 = ui->txtM2->text().toStdString();
+    zustand.Zweidimensional = ui->optMaterial_1->isChecked();
+    zustand.Trennzeichenwahl = GewaehlterTrenner();
+    zustand.chkDetail = ui->chkDetail->isChecked();
+    zustand.lstSelection = Listenzustand();
+
+    const zv::Laufergebnis ergebnis = lauf_.cmdCalculate_Click(zustand);
+
+    // Written back only where the run changed them, so cursor and undo survive otherwise.
+    const auto zurueck = [](QLineEdit* feld, const std::string& text) {
+        const QString neu = QString::fromStdString(text);
+        if (feld->text() != neu) feld->setText(neu);
+    };
+    zurueck(ui->txtNks, ergebnis.txtNks);
+    zurueck(ui->txtM1, ergebnis.txtM1);
+    zurueck(ui->txtM2, ergebnis.txtM2);
+    BerichtZeigen(ergebnis.txtAusgabe);
+}
+
+void frmStatistik::BerichtZeigen(const std::string& bericht) {
+    bericht_ = bericht;
+    ui->txtAusgabe->setPlainText(QString::fromStdString(bericht));
+    ui->txtAusgabe->document()->setModified(false);
+}
+
+void frmStatistik::cmdClose_Click() {
+    close();
+}
+
+void frmStatistik::mnuZufallsgenerator_Click() {
+    const bool eindimensional = ui->optMaterial_0->isChecked();
+    if (zv::AnzahlErfragen(eindimensional, Anzahl_, lauf_.Dezimaltrennzeichen, *dialoge_))
+        ZufallsdatenErzeugen();
+}
+
+void frmStatistik::mnuCopy_Click() {
+    // The report exactly as the run wrote it; only text the user typed into the box
+    // himself is taken from the box, with its line breaks as CR LF.
+    QString text;
+    if (ui->txtAusgabe->document()->isModified()) {
+        text = ui->txtAusgabe->toPlainText();
+        text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    } else {
+        text = QString::fromStdString(bericht_);
+    }
+    QClipboard* ablage = QGuiApplication::clipboard();
+    ablage->clear();
+    ablage->setText(text);
+}
+
+void frmStatistik::mnuInfo_Click() {
+    dialoge_->Meldung(InfoText().toStdString(), "Info...", zv::Meldungssymbol::Information);
+}
