@@ -10,20 +10,16 @@
 #include <QMimeData>
 #include <limits>
 
+#include "core/Text.h"
+
 Eingabezeile::Eingabezeile(QWidget* parent) : QLineEdit(parent) {
     // The toolkit's default of 32767 characters would cut long lists.
     setMaxLength(std::numeric_limits<int>::max());
 }
 
 QString Eingabezeile::ZeilenumbruecheErsetzen(QString text, const QString& trennzeichen) {
-    if (text.endsWith(QLatin1String("\r\n")))
-        text.chop(2);
-    else if (text.endsWith(QLatin1Char('\r')) || text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    text.replace(QLatin1String("\r\n"), trennzeichen);
-    text.replace(QLatin1Char('\r'), trennzeichen);
-    text.replace(QLatin1Char('\n'), trennzeichen);
-    return text;
+    const char trenner = trennzeichen.isEmpty() ? ' ' : trennzeichen.at(0).toLatin1();
+    return QString::fromStdString(zv::ZeilenumbruecheAlsTrenner(text.toStdString(), trenner));
 }
 
 void Eingabezeile::Einfuegen(const QString& text) {

@@ -1,7 +1,7 @@
 #pragma once
 // The one-line input box of a value list. Enter is offered to a key handler that may type
 // another character instead, and pasted or dropped text has its line breaks (CR LF, CR, LF)
-// turned into the current separator, a trailing one dropped, so that a column copied from a
+// turned into the current separator, trailing ones dropped, so that a column copied from a
 // spreadsheet arrives as a valid list.
 
 #include <QLineEdit>

@@ -362,8 +362,8 @@ class TestFrmStatistik : public QObject {
                                          << "1 2 3";
         QTest::newRow("CR") << 4 << "4\r5\r"
                             << "4~5";
-        QTest::newRow("leere Zeile") << 1 << "4\n\n5\n\n"
-                                     << "4,,5,";
+        QTest::newRow("leere Zeilen") << 1 << "4\n\n5\n\n"
+                                      << "4,,5";
         QTest::newRow("Tabulator") << 3 << "1\r\n2\r\n"
                                    << "1\t2";
     }
