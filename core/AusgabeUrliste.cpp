@@ -13,7 +13,7 @@ void clsRechenlauf::AusgabeUrliste() {
         std::vector<std::string> werte;
         werte.reserve(M1.size());
         for (double x : M1) werte.push_back(Voll(x));
-        Add("Urliste: " + Verbunden(werte));
+        AddVerbunden("Urliste: ", werte);
         Add("");
         return;
     }
@@ -28,9 +28,9 @@ void clsRechenlauf::AusgabeUrliste() {
     }
     for (int i = 0; i <= M2Max; ++i) y.push_back(Voll(M2[i]));
     SpaltenAngleichen3(merkmale, x, y);
-    Add("Merkmal " + Verbunden(merkmale));
-    Add("(x)  a1 " + Verbunden(x));
-    Add("(y)  a2 " + Verbunden(y));
+    AddVerbunden("Merkmal ", merkmale);
+    AddVerbunden("(x)  a1 ", x);
+    AddVerbunden("(y)  a2 ", y);
     Add("");
 }
 

@@ -92,6 +92,11 @@ public:
     // The entries joined with Ausgabetrennzeichen.
     std::string Verbunden(const std::vector<std::string>& teile) const;
     void Add(std::string_view zeile) { Ausgabe->Add(zeile); }
+    // One line: vorne, the entries joined with Ausgabetrennzeichen, hinten.
+    void AddVerbunden(std::string_view vorne, const std::vector<std::string>& teile,
+                      std::string_view hinten = {}) {
+        Ausgabe->AddVerbunden(vorne, teile, Ausgabetrennzeichen, hinten);
+    }
 };
 
 }  // namespace zv

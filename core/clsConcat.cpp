@@ -1,5 +1,6 @@
 #include "core/clsConcat.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "core/Laufzeitfehler.h"
@@ -20,8 +21,17 @@ long long Utf16Laenge(std::string_view text) {
 
 }  // namespace
 
-void clsConcat::Add(std::string_view Value) {
-    const long long e = static_cast<long long>(Position_) + 2 * (Utf16Laenge(Value) + 2);
+void clsConcat::AddVerbunden(std::string_view vorne, const std::vector<std::string>& teile,
+                             std::string_view trenner, std::string_view hinten) {
+    long long laenge = Utf16Laenge(vorne) + Utf16Laenge(hinten) + 2;
+    std::size_t bytes = vorne.size() + hinten.size() + 2;
+    for (const std::string& t : teile) laenge += Utf16Laenge(t), bytes += t.size();
+    if (teile.size() > 1) {
+        laenge += Utf16Laenge(trenner) * static_cast<long long>(teile.size() - 1);
+        bytes += trenner.size() * (teile.size() - 1);
+    }
+
+    const long long e = static_cast<long long>(Position_) + 2 * laenge;
     if (e > std::numeric_limits<std::int32_t>::max()) Wirf(Fehlerart::Ueberlauf);
     if (e > Capacity_) {
         // Grow by e characters (2e bytes): geometric, so a long report is moved only a few
@@ -29,9 +39,14 @@ void clsConcat::Add(std::string_view Value) {
         const long long neu = static_cast<long long>(Capacity_) + 2 * e;
         if (neu > std::numeric_limits<std::int32_t>::max()) Wirf(Fehlerart::Ueberlauf);
         Capacity_ = static_cast<std::int32_t>(neu);
-        Text_.reserve(static_cast<std::size_t>(Capacity_ / 2));
+        Text_.reserve(std::max(static_cast<std::size_t>(Capacity_ / 2), Text_.size() + bytes));
     }
-    Text_ += Value;
+    Text_ += vorne;
+    for (std::size_t i = 0; i < teile.size(); ++i) {
+        if (i > 0) Text_ += trenner;
+        Text_ += teile[i];
+    }
+    Text_ += hinten;
     Text_ += "\r\n";
     Position_ = static_cast<std::int32_t>(e);
 }

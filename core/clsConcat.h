@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zv {
 
@@ -22,7 +23,12 @@ public:
     }
 
     // Appends the line (UTF-8) followed by carriage return and line feed.
-    void Add(std::string_view Value);
+    void Add(std::string_view Value) { AddVerbunden(Value, {}, {}, {}); }
+
+    // Appends one line made of vorne, the entries joined with trenner, and hinten, without
+    // building the line first.
+    void AddVerbunden(std::string_view vorne, const std::vector<std::string>& teile,
+                      std::string_view trenner, std::string_view hinten);
 
     // Number of 16-bit characters held.
     std::int32_t Length() const { return Position_ / 2; }

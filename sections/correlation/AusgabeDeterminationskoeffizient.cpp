@@ -68,7 +68,7 @@ void clsRechenlauf::AusgabeDeterminationskoeffizient() {
     Add("");
     Add("xi | " + xZeile);
     Add("---+-" + Striche(static_cast<long long>(Zeichenzahl(xZeile)) + 1));
-    Add("^yi| " + Verbunden(textDach));
+    AddVerbunden("^yi| ", textDach);
     Add("");
     Add("Sum(^yi²) = " + QyDachText);
     Add("n = " + nText);

@@ -37,8 +37,8 @@ void clsRechenlauf::AusgabeSpearman() {
 
         Add("");
         Add("Rangziffern:");
-        Add("Rix: " + Verbunden(textX));
-        Add("Riy: " + Verbunden(textY));
+        AddVerbunden("Rix: ", textX);
+        AddVerbunden("Riy: ", textY);
         Add("");
         Add("           6 * Sum(Rx-Ry)²");
         Add("rSP = 1 - -----------------");

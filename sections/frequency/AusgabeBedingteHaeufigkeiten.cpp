@@ -30,7 +30,7 @@ void clsRechenlauf::AusgabeBedingteHaeufigkeiten(bool& OhneTitel) {
     if (Detail) {
         Add("");
         Add("            hij");
-        Add("f(ai|bj) = -----      h.j = " + Verbunden(spaltensummen));
+        AddVerbunden("f(ai|bj) = -----      h.j = ", spaltensummen);
         Add("            h.j");
         Add("");
     }
@@ -45,8 +45,8 @@ void clsRechenlauf::AusgabeBedingteHaeufigkeiten(bool& OhneTitel) {
         zeile2[j] = Gerundet(Durch(h2, Plus(h1, h2)));
     }
     SpaltenAngleichen2(zeile1, zeile2);
-    Add("f(ai|bj): " + Verbunden(zeile1));
-    Add("f(ai|bj): " + Verbunden(zeile2));
+    AddVerbunden("f(ai|bj): ", zeile1);
+    AddVerbunden("f(ai|bj): ", zeile2);
     Add("");
 
     // The row sums are taken from the engine once each, at the point where they are first
@@ -84,8 +84,8 @@ void clsRechenlauf::AusgabeBedingteHaeufigkeiten(bool& OhneTitel) {
         zeile2[i] = Gerundet(Durch(h, zeilensumme2()));
     }
     SpaltenAngleichen2(zeile1, zeile2);
-    Add("f(bj|ai): " + Verbunden(zeile1));
-    Add("f(bj|ai): " + Verbunden(zeile2));
+    AddVerbunden("f(bj|ai): ", zeile1);
+    AddVerbunden("f(bj|ai): ", zeile2);
     Add("");
 }
 

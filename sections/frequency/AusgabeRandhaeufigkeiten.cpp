@@ -43,10 +43,10 @@ void clsRechenlauf::AusgabeRandhaeufigkeiten(bool& OhneTitel) {
     if (Detail) Add("");
     Add("Merkmal | " + kopf + " | hi.");
     Add(trennlinie);
-    Add("     a1 | " + Verbunden(zeileA1) + " | " + Voll(Stat.Summe(M1)));
-    Add("     a2 | " + Verbunden(zeileA2) + " | " + Voll(Stat.Summe(M2)));
+    AddVerbunden("     a1 | ", zeileA1, " | " + Voll(Stat.Summe(M1)));
+    AddVerbunden("     a2 | ", zeileA2, " | " + Voll(Stat.Summe(M2)));
     Add(trennlinie);
-    Add("    h.j | " + Verbunden(summen) + " | n=" + Voll(n));
+    AddVerbunden("    h.j | ", summen, " | n=" + Voll(n));
     Add("");
 }
 

@@ -36,8 +36,8 @@ void clsRechenlauf::AusgabeUnabhaengigkeitsquotienten(bool& OhneTitel) {
         texteA2[j] = Gerundet(erwartet(1, static_cast<int>(j)));
     SpaltenAngleichen2(texteA1, texteA2);
 
-    Add("h~a1: " + Verbunden(texteA1));
-    Add("h~a2: " + Verbunden(texteA2));
+    AddVerbunden("h~a1: ", texteA1);
+    AddVerbunden("h~a2: ", texteA2);
     Add("");
 }
 

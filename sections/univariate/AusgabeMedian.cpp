@@ -13,7 +13,7 @@ void clsRechenlauf::AusgabeMedian() {
             std::vector<std::string> texte;
             texte.reserve(sortiert.size());
             for (double x : sortiert) texte.push_back(Voll(x));
-            Add("Sort:   " + Verbunden(texte));
+            AddVerbunden("Sort:   ", texte);
         }
         Add("Median: " + Voll(Stat.Median(sortiert)));
     }

@@ -13,7 +13,7 @@ void clsRechenlauf::AusgabeModus() {
         } else {
             std::vector<std::string> texte;
             for (std::size_t i = 1; i < modi.size(); ++i) texte.push_back(Voll(modi[i]));
-            Add("Modus: " + Verbunden(texte));
+            AddVerbunden("Modus: ", texte);
         }
     }
     Add("");
