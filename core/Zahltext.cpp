@@ -1,5 +1,6 @@
 #include "core/Zahltext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -80,8 +81,17 @@ std::string VollText(double x, std::string_view dezimal) {
     return Formatieren(negativ, ziffern, exponent, dezimal);
 }
 
+namespace {
+
+// A double's exact decimal expansion ends at most 1074 places after the point, so rounding to
+// more places changes nothing; capping keeps large requests cheap.
+constexpr int kGenaueStellen = 1074;
+
+}  // namespace
+
 double Runden(double x, int nks) {
     if (nks < 0) Wirf(Fehlerart::UngueltigesArgument);
+    nks = std::min(nks, kGenaueStellen);
     // The exact binary value rounded to nks places (ties to even), read back as the nearest
     // double.
     return CZahlLesen(CFestkommaText(x, nks).c_str());
@@ -89,7 +99,7 @@ double Runden(double x, int nks) {
 
 std::string GerundetText(double x, int nks, std::string_view dezimal) {
     if (nks < 0) Wirf(Fehlerart::UngueltigesArgument);
-    const std::string fest = CFestkommaText(x, nks);  // "-ddd.ddd", exactly rounded
+    const std::string fest = CFestkommaText(x, std::min(nks, kGenaueStellen));  // exact
 
     // With at most 15 significant digits the rounded decimal is what its nearest double
     // prints as in full, so it is formatted directly; longer ones go through the double.

@@ -67,6 +67,8 @@ TEST(GerundetText, RoundsTheExactBinaryValueHalvesToEven) {
         {3.5, 0, "4"},       {-0.125, 2, "-0,12"}, {-0.0001, 3, "0"},   {2.0, 2, "2"},
         {1.0 / 3, 3, "0,333"}, {14.0 / 9, 3, "1,556"}, {14.0 / 9, 1, "1,6"}, {1e20, 3, "1E+20"},
         {0.00001, 7, "1E-05"}, {123.456, 32767, "123,456"},
+        {std::numeric_limits<double>::denorm_min(), 32767, "4,94065645841247E-324"},
+        {std::numeric_limits<double>::denorm_min(), 323, "0"},
     };
     for (const Fall& f : faelle) EXPECT_EQ(GerundetText(f.wert, f.nks, ","), f.text) << f.wert;
 }
