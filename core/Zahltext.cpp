@@ -1,6 +1,7 @@
 #include "core/Zahltext.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -97,8 +98,44 @@ double Runden(double x, int nks) {
     return CZahlLesen(CFestkommaText(x, nks).c_str());
 }
 
+namespace {
+
+constexpr double kZehnerpotenzen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Rounds through x * 10^nks where that is provably exact enough: 10^nks is exact for nks <= 22,
+// the product is off the true one by at most half a unit in its last place, so when it lies
+// farther than a whole unit from the nearest half, rounding it gives the same whole number as
+// rounding the exact product. The printed text is that whole number with the point moved.
+bool SchnellGerundet(double x, int nks, std::string_view dezimal, std::string& text) {
+    if (nks > 22) return false;
+    const double y = x * kZehnerpotenzen[nks];
+    if (!(std::fabs(y) < 4503599627370496.0)) return false;  // 2^52
+    const double r = std::nearbyint(y);
+    const double abstandZurHaelfte = std::fabs(std::fabs(y - r) - 0.5);
+    if (abstandZurHaelfte <= 2.0 * (std::nextafter(std::fabs(y), INFINITY) - std::fabs(y)))
+        return false;
+    if (r == 0.0) {
+        text = "0";
+        return true;
+    }
+    char puffer[24];
+    const auto ende = std::to_chars(puffer, puffer + sizeof puffer,
+                                    static_cast<long long>(std::fabs(r))).ptr;
+    std::string_view ziffern(puffer, static_cast<std::size_t>(ende - puffer));
+    const int exponent = static_cast<int>(ziffern.size()) - 1 - nks;
+    while (ziffern.back() == '0') ziffern.remove_suffix(1);
+    if (ziffern.size() > 15) return false;
+    text = Formatieren(r < 0, ziffern, exponent, dezimal);
+    return true;
+}
+
+}  // namespace
+
 std::string GerundetText(double x, int nks, std::string_view dezimal) {
     if (nks < 0) Wirf(Fehlerart::UngueltigesArgument);
+    if (std::string schnell; SchnellGerundet(x, nks, dezimal, schnell)) return schnell;
     const std::string fest = CFestkommaText(x, std::min(nks, kGenaueStellen));  // exact
 
     // With at most 15 significant digits the rounded decimal is what its nearest double

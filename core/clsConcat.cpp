@@ -1,6 +1,8 @@
 #include "core/clsConcat.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <limits>
 
 #include "core/Laufzeitfehler.h"
@@ -11,10 +13,21 @@ namespace {
 
 // Length of a UTF-8 text in 16-bit characters: a four-byte sequence needs two of them.
 long long Utf16Laenge(std::string_view text) {
-    long long n = 0;
-    for (unsigned char c : text) {
-        if ((c & 0xC0) != 0x80) ++n;  // a character starts
-        if (c >= 0xF0) ++n;           // and needs a surrogate pair
+    // Eight bytes at a time: a continuation byte is 10xxxxxx, a four-byte lead 11110xxx.
+    constexpr std::uint64_t kHoch = 0x8080808080808080ULL;
+    long long n = static_cast<long long>(text.size());
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, text.data() + i, 8);
+        if ((w & kHoch) == 0) continue;  // plain ASCII
+        n -= std::popcount(w & ~(w << 1) & kHoch);
+        n += std::popcount(w & (w << 1) & (w << 2) & (w << 3) & ~(w << 4) & kHoch);
+    }
+    for (; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if ((c & 0xC0) == 0x80) --n;
+        if ((c & 0xF8) == 0xF0) ++n;
     }
     return n;
 }

@@ -39,6 +39,9 @@ TEST(clsConcat, ClearReusesStorageAndCountsCharacters) {
     puffer.Add("s²ä");
     EXPECT_EQ(puffer.Value(), "s²ä\r\n");
     EXPECT_EQ(puffer.Length(), 5);  // characters, not UTF-8 bytes
+    puffer.Clear();
+    puffer.Add("a\xF0\x9D\x84\x9E 12345678 ä²");  // the G clef needs two 16-bit characters
+    EXPECT_EQ(puffer.Length(), 17);
 
     // A line ending exactly on the last byte of the capacity still grows the buffer.
     clsConcat genau;
