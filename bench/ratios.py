@@ -1,0 +1,141 @@
+#!/usr/bin/env python3
+"""Prints every performance ratio beside its target, from Google Benchmark JSON files.
+
+Usage: ratios.py [--time cpu|real] FILE.json [FILE.json ...]
+
+The files are those of zv_bench_bericht and zv_bench_fenster, run with repetitions and
+aggregates (--benchmark_repetitions=N --benchmark_report_aggregates_only=true). Every figure is
+the median over the repetitions; each ratio divides two such medians.
+
+--time cpu (the default) uses processor time, which other work on the machine disturbs far less
+than the wall clock: the benchmark's own processor time, and for the parts the window
+benchmarks time in turn that of the whole process (a started process: its own). --time real
+uses the wall clock throughout.
+
+The script measures; it does not judge a build: the exit status is 0 whatever the figures.
+"""
+
+import argparse
+import json
+import re
+import sys
+
+UNIT_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
+
+# Keys per-keystroke figures are held to: a key's effect within 50 ms is perceived as
+# immediate (well inside the 0.1 s limit of perceived instantaneity), leaving room for the
+# display's own latency and for slower machines.
+INSTANT_MS = 50.0
+
+
+def bench_name(run_name):
+    """The benchmark's name without its option suffixes ("/min_time:0.500", "/real_time")."""
+    return re.sub(r"/(min_time|real_time|process_time|manual_time|iterations|repeats|threads)[^/]*", "", run_name)
+
+
+def load_medians(paths, mode):
+    """name -> median in milliseconds, from the aggregate entries.
+
+    A benchmark's own time is stored under its name; the parts it timed in turn (counters
+    PART_cpu_ms / PART_wall_ms of the window benchmarks) under "name:PART".
+    """
+    medians = {}
+    suffix = "_cpu_ms" if mode == "cpu" else "_wall_ms"
+    for path in paths:
+        try:
+            with open(path, encoding="utf-8") as f:
+                data = json.load(f)
+        except (OSError, ValueError) as e:
+            print(f"cannot read {path}: {e}", file=sys.stderr)
+            continue
+        for b in data.get("benchmarks", []):
+            if b.get("run_type") != "aggregate" or b.get("aggregate_name") != "median":
+                continue
+            if b.get("error_occurred"):
+                continue
+            name = bench_name(b.get("run_name", b["name"]))
+            medians[name] = b["cpu_time" if mode == "cpu" else "real_time"] * UNIT_MS[
+                b.get("time_unit", "ns")]
+            for key, value in b.items():
+                if key.endswith(suffix) and isinstance(value, (int, float)):
+                    medians[f"{name}:{key[:-len(suffix)]}"] = value
+    return medians
+
+
+def ratio_rows(m):
+    """(label, measured, target text, limit, detail) for every ratio; measured None if missing."""
+    rows = []
+
+    def ratio(label, num, den, limit):
+        dens = den if isinstance(den, list) else [den]
+        if num in m and all(d in m for d in dens):
+            total = sum(m[d] for d in dens)
+            value = m[num] / total if total > 0 else None
+            detail = f"{m[num]:.3f} ms / " + " + ".join(f"{m[d]:.3f}" for d in dens) + " ms"
+        else:
+            value = None
+            missing = [x for x in [num] + dens if x not in m]
+            detail = "missing: " + ", ".join(missing)
+        rows.append((label, value, f"<= {limit:g}", limit, detail))
+
+    def figure(label, name, per, limit):
+        if name in m:
+            rows.append((label, m[name] / per, f"<= {limit:g} ms", limit,
+                         f"{m[name]:.3f} ms per iteration / {per}"))
+        else:
+            rows.append((label, None, f"<= {limit:g} ms", limit, "missing: " + name))
+
+    # 1: growth from 8191 to 32767 values (four times the data).
+    for w in ("W1_ganz", "W1_dezimal", "W2"):
+        ratio(f"1 growth {w} 32767/8191", f"{w}/32767", f"{w}/8191", 5)
+    # 2: the whole report against the floor of the same input.
+    for w, limit, sizes in (("W1_ganz", 5, (8191, 32767)), ("W1_dezimal", 5, (8191, 32767)),
+                            ("W2", 10, (8191, 32767)), ("W3", 10, (4000,))):
+        for n in sizes:
+            ratio(f"2 {w}/{n} vs floor", f"{w}/{n}", f"{w}_floor/{n}", limit)
+    # 4: the window against the run plus the output box taking the same text, timed in turn.
+    for w, n in (("W1_ganz", 32767), ("W1_dezimal", 32767), ("W2", 32767), ("W3", 4000)):
+        b = f"Report_{w}/{n}"
+        ratio(f"4 window {w}/{n} vs run + box", f"{b}:window", [f"{b}:run", f"{b}:box"], 1.5)
+    # 4: typing and pasting into a box holding 100,000 characters.
+    figure("4 keystroke in 100000 chars (ms)", "Typing_key_and_backspace/100000", 2, INSTANT_MS)
+    figure("4 paste 3 lines into 100000 chars (ms)", "Paste_3_lines_into/100000", 1, INSTANT_MS)
+    figure("4 paste 100000 chars as lines (ms)", "Paste_whole_list_of/100000", 1, INSTANT_MS)
+    # 5: start-up to the first painted window against a bare main window of the same size.
+    ratio("5 start-up, new process", "Startup_new_process:window",
+          "Startup_new_process:bare", 2)
+    ratio("5 start-up, window only (in process)", "Startup_in_process:window",
+          "Startup_in_process:bare", 2)
+    return rows
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--time", choices=("cpu", "real"), default="cpu")
+    parser.add_argument("--markdown", action="store_true", help="print a Markdown table")
+    parser.add_argument("files", nargs="+")
+    args = parser.parse_args()
+
+    rows = ratio_rows(load_medians(args.files, args.time))
+    if args.markdown:
+        print("| ratio | measured | target | result | medians |")
+        print("|---|---:|---|---|---|")
+    else:
+        print(f"time: {args.time}, medians of the repetitions")
+        print(f"{'ratio':42} {'measured':>9}  {'target':10} {'result':6} medians")
+    for label, value, target, limit, detail in rows:
+        shown = f"{value:.2f}" if value is not None else "-"
+        result = "-" if value is None else ("pass" if value <= limit else "FAIL")
+        if args.markdown:
+            print(f"| {label} | {shown} | {target} | {result} | {detail} |")
+        else:
+            print(f"{label:42} {shown:>9}  {target:10} {result:6} {detail}")
+    return 0
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except Exception as e:  # measuring only: never fail the caller
+        print(f"ratios.py: {e}", file=sys.stderr)
+    sys.exit(0)

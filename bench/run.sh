@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (Release, in build-bench), runs the report and window benchmarks with
+# repetitions and prints every ratio beside its target (medians of the repetitions).
+#
+#   bash bench/run.sh              # five repetitions
+#   REPS=9 bash bench/run.sh       # more repetitions on a busy machine
+#
+# The figures go to build-bench/bench_bericht.json and build-bench/bench_fenster.json.
+# Exit status 0 once the benchmarks ran: the script measures, it does not gate a build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+REPS="${REPS:-5}"
+BUILD=build-bench
+
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$BUILD" -j2 --target zv_bench_bericht zv_bench_fenster
+
+# Headless window; XDG_RUNTIME_DIR only silences the toolkit's note about its absence.
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR="$(mktemp -d)"
+    export XDG_RUNTIME_DIR
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
+
+# Repetitions of different benchmarks are interleaved at random, so that a slow spell of the
+# machine does not fall on one side of a ratio only.
+for prog in bench_bericht bench_fenster; do
+    echo "== zv_$prog ($REPS repetitions)"
+    "$BUILD/bench/zv_$prog" \
+        --benchmark_repetitions="$REPS" \
+        --benchmark_enable_random_interleaving=true \
+        --benchmark_report_aggregates_only=true \
+        --benchmark_out="$BUILD/$prog.json" --benchmark_out_format=json
+done
+
+echo
+python3 bench/ratios.py --time cpu "$BUILD/bench_bericht.json" "$BUILD/bench_fenster.json"
+echo
+python3 bench/ratios.py --time real "$BUILD/bench_bericht.json" "$BUILD/bench_fenster.json"
