@@ -23,21 +23,22 @@ void clsRechenlauf::AusgabeLineareRegression() {
 
     if (Detail) {
         const std::string n = GanzzahlText(M1Max + 1);
-        const std::string S = Gerundet(g.S);
-        const std::string xMitt = Gerundet(g.xMitt);
-        const std::string yMitt = Gerundet(g.yMitt);
-        const std::string Qx = Gerundet(g.Qx);
-        const std::string b = Gerundet(g.b);
-
         Add("");
         Add("      Sum(xi * yi) - n * xMitt * yMitt");
         Add("^b = ----------------------------------     ^a = yMitt - ^b * xMitt");
         Add("          Sum(xi²) - n * xMitt²");
         Add("");
+
+        // Each value is rounded where it is first printed, so a failing rounding leaves the
+        // lines before it in place.
+        const std::string S = Gerundet(g.S);
         Add("Sum(xi * yi) = " + S);
         Add("n = " + n);
+        const std::string xMitt = Gerundet(g.xMitt);
         Add("xMitt = " + xMitt);
+        const std::string yMitt = Gerundet(g.yMitt);
         Add("yMitt = " + yMitt);
+        const std::string Qx = Gerundet(g.Qx);
         Add("Sum(xi²) = " + Qx);
         Add("");
 
@@ -52,6 +53,7 @@ void clsRechenlauf::AusgabeLineareRegression() {
             0LL, (zaehlerLaenge - static_cast<long long>(Zeichenzahl(nenner))) / 2 + 3);
 
         Add(zaehler);
+        const std::string b = Gerundet(g.b);
         Add("^b = " + Striche(zaehlerLaenge - 5) + " = " + b);
         Add(Leerzeichen(einzug) + nenner);
         Add("");
