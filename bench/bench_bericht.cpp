@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "Arbeitslasten.h"
+#include "core/Speicher.h"
 
 namespace {
 
@@ -43,4 +44,12 @@ const int kRegistriert = [] {
 
 }  // namespace
 
-BENCHMARK_MAIN();
+// The programs' own memory settings, so the figures are those of the window and the tool.
+int main(int argc, char** argv) {
+    zv::SpeicherEinrichten();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -38,6 +38,7 @@
 #include <unistd.h>
 
 #include "Arbeitslasten.h"
+#include "core/Speicher.h"
 #include "ui/frmStatistik.h"
 
 extern char** environ;
@@ -517,6 +518,7 @@ const int kRegistriert = [] {
 }  // namespace
 
 int main(int argc, char** argv) {
+    zv::SpeicherEinrichten();  // as the program does
     // Headless unless a platform was chosen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (const char* art = std::getenv(kKaltstart)) return Kaltstart(argc, argv, art);

@@ -3,8 +3,10 @@
 #include <iostream>
 
 #include "cli/Optionen.h"
+#include "core/Speicher.h"
 
 int main(int argc, char** argv) {
+    zv::SpeicherEinrichten();
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> argumente(argv + 1, argv + argc);
     return zv::ReportWerkzeug(argumente, std::cin, std::cout, std::cerr);

@@ -19,8 +19,7 @@ namespace {
 // exponents -4..14, otherwise one digit, the rest after the separator, and "E+nn"/"E-nn".
 std::string Formatieren(bool negativ, std::string_view ziffern, int exponent,
                         std::string_view dezimal) {
-    std::string ergebnis;
-    ergebnis.reserve(ziffern.size() + 24);
+    std::string ergebnis;  // short enough to need no allocation in the common cases
     if (negativ) ergebnis.push_back('-');
     const int anzahl = static_cast<int>(ziffern.size());
     if (exponent > -5 && exponent < 15) {
@@ -65,21 +64,31 @@ std::string VollText(double x, std::string_view dezimal) {
     // that rounding already (any decimal of up to 15 digits survives the trip through a
     // normal double); subnormal values and values that need 16 or 17 digits are rounded
     // explicitly.
-    std::string text = std::fabs(x) >= std::numeric_limits<double>::min() ? CExponentText(x, -1)
-                                                                           : std::string();
-    if (text.empty() || text.find('e') > (x < 0 ? 17u : 16u)) text = CExponentText(x, 14);
+    char text[64];
+    std::size_t laenge = 0;
+    if (std::fabs(x) >= std::numeric_limits<double>::min()) {
+        laenge = static_cast<std::size_t>(
+            std::to_chars(text, text + sizeof text, x, std::chars_format::scientific).ptr - text);
+    }
+    if (laenge == 0 || std::string_view(text, laenge).find('e') > (x < 0 ? 17u : 16u)) {
+        laenge = static_cast<std::size_t>(
+            std::to_chars(text, text + sizeof text, x, std::chars_format::scientific, 14).ptr -
+            text);
+    }
 
     // "-d.ddde+xx"
-    std::string_view s(text);
+    std::string_view s(text, laenge);
     const bool negativ = s.front() == '-';
     if (negativ) s.remove_prefix(1);
     const std::size_t e = s.find('e');
-    std::string ziffern;
-    ziffern.push_back(s[0]);
-    if (e > 1) ziffern.append(s.substr(2, e - 2));
-    while (ziffern.size() > 1 && ziffern.back() == '0') ziffern.pop_back();
-    const int exponent = std::atoi(std::string(s.substr(e + 1)).c_str());
-    return Formatieren(negativ, ziffern, exponent, dezimal);
+    char ziffern[20];
+    std::size_t anzahl = 0;
+    ziffern[anzahl++] = s[0];
+    for (std::size_t i = 2; i < e; ++i) ziffern[anzahl++] = s[i];
+    while (anzahl > 1 && ziffern[anzahl - 1] == '0') --anzahl;
+    int exponent = 0;
+    std::from_chars(s.data() + e + 1 + (s[e + 1] == '+'), s.data() + s.size(), exponent);
+    return Formatieren(negativ, std::string_view(ziffern, anzahl), exponent, dezimal);
 }
 
 namespace {

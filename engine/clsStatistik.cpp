@@ -4,7 +4,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <unordered_map>
 
 #include "core/Laufzeitfehler.h"
 #include "core/Rechnen.h"
@@ -97,19 +96,31 @@ clsStatistik::Liste clsStatistik::Modus(const Liste& arr) const {
     if (arr.empty()) Wirf(Fehlerart::IndexAusserhalb);
     PruefeObergrenze(arr.size());
     // Distinct values in order of first appearance with their counts; exact equality, 0 and -0
-    // equal (a hash lookup instead of a linear scan, same outcome).
+    // equal. An open-addressing table over the values' bits finds a value's entry instead of
+    // a linear scan, with the same outcome.
     Liste werte;
     std::vector<std::int32_t> anzahl;
-    std::unordered_map<double, std::size_t> index;
-    index.reserve(arr.size());
+    std::size_t groesse = 16;
+    while (groesse < 2 * arr.size()) groesse *= 2;
+    constexpr std::uint32_t kFrei = 0xFFFFFFFF;
+    std::vector<std::uint32_t> tafel(groesse, kFrei);  // index into werte, or free
+    const int verschiebung = 64 - std::countr_zero(groesse);
     for (double x : arr) {
         const double schluessel = x == 0.0 ? 0.0 : x;
-        auto [pos, neu] = index.try_emplace(schluessel, werte.size());
-        if (neu) {
-            werte.push_back(x);
-            anzahl.push_back(1);
-        } else {
-            ++anzahl[pos->second];
+        const std::uint64_t bits = std::bit_cast<std::uint64_t>(schluessel);
+        std::size_t pos = static_cast<std::size_t>((bits * 0x9E3779B97F4A7C15ULL) >> verschiebung);
+        for (;; pos = (pos + 1) & (groesse - 1)) {
+            const std::uint32_t j = tafel[pos];
+            if (j == kFrei) {
+                tafel[pos] = static_cast<std::uint32_t>(werte.size());
+                werte.push_back(x);
+                anzahl.push_back(1);
+                break;
+            }
+            if (werte[j] == schluessel) {
+                ++anzahl[j];
+                break;
+            }
         }
     }
     const std::int32_t maxC = *std::max_element(anzahl.begin(), anzahl.end());

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 
+#include "core/Speicher.h"
 #include "ui/frmStatistik.h"
 
 int main(int argc, char* argv[]) {
+    zv::SpeicherEinrichten();
     QApplication anwendung(argc, argv);
     frmStatistik fenster;
     fenster.show();
