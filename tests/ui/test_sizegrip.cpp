@@ -1,25 +1,16 @@
-// The size grip on a form, on a container that is not a form, and its persisted property.
+// The size grip on a form and on containers that are not forms, and its persisted property.
 
-#include <QFrame>
-#include <QLabel>
-#include <QMdiArea>
-#include <QProxyStyle>
-#include <QSignalSpy>
-#include <QStyle>
-#include <QWindow>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "sizegrip/SizeGrip.h"
 
 namespace {
 
-// Records the resize requests instead of only handing them to the window system.
-class Testgriff : public SizeGrip {
-  public:
+// Records the resize requests before handing them to the window system.
+struct Testgriff : SizeGrip {
     using SizeGrip::SizeGrip;
     QList<QWindow*> Anfragen;
-
-  protected:
     void BeginSizing(QWindow* fenster) override {
         Anfragen << fenster;
         SizeGrip::BeginSizing(fenster);
@@ -27,15 +18,17 @@ class Testgriff : public SizeGrip {
 };
 
 // A style whose scroll bars are 23 pixels wide, as after a change of the system settings.
-class BreiterStil : public QProxyStyle {
-  public:
+struct BreiterStil : QProxyStyle {
     int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
         return m == PM_ScrollBarExtent ? 23 : QProxyStyle::pixelMetric(m, o, w);
     }
 };
 
-int Balken(const QWidget* w) {
-    return w->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+QStringList Signale(const QSignalSpy& spion) {  // each signal's arguments, as text
+    QStringList alle;
+    for (const QVariantList& argumente : spion)
+        alle << QVariant(argumente).toStringList().join(' ');
+    return alle;
 }
 
 }  // namespace
@@ -43,154 +36,103 @@ int Balken(const QWidget* w) {
 class TestSizeGrip : public QObject {
     Q_OBJECT
 
+    static int Balken(const QWidget* w) {
+        return w->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    }
+
   private slots:
-    void folgtDerEckeDesFormulars() {
+    // In the corner and following it, behind its siblings; the sizes reported at the first
+    // layout and once after each change. A grip in a form designer is only sized.
+    void folgtDerEcke() {
         QWidget form;
-        form.resize(300, 200);
-        auto* griff = new Testgriff(&form);
+        auto* nachbar = new QLabel(QStringLiteral("Nachbar"), &form);
+        auto* griff = new SizeGrip(&form);  // created last: on top until it sends itself back
+        auto* entwurf = new SizeGrip(&form);
+        entwurf->setBenutzermodus(false);
+        entwurf->move(20, 30);
         QSignalSpy geaendert(griff, &SizeGrip::ScrollbarSizeChanged);
+        form.resize(300, 200);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY(form.children().indexOf(griff) < form.children().indexOf(nachbar));
         const int e = Balken(griff);
-        QCOMPARE(griff->Formular(), &form);
-        QTRY_COMPARE(griff->geometry(), QRect(300 - e, 200 - e, e, e));
-        QCOMPARE(griff->VScrollWidth(), e);
-        QCOMPARE(griff->HScrollHeight(), e);
-        QCOMPARE(geaendert.count(), 1);  // the first layout always reports the sizes
-        QCOMPARE(geaendert.first(), (QList<QVariant>{e, e}));
-
-        form.resize(420, 150);
-        QTRY_COMPARE(griff->geometry(), QRect(420 - e, 150 - e, e, e));
-        form.resize(250, 260);
-        QTRY_COMPARE(griff->geometry(), QRect(250 - e, 260 - e, e, e));
-        QCOMPARE(geaendert.count(), 1);
-
-        // Other scroll-bar sizes: stored, applied and reported once.
+        for (const QSize groesse : {QSize(300, 200), QSize(420, 150), QSize(250, 260)}) {
+            form.resize(groesse);
+            QTRY_COMPARE(griff->geometry(),
+                         QRect(QPoint(groesse.width() - e, groesse.height() - e), QSize(e, e)));
+        }
+        QCOMPARE(entwurf->geometry(), QRect(20, 30, e, e));
+        QVERIFY(griff->VScrollWidth() == e && griff->HScrollHeight() == e);
         BreiterStil stil;
         griff->setStyle(&stil);
         form.resize(300, 300);
-        QTRY_COMPARE(griff->geometry(), QRect(300 - 23, 300 - 23, 23, 23));
-        QCOMPARE(geaendert.count(), 2);
-        QCOMPARE(geaendert.last(), (QList<QVariant>{23, 23}));
+        QTRY_COMPARE(griff->geometry(), QRect(277, 277, 23, 23));
         form.resize(310, 300);
-        QTRY_COMPARE(griff->x(), 310 - 23);
-        QCOMPARE(geaendert.count(), 2);
+        QTRY_COMPARE(griff->x(), 287);
+        QCOMPARE(Signale(geaendert), QStringList({QString("%1 %1").arg(e), "23 23"}));
         griff->setStyle(nullptr);
-    }
 
-    void maustastenAufDemFormular() {
-        QWidget form;
-        form.resize(200, 200);
-        auto* griff = new Testgriff(&form);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QSignalSpy runter(griff, &SizeGrip::MouseDown);
-        QSignalSpy hoch(griff, &SizeGrip::MouseUp);
-        QSignalSpy bewegt(griff, &SizeGrip::MouseMove);
-        const QPoint mitte(griff->width() / 2, griff->height() / 2);
-
-        QTest::mousePress(griff, Qt::RightButton, {}, mitte);
-        QTest::mouseRelease(griff, Qt::RightButton, {}, mitte);
-        QTest::mouseMove(griff, mitte + QPoint(1, 1));
-        QCOMPARE(runter.count(), 0);
-        QVERIFY(griff->Anfragen.isEmpty());
-        QCOMPARE(hoch.count(), 1);
-        QCOMPARE(hoch.first().at(0).value<qint16>(), qint16(2));
-        QTRY_VERIFY(bewegt.count() >= 1);
-
-        QTest::mousePress(griff, Qt::LeftButton, {}, mitte);
-        QCOMPARE(runter.count(), 0);
-        QCOMPARE(griff->Anfragen, QList<QWindow*>{form.windowHandle()});
-        QTest::mouseRelease(griff, Qt::LeftButton, {}, mitte);
-    }
-
-    void aufEinemBehaelter_data() {
-        QTest::addColumn<bool>("mdi");
-        QTest::newRow("Rahmen") << false;
-        QTest::newRow("MDI") << true;
-    }
-
-    void aufEinemBehaelter() {
-        QFETCH(bool, mdi);
-        QWidget form;
-        form.resize(300, 200);
-        QWidget* behaelter = mdi ? static_cast<QWidget*>(new QMdiArea(&form))
-                                 : static_cast<QWidget*>(new QFrame(&form));
-        behaelter->setGeometry(10, 10, 200, 150);
-        auto* griff = new Testgriff(behaelter);
-        griff->move(5, 7);
-        QSignalSpy runter(griff, &SizeGrip::MouseDown);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QVERIFY(griff->Formular() == nullptr);
-        const int e = Balken(griff);
-        QTRY_COMPARE(griff->geometry(), QRect(5, 7, e, e));  // sized only, not placed
-
-        QTest::mousePress(griff, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier,
-                          QPoint(3, 4));
-        QTest::mouseRelease(griff, Qt::LeftButton, {}, QPoint(3, 4));
-        QTest::mousePress(griff, Qt::RightButton, Qt::AltModifier, QPoint(2, 2));
-        QTest::mouseRelease(griff, Qt::RightButton, {}, QPoint(2, 2));
-        QCOMPARE(runter.count(), 2);
-        QCOMPARE(runter.at(0), (QList<QVariant>{QVariant::fromValue<qint16>(1),
-                                                QVariant::fromValue<qint16>(3), 3.0f, 4.0f}));
-        QCOMPARE(runter.at(1).at(0).value<qint16>(), qint16(2));
-        QCOMPARE(runter.at(1).at(1).value<qint16>(), qint16(4));
-        QVERIFY(griff->Anfragen.isEmpty());
-    }
-
-    void autoZOrder() {
-        QWidget form;
-        form.resize(200, 200);
-        new QLabel(QStringLiteral("Nachbar"), &form);
-        auto* griff = new Testgriff(&form);  // created last: on top until it sends itself back
-        QCOMPARE(form.children().last(), static_cast<QObject*>(griff));
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTRY_COMPARE(form.children().first(), static_cast<QObject*>(griff));
-
+        // Without AutoZOrder it stays on top. Writing the property is announced.
+        QSignalSpy gemeldet(griff, &SizeGrip::PropertyChanged);
         griff->setAutoZOrder(false);
+        QCOMPARE(Signale(gemeldet), QStringList{"AutoZOrder"});
         griff->raise();
         form.resize(260, 240);
-        QTRY_COMPARE(griff->x(), 260 - Balken(griff));
-        QCOMPARE(form.children().last(), static_cast<QObject*>(griff));
+        QTRY_COMPARE(griff->x(), 260 - e);
+        QCOMPARE(form.children().last(), griff);
     }
 
-    void eigenschaftGespeichert() {
-        SizeGrip griff;
-        QVERIFY(griff.AutoZOrder());
-        QSignalSpy gemeldet(&griff, &SizeGrip::PropertyChanged);
-        griff.setAutoZOrder(false);
-        QCOMPARE(gemeldet.count(), 1);
-        QCOMPARE(gemeldet.first().first().toString(), QStringLiteral("AutoZOrder"));
+    // On a form a left press starts the resize and no press raises MouseDown; on a frame or
+    // an MDI area the grip is only sized and forwards the presses. Moves and releases are
+    // raised everywhere (Button 1 left, 2 right, 4 middle; Shift 1, Ctrl 2, Alt 4).
+    void maus() {
+        for (int eltern : {0, 1, 2}) {
+            QWidget form;
+            QWidget* behaelter = &form;
+            if (eltern) behaelter = eltern == 1 ? new QFrame(&form) : new QMdiArea(&form);
+            if (eltern) behaelter->setGeometry(10, 10, 200, 150);
+            auto* griff = new Testgriff(behaelter);
+            griff->move(5, 7);
+            QSignalSpy runter(griff, &SizeGrip::MouseDown), hoch(griff, &SizeGrip::MouseUp),
+                bewegt(griff, &SizeGrip::MouseMove);
+            form.resize(300, 200);
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            const int e = Balken(griff);
+            QCOMPARE(griff->Formular(), eltern ? nullptr : &form);
+            QTRY_COMPARE(griff->geometry(),
+                         eltern ? QRect(5, 7, e, e) : QRect(300 - e, 200 - e, e, e));
 
+            QTest::mousePress(griff, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier,
+                              {3, 4});
+            QTest::mouseRelease(griff, Qt::LeftButton, {}, {3, 4});
+            QTest::mousePress(griff, Qt::RightButton, Qt::AltModifier, {2, 2});
+            QTest::mouseRelease(griff, Qt::RightButton, Qt::AltModifier, {2, 2});
+            QMouseEvent zug(QEvent::MouseMove, QPointF(4, 4), griff->mapToGlobal(QPointF(4, 4)),
+                            Qt::NoButton, Qt::LeftButton | Qt::MiddleButton, Qt::ShiftModifier);
+            QApplication::sendEvent(griff, &zug);
+            QCOMPARE(griff->Anfragen, eltern ? QList<QWindow*>() : QList{form.windowHandle()});
+            QCOMPARE(Signale(runter), eltern ? QStringList({"1 3 3 4", "2 4 2 2"}) : QStringList());
+            QCOMPARE(Signale(hoch), QStringList({"1 0 3 4", "2 4 2 2"}));
+            QCOMPARE(Signale(bewegt), QStringList{"5 1 4 4"});
+        }
+    }
+
+    // AutoZOrder round-trips through the property bag, which does not store the default true.
+    void eigenschaftsbeutel() {
+        SizeGrip griff, geladen;
+        QVERIFY(griff.AutoZOrder());
+        griff.setAutoZOrder(false);
         Eigenschaftsbeutel beutel;
         griff.WriteProperties(beutel);
-        QCOMPARE(beutel.Werte().value(QStringLiteral("AutoZOrder")), QVariant(false));
-        SizeGrip geladen;
+        QCOMPARE(beutel.Werte(), (QVariantMap{{"AutoZOrder", false}}));
         geladen.ReadProperties(beutel);
         QVERIFY(!geladen.AutoZOrder());
-
-        // The default is not stored and comes back as true.
         geladen.setAutoZOrder(true);
         geladen.WriteProperties(beutel);
         QVERIFY(beutel.Werte().isEmpty());
         griff.ReadProperties(beutel);
         QVERIFY(griff.AutoZOrder());
-    }
-
-    void entwurfsmodus() {
-        QWidget form;
-        form.resize(200, 200);
-        auto* griff = new SizeGrip(&form);
-        griff->setBenutzermodus(false);
-        griff->move(20, 30);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const int e = Balken(griff);
-        form.resize(300, 300);
-        QTRY_COMPARE(form.size(), QSize(300, 300));
-        QCOMPARE(griff->geometry(), QRect(20, 30, e, e));
     }
 };
 
