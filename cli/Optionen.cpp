@@ -41,12 +41,21 @@ struct Eingabefeld {
 };
 
 std::string DateiLesen(const std::string& pfad, std::istream& eingabe) {
-    if (pfad == "-") return std::string(std::istreambuf_iterator<char>(eingabe), {});
-    std::ifstream datei(pfad, std::ios::binary);
-    if (!datei) throw Nutzungsfehler{"Datei nicht lesbar: " + pfad};
-    std::string inhalt((std::istreambuf_iterator<char>(datei)), {});
-    if (datei.bad()) throw Nutzungsfehler{"Datei nicht lesbar: " + pfad};
-    return inhalt;
+    // A directory or an unreadable device fails while reading, and the library may throw.
+    try {
+        if (pfad == "-") {
+            std::string inhalt(std::istreambuf_iterator<char>(eingabe), {});
+            if (eingabe.bad()) throw Nutzungsfehler{"Standardeingabe nicht lesbar"};
+            return inhalt;
+        }
+        std::ifstream datei(pfad, std::ios::binary);
+        if (!datei) throw Nutzungsfehler{"Datei nicht lesbar: " + pfad};
+        std::string inhalt((std::istreambuf_iterator<char>(datei)), {});
+        if (datei.bad()) throw Nutzungsfehler{"Datei nicht lesbar: " + pfad};
+        return inhalt;
+    } catch (const std::ios_base::failure&) {
+        throw Nutzungsfehler{"Datei nicht lesbar: " + pfad};
+    }
 }
 
 std::string FeldText(const Eingabefeld& feld, char trenner, std::istream& eingabe) {
@@ -138,6 +147,10 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
         const Laufergebnis ergebnis = lauf.cmdCalculate_Click(zustand);
         aus.write(ergebnis.txtAusgabe.data(), static_cast<std::streamsize>(ergebnis.txtAusgabe.size()));
         aus.flush();
+        if (!aus) {
+            fehler << "zorvanta-report: Bericht nicht schreibbar\n";
+            return 1;
+        }
         return 0;
     } catch (const Nutzungsfehler& f) {
         fehler << "zorvanta-report: " << f.Meldung << " (--help zeigt die Optionen)\n";

@@ -10,7 +10,7 @@ namespace zv {
 
 // Runs the tool on the arguments (without the program name). The report goes to aus, usage
 // errors as one line to fehler. Returns the exit code: 0 for a report (message and error lines
-// are part of it) and for --help, 2 for a usage error.
+// are part of it) and for --help, 1 when the report could not be written, 2 for a usage error.
 int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eingabe,
                    std::ostream& aus, std::ostream& fehler);
 

@@ -1,5 +1,7 @@
 #include "core/Rechenlauf.h"
 
+#include <algorithm>
+
 #include "core/Laufzeitfehler.h"
 #include "core/Statistiken.h"
 #include "core/Text.h"
@@ -18,8 +20,9 @@ constexpr std::string_view kAnzahlUngleich =
 // more pieces overflow.
 std::vector<std::string_view> InStuecke(std::string_view text, const std::string& trenner,
                                         std::int16_t& obergrenze) {
+    // Counted first, so that a flood of separators is refused without being cut up.
+    if (std::count(text.begin(), text.end(), trenner.front()) >= 32768) Wirf(Fehlerart::Ueberlauf);
     std::vector<std::string_view> stuecke = Teilen(text, trenner.front());
-    if (stuecke.size() > 32768) Wirf(Fehlerart::Ueberlauf);
     obergrenze = static_cast<std::int16_t>(static_cast<int>(stuecke.size()) - 1);
     return stuecke;
 }

@@ -144,6 +144,11 @@ bool SchnellGerundet(double x, int nks, std::string_view dezimal, std::string& t
 
 std::string GerundetText(double x, int nks, std::string_view dezimal) {
     if (nks < 0) Wirf(Fehlerart::UngueltigesArgument);
+    // x is a whole multiple of 2^(e-53), which has 53 - e decimal places: rounding to that many
+    // places or more changes nothing.
+    int e = 0;
+    std::frexp(x, &e);
+    if (nks >= 53 - e) return VollText(x, dezimal);
     if (std::string schnell; SchnellGerundet(x, nks, dezimal, schnell)) return schnell;
     const std::string fest = CFestkommaText(x, std::min(nks, kGenaueStellen));  // exact
 
