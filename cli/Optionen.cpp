@@ -54,7 +54,8 @@ std::string DateiLesen(const std::string& pfad, std::istream& eingabe) {
         if (datei.bad()) throw Nutzungsfehler{"Datei nicht lesbar: " + pfad};
         return inhalt;
     } catch (const std::ios_base::failure&) {
-        throw Nutzungsfehler{"Datei nicht lesbar: " + pfad};
+        throw Nutzungsfehler{pfad == "-" ? std::string("Standardeingabe nicht lesbar")
+                                         : "Datei nicht lesbar: " + pfad};
     }
 }
 
