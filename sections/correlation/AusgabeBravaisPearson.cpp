@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/Rechenlauf.h"
+#include "sections/correlation/Paare.h"
 #include "core/Rechnen.h"
 #include "core/Text.h"
 #include "core/Zahltext.h"
@@ -22,7 +23,7 @@ constexpr const char* kFormelNenner =
 void clsRechenlauf::AusgabeBravaisPearson() {
     Add("BRAVAIS-PEARSON-KORRELATIONSKOEFFIZIENT");
     if (M1Max != M2Max) {
-        Add("Anzahl der Ausprägungen nicht identisch, Berechnung nicht möglich.");
+        Add(kPaareUnvollstaendig);
     } else if (Detail) {
         const double n = static_cast<double>(M1Max + 1);
         const double xMitt = Stat.Mittelwert(M1);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Rechenlauf.h"
+#include "sections/correlation/Paare.h"
 #include "core/Rechnen.h"
 #include "core/Spalten.h"
 #include "core/Text.h"
@@ -16,11 +17,7 @@ namespace zv {
 
 void clsRechenlauf::AusgabeDeterminationskoeffizient() {
     Add("DETERMINATIONSKOEFFIZIENT");
-    if (M1Max != M2Max || M1Max < 1) {
-        // The message closes the section; no empty line follows.
-        Add("Anzahl der Ausprägungen nicht identisch, Berechnung nicht möglich.");
-        return;
-    }
+    if (ZuWenigePaare(*this)) return;
 
     // Everything is computed before the next line, so a fault leaves only the title.
     const double n = static_cast<double>(M1Max + 1);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/Rechenlauf.h"
+#include "sections/correlation/Paare.h"
 #include "core/Text.h"
 #include "core/Zahltext.h"
 #include "sections/correlation/Regression.h"
@@ -12,11 +13,7 @@ namespace zv {
 
 void clsRechenlauf::AusgabeLineareRegression() {
     Add("LINEARE REGRESSION");
-    if (M1Max != M2Max || M1Max < 1) {
-        // The message closes the section; no empty line follows.
-        Add("Anzahl der Ausprägungen nicht identisch, Berechnung nicht möglich.");
-        return;
-    }
+    if (ZuWenigePaare(*this)) return;
 
     // Everything is computed before the next line, so a fault leaves only the title.
     const Regressionsgerade g = RegressionBerechnen(Stat, M1, M2, static_cast<double>(M1Max + 1));

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/Rechenlauf.h"
+#include "sections/correlation/Paare.h"
 #include "core/Spalten.h"
 #include "core/Text.h"
 #include "core/Zahltext.h"
@@ -15,11 +16,7 @@ namespace zv {
 
 void clsRechenlauf::AusgabeSpearman() {
     Add("RANGKORRELATIONSKOEFFIZIENT VON SPEARMAN");
-    if (M1Max != M2Max || M1Max < 1) {
-        // The message closes the section; no empty line follows.
-        Add("Anzahl der Ausprägungen nicht identisch, Berechnung nicht möglich.");
-        return;
-    }
+    if (ZuWenigePaare(*this)) return;
 
     const std::vector<double> rx = RangzifferBilden(M1).Mittel;
     const std::vector<double> ry = RangzifferBilden(M2).Mittel;

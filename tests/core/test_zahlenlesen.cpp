@@ -4,24 +4,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "Fehlerpruefung.h"
 #include "core/Laufzeitfehler.h"
 #include "core/Zahlenlesen.h"
 
 using namespace zv;
-
-namespace {
-
-Fehlerart FehlerBeim(auto&& f) {
-    try {
-        f();
-    } catch (const Laufzeitfehler& e) {
-        return e.Art();
-    }
-    ADD_FAILURE() << "no error";
-    return Fehlerart::Ueberlauf;
-}
-
-}  // namespace
+using zvtest::FehlerBeim;
 
 TEST(ZahlLesen, AcceptedForms) {
     struct Fall {

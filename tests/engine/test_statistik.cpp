@@ -4,25 +4,18 @@
 #include <cmath>
 #include <random>
 
+#include "Fehlerpruefung.h"
 #include "core/Laufzeitfehler.h"
 #include "engine/clsStatistik.h"
 
 using namespace zv;
+using zvtest::FehlerBeim;
 using Liste = std::vector<double>;
 
 namespace {
 
 const clsStatistik Stat;
 
-Fehlerart FehlerBeim(auto&& f) {
-    try {
-        f();
-    } catch (const Laufzeitfehler& e) {
-        return e.Art();
-    }
-    ADD_FAILURE() << "no error";
-    return Fehlerart::Typenunvertraeglich;
-}
 
 // The literal bubble sort with the last-exchange shortcut.
 Liste LiteralSortiert(Liste s) {

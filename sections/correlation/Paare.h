@@ -1,0 +1,21 @@
+#pragma once
+// The count check of the paired-data sections.
+
+#include <string_view>
+
+#include "core/Rechenlauf.h"
+
+namespace zv {
+
+inline constexpr std::string_view kPaareUnvollstaendig =
+    "Anzahl der Ausprägungen nicht identisch, Berechnung nicht möglich.";
+
+// Spearman, regression and determination need two lists of equal length with two pairs at
+// least. Otherwise the message closes the section, without an empty line after it.
+inline bool ZuWenigePaare(clsRechenlauf& lauf) {
+    if (lauf.M1Max == lauf.M2Max && lauf.M1Max >= 1) return false;
+    lauf.Add(kPaareUnvollstaendig);
+    return true;
+}
+
+}  // namespace zv
