@@ -57,22 +57,13 @@ bool BitGleich(const Liste& a, const Liste& b) {
 
 }  // namespace
 
-TEST(Statistik, SumsMeanMedianRange) {
-    EXPECT_EQ(Stat.Summe({1, 2, 3}), 6);
-    EXPECT_EQ(Stat.SummeQuadrate({1, 2, 3}), 14);
-    EXPECT_EQ(Stat.SummeProdukte({1, 2, 3}, {4, 5, 6, 99}), 32);
+TEST(Statistik, SumsAccumulateInIndexOrder) {
+    // The reports show these examples too; here what they cannot show.
+    EXPECT_EQ(Stat.SummeProdukte({1, 2, 3}, {4, 5, 6, 99}), 32);  // over arr1's indexes
     EXPECT_EQ(Stat.Summe({}), 0);
-    EXPECT_EQ(Stat.SummeQuadrate({}), 0);
-    EXPECT_EQ(Stat.Mittelwert({1, 2}), 1.5);
-    EXPECT_EQ(Stat.Mittelwert({7}), 7);
-    EXPECT_EQ(Stat.Median({5, 1, 3}), 3);
-    EXPECT_EQ(Stat.Median({4, 1, 3, 2}), 2.5);
-    EXPECT_EQ(Stat.Median({9}), 9);
-    EXPECT_EQ(Stat.Spannweite({-2, 5, 1}), 7);
-    EXPECT_EQ(Stat.Spannweite({4}), 0);
-    // Sums accumulate in index order: 1e16 + 1 + 1 stays 1e16, 1 + 1 + 1e16 does not.
-    EXPECT_EQ(Stat.Summe({1e16, 1, 1}), 1e16);
+    EXPECT_EQ(Stat.Summe({1e16, 1, 1}), 1e16);  // 1e16 + 1 + 1 stays 1e16
     EXPECT_EQ(Stat.Summe({1, 1, 1e16}), 1e16 + 2);
+    EXPECT_EQ(Stat.Median({4, 1, 3, 2}), 2.5);
 }
 
 TEST(Statistik, SortCopiesAndIsStable) {
@@ -87,12 +78,8 @@ TEST(Statistik, SortCopiesAndIsStable) {
 }
 
 TEST(Statistik, Modes) {
-    EXPECT_EQ(Stat.Modus({2, 3, 2, 3, 1}), (Liste{0, 2, 3}));
-    EXPECT_EQ(Stat.Modus({3, 1, 3, 1}), (Liste{0, 3, 1}));
-    EXPECT_EQ(Stat.Modus({1, 2, 3}), (Liste{0}));
-    EXPECT_EQ(Stat.Modus({5}), (Liste{0}));
     EXPECT_EQ(Stat.Modus({4, 4, 4, 5, 5}), (Liste{0, 4}));
-    EXPECT_EQ(Stat.Modus({0.1 + 0.2, 0.3}), (Liste{0}));
+    EXPECT_EQ(Stat.Modus({0.1 + 0.2, 0.3}), (Liste{0}));  // exact comparison
     EXPECT_TRUE(BitGleich(Stat.Modus({-0.0, 1, 0.0}), {0, -0.0}));
 }
 
@@ -117,17 +104,8 @@ TEST(Statistik, FastRoutinesMatchLiteralOnesOnRandomData) {
     }
 }
 
-TEST(Statistik, Deviations) {
-    EXPECT_EQ(Stat.DurchschnittlicheAbweichungMedian({1, 2, 3, 10}), 2.5);
-    EXPECT_EQ(Stat.DurchschnittlicheAbweichungMittelwert({1, 2, 3, 10}), 3);
-    EXPECT_EQ(Stat.MittlereQuadratischeAbweichung({2, 4, 4, 4, 5, 5, 7, 9}), 4);
-    for (const Liste& l : {Liste{1, 3}}) {
-        EXPECT_EQ(Stat.DurchschnittlicheAbweichungMedian(l), 1);
-        EXPECT_EQ(Stat.DurchschnittlicheAbweichungMittelwert(l), 1);
-        EXPECT_EQ(Stat.MittlereQuadratischeAbweichung(l), 1);
-    }
-    EXPECT_EQ(Stat.MittlereQuadratischeAbweichung({8}), 0);
-    // Centred, so a large mean costs no precision and identical values give exactly 0.
+TEST(Statistik, VarianceIsCentred) {
+    // A large mean costs no precision and identical values give exactly 0.
     EXPECT_NEAR(Stat.MittlereQuadratischeAbweichung({10000001, 10000002, 10000003}), 2.0 / 3,
                 1e-12);
     EXPECT_EQ(Stat.MittlereQuadratischeAbweichung({0.1, 0.1, 0.1}), 0.0);
