@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for report tests: whole expected texts from lines, runs from control states.
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -34,6 +35,15 @@ inline zv::Steuerzustand Zustand(bool zweidimensional, int trennzeichen, std::st
         z.lstSelection.push_back({text, gewaehlt});
     }
     return z;
+}
+
+// Gives the run the two lists as a section sees them after the run's checks.
+inline void Datensatz(zv::clsRechenlauf& lauf, const std::vector<double>& m1,
+                      const std::vector<double>& m2) {
+    lauf.M1 = m1;
+    lauf.M2 = m2;
+    lauf.M1Max = static_cast<std::int16_t>(m1.size() - 1);
+    lauf.M2Max = static_cast<std::int16_t>(m2.size() - 1);
 }
 
 }  // namespace zvtest

@@ -45,10 +45,7 @@ TEST(Korrelation, DirekteAufrufe) {
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.erwartet.substr(0, 24) + ", n = " + std::to_string(f.x.size()));
         clsRechenlauf lauf(",");
-        lauf.M1 = f.x;
-        lauf.M2 = f.y;
-        lauf.M1Max = static_cast<std::int16_t>(f.x.size() - 1);
-        lauf.M2Max = static_cast<std::int16_t>(f.y.size() - 1);
+        zvtest::Datensatz(lauf, f.x, f.y);
         lauf.Detail = f.detail;
         (lauf.*f.abschnitt)();
         EXPECT_EQ(lauf.Ausgabe->Value(), f.erwartet);

@@ -94,10 +94,7 @@ TEST(Haeufigkeitstafel, DirekteAufrufe) {
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         clsRechenlauf lauf(",");
-        lauf.M1 = f.m1;
-        lauf.M2 = f.m2;
-        lauf.M1Max = static_cast<std::int16_t>(f.m1.size() - 1);
-        lauf.M2Max = static_cast<std::int16_t>(f.m2.size() - 1);
+        zvtest::Datensatz(lauf, f.m1, f.m2);
         lauf.Detail = f.detail;
         lauf.TrennzeichenSetzen(2);
         std::optional<Fehlerart> fehler;
