@@ -4,8 +4,8 @@
 #include <random>
 #include <string>
 
-#include "core/Rechenlauf.h"
-#include "core/Statistiken.h"
+#include "run/Rechenlauf.h"
+#include "run/Statistiken.h"
 
 namespace zvbench {
 

@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "Arbeitslasten.h"
-#include "core/Speicher.h"
+#include "base/Speicher.h"
 
 namespace {
 

@@ -38,7 +38,7 @@
 #include <unistd.h>
 
 #include "Arbeitslasten.h"
-#include "core/Speicher.h"
+#include "base/Speicher.h"
 #include "ui/frmStatistik.h"
 
 extern char** environ;
@@ -194,8 +194,8 @@ void Bericht(benchmark::State& state, bool zweidimensional, Werte art) {
         return;
     }
     const zv::Steuerzustand zustand =
-        Arbeitslast(zweidimensional, n, art, f.Lauf().Dezimaltrennzeichen);
-    zv::clsRechenlauf lauf(f.Lauf().Dezimaltrennzeichen);
+        Arbeitslast(zweidimensional, n, art, f.Lauf().Dezimaltrennzeichen());
+    zv::clsRechenlauf lauf(f.Lauf().Dezimaltrennzeichen());
     const std::string bericht = lauf.cmdCalculate_Click(zustand).txtAusgabe;
     // The raw list alone is longer than n characters; anything shorter is a message line.
     if (bericht.size() <= static_cast<std::size_t>(n)) {

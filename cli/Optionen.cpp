@@ -6,10 +6,10 @@
 #include <optional>
 #include <sstream>
 
-#include "core/Rechenlauf.h"
-#include "core/Statistiken.h"
-#include "core/Text.h"
-#include "core/Zahlenlesen.h"
+#include "run/Rechenlauf.h"
+#include "run/Statistiken.h"
+#include "base/Text.h"
+#include "base/Zahlenlesen.h"
 
 namespace zv {
 
@@ -141,7 +141,7 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
         clsRechenlauf lauf(locale ? DezimaltrennzeichenFuerLocale(*locale)
                                   : DezimaltrennzeichenAusUmgebung());
         lauf.TrennzeichenSetzen(zustand.Trennzeichenwahl);
-        const char trenner = lauf.Trennzeichen.front();
+        const char trenner = lauf.Trennzeichen().front();
         zustand.txtM1 = FeldText(a1, trenner, eingabe);
         zustand.txtM2 = FeldText(a2, trenner, eingabe);
 

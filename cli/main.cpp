@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "cli/Optionen.h"
-#include "core/Speicher.h"
+#include "base/Speicher.h"
 
 int main(int argc, char** argv) {
     zv::SpeicherEinrichten();

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core/Laufzeitfehler.h"
-#include "core/Rechnen.h"
+#include "base/Laufzeitfehler.h"
+#include "base/Rechnen.h"
 
 namespace zv {
 
@@ -74,8 +74,7 @@ void RadixSortieren(std::vector<double>& werte) {
 
 }  // namespace
 
-// Stable ascending order: equal values (0 and -0 included) keep their order, exactly as the
-// bubble sort that exchanges only strictly greater neighbours, in linear time.
+// Stable ascending order: equal values (0 and -0 included) keep their input order. Linear time.
 void clsStatistik::BubbleSort(const Liste& arr, Liste& arrs) const {
     PruefeObergrenze(arr.size());
     arrs = arr;
@@ -96,8 +95,7 @@ clsStatistik::Liste clsStatistik::Modus(const Liste& arr) const {
     if (arr.empty()) Wirf(Fehlerart::IndexAusserhalb);
     PruefeObergrenze(arr.size());
     // Distinct values in order of first appearance with their counts; exact equality, 0 and -0
-    // equal. An open-addressing table over the values' bits finds a value's entry instead of
-    // a linear scan, with the same outcome.
+    // equal. An open-addressing table over the values' bits finds a value's entry.
     Liste werte;
     std::vector<std::int32_t> anzahl;
     std::size_t groesse = 16;
@@ -178,8 +176,7 @@ double clsStatistik::MittlereQuadratischeAbweichung(const Liste& arr) const {
     return Durch(s, static_cast<double>(arr.size()));
 }
 
-double clsStatistik::BravaisPearsonKorrelationskoeffizient(const Liste& arr1,
-                                                           const Liste& arr2) const {
+Korrelationsteile clsStatistik::BravaisPearsonTeile(const Liste& arr1, const Liste& arr2) const {
     const double qx = SummeQuadrate(arr1);
     const double qy = SummeQuadrate(arr2);
     const double mx = Mittelwert(arr1);
@@ -187,14 +184,30 @@ double clsStatistik::BravaisPearsonKorrelationskoeffizient(const Liste& arr1,
     const double sp = SummeProdukte(arr1, arr2);
     const double nx = static_cast<double>(arr1.size());
     const double ny = static_cast<double>(arr2.size());
-    // A centred sum of a constant list is exactly 0 and is not evaluated: rounding would turn
-    // it into noise.
     const bool xKonstant = IstKonstant(arr1);
     const bool yKonstant = IstKonstant(arr2);
-    const double z = (xKonstant || yKonstant) ? 0.0 : Minus(sp, Mal(Mal(nx, mx), my));
-    const double wx = Wurzel(xKonstant ? 0.0 : Minus(qx, Mal(Mal(nx, mx), mx)));
-    const double wy = Wurzel(yKonstant ? 0.0 : Minus(qy, Mal(Mal(ny, my), my)));
-    return Durch(z, Mal(wy, wx));
+    Korrelationsteile t;
+    t.Zaehler = ZentrierteProduktsumme(xKonstant || yKonstant, sp, nx, mx, my);
+    t.WurzelX = Wurzel(ZentrierteProduktsumme(xKonstant, qx, nx, mx, mx));
+    t.WurzelY = Wurzel(ZentrierteProduktsumme(yKonstant, qy, ny, my, my));
+    return t;
+}
+
+double clsStatistik::BravaisPearsonKorrelationskoeffizient(const Liste& arr1,
+                                                           const Liste& arr2) const {
+    return BravaisPearson(BravaisPearsonTeile(arr1, arr2));
+}
+
+double BravaisPearson(const Korrelationsteile& teile) {
+    return Durch(teile.Zaehler, Mal(teile.WurzelY, teile.WurzelX));
+}
+
+double ZentrierteProduktsumme(bool konstant, double summe, double n, double a, double b) {
+    return konstant ? 0.0 : Minus(summe, Mal(Mal(n, a), b));
+}
+
+double ZentrierteQuadratsumme(bool konstant, double summe, double n, double mittel) {
+    return konstant ? 0.0 : Minus(summe, Mal(Quadrat(mittel), n));
 }
 
 double clsStatistik::SpearmenRangkorrelationskoeffizient(const Liste& rl1,

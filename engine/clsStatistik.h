@@ -1,7 +1,7 @@
 #pragma once
 // The statistics engine: stateless routines over arrays of doubles, population formulas
 // throughout. Sums run in increasing index order from 0; failures are run-time errors
-// (core/Laufzeitfehler.h). Arrays hold at most 32767 elements: more fail with "Überlauf".
+// (base/Laufzeitfehler.h). Arrays hold at most 32767 elements: more fail with "Überlauf".
 
 #include <cstddef>
 #include <vector>
@@ -21,6 +21,14 @@ struct Tabelle {
     double operator()(int i, int j) const {
         return Werte[static_cast<std::size_t>(i) * Spalten + j];
     }
+};
+
+// The parts of the Bravais-Pearson coefficient r = Zaehler / (WurzelY * WurzelX):
+// Zaehler = Sum(xi*yi) - n*xMitt*yMitt, WurzelX = Sqrt(Sum(xi²) - n*xMitt²), WurzelY likewise.
+struct Korrelationsteile {
+    double Zaehler = 0;
+    double WurzelX = 0;
+    double WurzelY = 0;
 };
 
 class clsStatistik {
@@ -45,9 +53,21 @@ public:
     double MittlereQuadratischeAbweichung(const Liste& arr) const;
 
     double BravaisPearsonKorrelationskoeffizient(const Liste& arr1, const Liste& arr2) const;
+    // The parts of r, computed exactly as the coefficient computes them.
+    Korrelationsteile BravaisPearsonTeile(const Liste& arr1, const Liste& arr2) const;
     double SpearmenRangkorrelationskoeffizient(const Liste& rl1, const Liste& rl2) const;
     // Expected frequencies under independence: row total * column total / grand total.
     Tabelle Unabhaengigkeitsquotienten(const Tabelle& arr) const;
 };
+
+// r from its parts: Zaehler / (WurzelY * WurzelX).
+double BravaisPearson(const Korrelationsteile& teile);
+
+// Centred sums. A centred sum over a constant list is exactly 0 and is not evaluated, so that
+// rounding noise never shows up as a value or turns into a slope or a coefficient.
+// summe - (n * a) * b, the form of Sum(xi*yi) - n*xMitt*yMitt and Sum(xi²) - n*xMitt*xMitt:
+double ZentrierteProduktsumme(bool konstant, double summe, double n, double a, double b);
+// summe - mittel² * n, the form of Sum(xi²) - xMitt² * n:
+double ZentrierteQuadratsumme(bool konstant, double summe, double n, double mittel);
 
 }  // namespace zv

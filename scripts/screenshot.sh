@@ -20,5 +20,5 @@ mkdir -p "$(dirname "$bild")"
 # German number format, as the program's users have it.
 xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
     env -u LC_ALL QT_QPA_PLATFORM=xcb LC_NUMERIC=de_DE.UTF-8 \
-    "$bau/tests/ui/zv_bildschirmfoto" "$bild"
+    "$bau/tools/zv_bildschirmfoto" "$bild"
 echo "saved $bild"

@@ -47,11 +47,11 @@ qint16 Umschalt(Qt::KeyboardModifiers mod) {
 
 }  // namespace
 
-QVariant Eigenschaftsbeutel::ReadProperty(const QString& name, const QVariant& standard) const {
+QVariant Eigenschaftsbeutel::Lesen(const QString& name, const QVariant& standard) const {
     return werte_.value(name, standard);
 }
 
-void Eigenschaftsbeutel::WriteProperty(const QString& name, const QVariant& wert,
+void Eigenschaftsbeutel::Schreiben(const QString& name, const QVariant& wert,
                                        const QVariant& standard) {
     if (wert == standard)
         werte_.remove(name);
@@ -67,16 +67,16 @@ SizeGrip::SizeGrip(QWidget* parent) : QWidget(parent) {
 
 void SizeGrip::setAutoZOrder(bool New_AutoZOrder) {
     autoZOrder_ = New_AutoZOrder;
-    Q_EMIT PropertyChanged(AutoZOrderName);
+    Q_EMIT EigenschaftGeaendert(AutoZOrderName);
 }
 
-void SizeGrip::ReadProperties(const Eigenschaftsbeutel& PropBag) {
-    autoZOrder_ = PropBag.ReadProperty(AutoZOrderName, true).toBool();
+void SizeGrip::EigenschaftenLesen(const Eigenschaftsbeutel& beutel) {
+    autoZOrder_ = beutel.Lesen(AutoZOrderName, true).toBool();
     ElternteilPruefen();
 }
 
-void SizeGrip::WriteProperties(Eigenschaftsbeutel& PropBag) const {
-    PropBag.WriteProperty(AutoZOrderName, autoZOrder_, true);
+void SizeGrip::EigenschaftenSchreiben(Eigenschaftsbeutel& beutel) const {
+    beutel.Schreiben(AutoZOrderName, autoZOrder_, true);
 }
 
 void SizeGrip::setBenutzermodus(bool benutzermodus) {

@@ -13,8 +13,8 @@ class QWindow;
 // not stored, so reading falls back to that default.
 class Eigenschaftsbeutel {
   public:
-    QVariant ReadProperty(const QString& name, const QVariant& standard) const;
-    void WriteProperty(const QString& name, const QVariant& wert, const QVariant& standard);
+    QVariant Lesen(const QString& name, const QVariant& standard) const;
+    void Schreiben(const QString& name, const QVariant& wert, const QVariant& standard);
     const QVariantMap& Werte() const { return werte_; }
 
   private:
@@ -42,8 +42,8 @@ class SizeGrip : public QWidget {
     void DoSize(QWindow* AnyHwnd);
 
     // Loading and saving of the persisted properties by the container.
-    void ReadProperties(const Eigenschaftsbeutel& PropBag);
-    void WriteProperties(Eigenschaftsbeutel& PropBag) const;
+    void EigenschaftenLesen(const Eigenschaftsbeutel& beutel);
+    void EigenschaftenSchreiben(Eigenschaftsbeutel& beutel) const;
 
     // False while the grip sits in a form designer: it then only sizes itself and marks
     // its extent. True (at run time) by default.
@@ -60,7 +60,7 @@ class SizeGrip : public QWidget {
     void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
     void ScrollbarSizeChanged(int VScrollWidth, int HScrollHeight);
     // The container is told that a persisted property changed.
-    void PropertyChanged(const QString& PropertyName);
+    void EigenschaftGeaendert(const QString& name);
 
   protected:
     // The system resize request; a test may watch it.

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/Laufzeitfehler.h"
+#include "base/Laufzeitfehler.h"
 
 namespace zvtest {
 

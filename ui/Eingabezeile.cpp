@@ -10,7 +10,7 @@
 #include <QMimeData>
 #include <limits>
 
-#include "core/Text.h"
+#include "base/Text.h"
 
 Eingabezeile::Eingabezeile(QWidget* parent) : QLineEdit(parent) {
     // The toolkit's default of 32767 characters would cut long lists.
@@ -34,11 +34,11 @@ void Eingabezeile::keyPressEvent(QKeyEvent* e) {
         return;
     }
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    if (enter && KeyPress && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        int KeyAscii = 13;
-        KeyPress(KeyAscii);
-        if (KeyAscii != 13) {
-            if (KeyAscii != 0 && !isReadOnly()) insert(QString(QChar(KeyAscii)));
+    if (enter && Tastendruck && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        int Zeichencode = 13;
+        Tastendruck(Zeichencode);
+        if (Zeichencode != 13) {
+            if (Zeichencode != 0 && !isReadOnly()) insert(QString(QChar(Zeichencode)));
             e->accept();
             return;
         }

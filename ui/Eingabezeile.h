@@ -16,7 +16,7 @@ class Eingabezeile : public QLineEdit {
     // Supplies the separator that pasted line breaks become.
     std::function<QString()> Trennzeichen;
     // Receives the character code 13 of an Enter key; a changed code is typed instead.
-    std::function<void(int& KeyAscii)> KeyPress;
+    std::function<void(int& Zeichencode)> Tastendruck;
 
     // Inserts the text as a paste does, line breaks converted.
     void Einfuegen(const QString& text);

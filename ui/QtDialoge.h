@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "core/Zufallsdaten.h"
+#include "run/Zufallsdaten.h"
 
 class QtDialoge : public zv::IDialoge {
   public:

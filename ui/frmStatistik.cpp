@@ -13,8 +13,8 @@
 #include <QSignalBlocker>
 #include <QTextDocument>
 
-#include "core/Statistiken.h"
-#include "core/Zahlenlesen.h"
+#include "run/Statistiken.h"
+#include "base/Zahlenlesen.h"
 #include "ui/QtDialoge.h"
 #include "ui_frmStatistik.h"
 
@@ -115,8 +115,8 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     connect(ui->mnuInfo, &QAction::triggered, this, &frmStatistik::mnuInfo_Click);
 
     for (Eingabezeile* feld : {ui->txtM1, ui->txtM2}) {
-        feld->KeyPress = [this](int& KeyAscii) { txtM_KeyPress(KeyAscii); };
-        feld->Trennzeichen = [this] { return QString::fromStdString(lauf_.Trennzeichen); };
+        feld->Tastendruck = [this](int& Zeichencode) { txtM_KeyPress(Zeichencode); };
+        feld->Trennzeichen = [this] { return QString::fromStdString(lauf_.Trennzeichen()); };
     }
 
     // The client area gets its designed size; the menu bar comes on top of it.
@@ -207,7 +207,7 @@ void frmStatistik::ListeFuellen() {
 }
 
 void frmStatistik::ZufallsdatenErzeugen() {
-    const auto daten = zv::ZufallsdatenErzeugen(Anzahl_, lauf_.Trennzeichen, *uhr_, *zufall_);
+    const auto daten = zv::ZufallsdatenErzeugen(Anzahl_, lauf_.Trennzeichen(), *uhr_, *zufall_);
     if (!daten) return;
     ui->txtM1->setText(QString::fromStdString(daten->txtM1));
     ui->txtM2->setText(QString::fromStdString(daten->txtM2));
@@ -263,9 +263,9 @@ void frmStatistik::lstSelection_Click() {
     ui->chkDetail->setEnabled(gewuenscht);
 }
 
-void frmStatistik::txtM_KeyPress(int& KeyAscii) {
-    if (ui->chkReturn->isChecked() && KeyAscii == 13 && !lauf_.Ausgabetrennzeichen.empty())
-        KeyAscii = static_cast<unsigned char>(lauf_.Ausgabetrennzeichen.front());
+void frmStatistik::txtM_KeyPress(int& Zeichencode) {
+    if (ui->chkReturn->isChecked() && Zeichencode == 13 && !lauf_.Ausgabetrennzeichen().empty())
+        Zeichencode = static_cast<unsigned char>(lauf_.Ausgabetrennzeichen().front());
 }
 
 void frmStatistik::cmdCalculate_Click() {
@@ -303,7 +303,7 @@ void frmStatistik::cmdClose_Click() {
 
 void frmStatistik::mnuZufallsgenerator_Click() {
     const bool eindimensional = ui->optMaterial_0->isChecked();
-    if (zv::AnzahlErfragen(eindimensional, Anzahl_, lauf_.Dezimaltrennzeichen, *dialoge_))
+    if (zv::AnzahlErfragen(eindimensional, Anzahl_, lauf_.Dezimaltrennzeichen(), *dialoge_))
         ZufallsdatenErzeugen();
 }
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "core/Rechenlauf.h"
-#include "core/Zufallsdaten.h"
+#include "run/Rechenlauf.h"
+#include "run/Zufallsdaten.h"
 
 class QButtonGroup;
 class QWidget;
@@ -37,7 +37,6 @@ class frmStatistik : public QMainWindow {
     explicit frmStatistik(const Dienste& dienste, QWidget* parent = nullptr);
     ~frmStatistik() override;
 
-    std::int16_t Anzahl() const { return Anzahl_; }
     bool Zweidimensional() const { return Zweidimensional_; }
     const zv::clsRechenlauf& Lauf() const { return lauf_; }
 
@@ -60,7 +59,7 @@ class frmStatistik : public QMainWindow {
     void optMaterial_Click(int Index);
     void optSeparator_Click(int Index);
     void lstSelection_Click();
-    void txtM_KeyPress(int& KeyAscii);
+    void txtM_KeyPress(int& Zeichencode);
     void cmdCalculate_Click();
     void cmdClose_Click();
     void mnuZufallsgenerator_Click();

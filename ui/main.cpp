@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "core/Speicher.h"
+#include "base/Speicher.h"
 #include "ui/frmStatistik.h"
 
 int main(int argc, char* argv[]) {

@@ -4,81 +4,64 @@
 #include <string>
 #include <vector>
 
-#include "core/Rechenlauf.h"
+#include "base/Spalten.h"
+#include "base/Text.h"
+#include "base/Zahltext.h"
+#include "engine/Regression.h"
 #include "sections/correlation/Paare.h"
-#include "core/Rechnen.h"
-#include "core/Spalten.h"
-#include "core/Text.h"
-#include "core/Zahltext.h"
-#include "sections/correlation/Listenzugriff.h"
-#include "sections/correlation/Regression.h"
 
 namespace zv {
 
-void clsRechenlauf::AusgabeDeterminationskoeffizient() {
-    Add("DETERMINATIONSKOEFFIZIENT");
-    if (ZuWenigePaare(*this)) return;
+void AusgabeDeterminationskoeffizient(Laufkontext& k) {
+    k.Add(k.Titel);
+    if (ZuWenigePaare(k)) return;
 
     // Everything is computed before the next line, so a fault leaves only the title.
-    const double n = static_cast<double>(M1Max + 1);
-    const Regressionsgerade g = RegressionBerechnen(Stat, M1, M2, n);
+    const Bestimmtheit b = BestimmtheitBerechnen(k.Stat, k.M1, k.M2);
 
-    std::vector<double> geschaetzt;
-    geschaetzt.reserve(static_cast<std::size_t>(M1Max + 1));
-    for (long long i = 0; i <= M1Max; ++i) geschaetzt.push_back(Plus(Mal(g.b, Element(M1, i)), g.a));
-
-    const double Qy = Stat.SummeQuadrate(M2);
-    const double QyDach = Stat.SummeQuadrate(geschaetzt);
-    // A centred sum over a constant list is exactly 0 and is not evaluated: constant fitted
-    // values explain nothing, constant y leave nothing to explain (0 / 0 then).
-    const double zaehler =
-        IstKonstant(geschaetzt) ? 0.0 : Minus(QyDach, Mal(Quadrat(g.yMitt), n));
-    const double nenner = IstKonstant(M2) ? 0.0 : Minus(Qy, Mal(Quadrat(g.yMitt), n));
-    const double R2 = Durch(zaehler, nenner);
-
-    if (!Detail) {
+    if (!k.Detail) {
         // Without the details the section ends on its result line.
-        Add("R² = " + Gerundet(R2));
+        k.Add("R² = " + k.Gerundet(b.R2));
         return;
     }
 
-    Add("");
-    Add("     Sum(^yi²) - n * yMitt²");
-    Add("R² = -----------------------     ^yi = ^a + (^b * xi)");
-    Add("       Sum(y²) - n * yMitt²");
+    k.Add("");
+    k.Add("     Sum(^yi²) - n * yMitt²");
+    k.Add("R² = -----------------------     ^yi = ^a + (^b * xi)");
+    k.Add("       Sum(y²) - n * yMitt²");
 
     Zeile textX, textDach;
-    textX.reserve(geschaetzt.size());
-    textDach.reserve(geschaetzt.size());
-    for (std::size_t i = 0; i < geschaetzt.size(); ++i) {
-        textX.push_back(Voll(M1[i]));
-        textDach.push_back(Gerundet(geschaetzt[i]));
+    textX.reserve(b.Geschaetzt.size());
+    textDach.reserve(b.Geschaetzt.size());
+    for (std::size_t i = 0; i < b.Geschaetzt.size(); ++i) {
+        textX.push_back(k.Voll(k.M1[i]));
+        textDach.push_back(k.Gerundet(b.Geschaetzt[i]));
     }
     SpaltenAngleichen2(textX, textDach);
-    const std::string xZeile = Verbunden(textX);
+    const std::string xZeile = k.Verbunden(textX);
 
-    const std::string nText = GanzzahlText(M1Max + 1);
-    const std::string yMitt = Gerundet(g.yMitt);
-    const std::string QyDachText = Gerundet(QyDach);
-    const std::string QyText = Gerundet(Qy);
+    const std::string nText = GanzzahlText(static_cast<long long>(k.M1.size()));
+    const std::string yMitt = k.Gerundet(b.Gerade.yMitt);
+    const std::string QyDachText = k.Gerundet(b.QyDach);
+    const std::string QyText = k.Gerundet(b.Qy);
 
-    Add("");
-    Add("xi | " + xZeile);
-    Add("---+-" + Striche(static_cast<long long>(Zeichenzahl(xZeile)) + 1));
-    AddVerbunden("^yi| ", textDach);
-    Add("");
-    Add("Sum(^yi²) = " + QyDachText);
-    Add("n = " + nText);
-    Add("yMitt = " + yMitt);
-    Add("Sum(y²) = " + QyText);
+    k.Add("");
+    k.Add("xi | " + xZeile);
+    k.Add("---+-" + Striche(static_cast<long long>(Zeichenzahl(xZeile)) + 1));
+    k.AddVerbunden("^yi| ", textDach);
+    k.Add("");
+    k.Add("Sum(^yi²) = " + QyDachText);
+    k.Add("n = " + nText);
+    k.Add("yMitt = " + yMitt);
+    k.Add("Sum(y²) = " + QyText);
 
     const std::string zaehlerZeile = "     " + QyDachText + " - " + nText + " * " + yMitt + "²";
-    Add("");
-    Add(zaehlerZeile);
-    Add("R² = " + Striche(static_cast<long long>(Zeichenzahl(zaehlerZeile)) - 5) + " = " +
-        Gerundet(R2));
-    Add("     " + QyText + " - " + nText + " * " + yMitt + "²");
-    Add("");
+    k.Add("");
+    k.Add(zaehlerZeile);
+    k.Add("R² = " + Striche(static_cast<long long>(Zeichenzahl(zaehlerZeile)) - 5) + " = " +
+        k.Gerundet(b.R2));
+    k.Add("     " + QyText + " - " + nText + " * " + yMitt + "²");
+    k.Add("");
 }
 
 }  // namespace zv

@@ -3,41 +3,41 @@
 #include <algorithm>
 #include <string>
 
-#include "core/Rechenlauf.h"
+#include "base/Text.h"
+#include "base/Zahltext.h"
+#include "engine/Regression.h"
 #include "sections/correlation/Paare.h"
-#include "core/Text.h"
-#include "core/Zahltext.h"
-#include "sections/correlation/Regression.h"
 
 namespace zv {
 
-void clsRechenlauf::AusgabeLineareRegression() {
-    Add("LINEARE REGRESSION");
-    if (ZuWenigePaare(*this)) return;
+void AusgabeLineareRegression(Laufkontext& k) {
+    k.Add(k.Titel);
+    if (ZuWenigePaare(k)) return;
 
     // Everything is computed before the next line, so a fault leaves only the title.
-    const Regressionsgerade g = RegressionBerechnen(Stat, M1, M2, static_cast<double>(M1Max + 1));
+    const Regressionsgerade g =
+        RegressionBerechnen(k.Stat, k.M1, k.M2, static_cast<double>(k.M1.size()));
 
-    if (Detail) {
-        const std::string n = GanzzahlText(M1Max + 1);
-        Add("");
-        Add("      Sum(xi * yi) - n * xMitt * yMitt");
-        Add("^b = ----------------------------------     ^a = yMitt - ^b * xMitt");
-        Add("          Sum(xi²) - n * xMitt²");
-        Add("");
+    if (k.Detail) {
+        const std::string n = GanzzahlText(static_cast<long long>(k.M1.size()));
+        k.Add("");
+        k.Add("      Sum(xi * yi) - n * xMitt * yMitt");
+        k.Add("^b = ----------------------------------     ^a = yMitt - ^b * xMitt");
+        k.Add("          Sum(xi²) - n * xMitt²");
+        k.Add("");
 
         // Each value is rounded where it is first printed, so a failing rounding leaves the
         // lines before it in place.
-        const std::string S = Gerundet(g.S);
-        Add("Sum(xi * yi) = " + S);
-        Add("n = " + n);
-        const std::string xMitt = Gerundet(g.xMitt);
-        Add("xMitt = " + xMitt);
-        const std::string yMitt = Gerundet(g.yMitt);
-        Add("yMitt = " + yMitt);
-        const std::string Qx = Gerundet(g.Qx);
-        Add("Sum(xi²) = " + Qx);
-        Add("");
+        const std::string S = k.Gerundet(g.S);
+        k.Add("Sum(xi * yi) = " + S);
+        k.Add("n = " + n);
+        const std::string xMitt = k.Gerundet(g.xMitt);
+        k.Add("xMitt = " + xMitt);
+        const std::string yMitt = k.Gerundet(g.yMitt);
+        k.Add("yMitt = " + yMitt);
+        const std::string Qx = k.Gerundet(g.Qx);
+        k.Add("Sum(xi²) = " + Qx);
+        k.Add("");
 
         // The fraction is put together from the rounded parts; the ^b after it is the exact
         // quotient rounded for printing.
@@ -49,17 +49,17 @@ void clsRechenlauf::AusgabeLineareRegression() {
         const long long einzug = std::max(
             0LL, (zaehlerLaenge - static_cast<long long>(Zeichenzahl(nenner))) / 2 + 3);
 
-        Add(zaehler);
-        const std::string b = Gerundet(g.b);
-        Add("^b = " + Striche(zaehlerLaenge - 5) + " = " + b);
-        Add(Leerzeichen(einzug) + nenner);
-        Add("");
-        Add("^a = " + yMitt + " - " + b + " * " + xMitt + " = " + Gerundet(g.a));
+        k.Add(zaehler);
+        const std::string b = k.Gerundet(g.b);
+        k.Add("^b = " + Striche(zaehlerLaenge - 5) + " = " + b);
+        k.Add(Leerzeichen(einzug) + nenner);
+        k.Add("");
+        k.Add("^a = " + yMitt + " - " + b + " * " + xMitt + " = " + k.Gerundet(g.a));
     } else {
-        Add("^b = " + Gerundet(g.b));
-        Add("^a = " + Gerundet(g.a));
+        k.Add("^b = " + k.Gerundet(g.b));
+        k.Add("^a = " + k.Gerundet(g.a));
     }
-    Add("");
+    k.Add("");
 }
 
 }  // namespace zv

@@ -2,38 +2,31 @@
 
 #include <string>
 
-#include "core/Rechenlauf.h"
-#include "core/Zahltext.h"
-#include "sections/correlation/Listenzugriff.h"
+#include "base/Zahltext.h"
+#include "sections/Laufkontext.h"
 
 namespace zv {
 
-void clsRechenlauf::AusgabeSchwerpunkt() {
-    const std::string n = GanzzahlText(M1Max + 1);
+void AusgabeSchwerpunkt(Laufkontext& k) {
+    const std::string n = GanzzahlText(static_cast<long long>(k.M1.size()));
 
-    Add("SCHWERPUNKT");
-    if (Detail) {
-        Add("");
-        // Both lists are walked with the bound of the first; the run guarantees equal lengths.
+    k.Add(k.Titel);
+    if (k.Detail) {
+        k.Add("");
         std::string xSumme, ySumme;
-        for (long long i = 0; i <= M1Max; ++i) {
-            xSumme += Voll(Element(M1, i));
-            xSumme += " + ";
-            ySumme += Voll(Element(M2, i));
-            ySumme += " + ";
+        for (std::size_t i = 0; i < k.M1.size(); ++i) {
+            if (i > 0) xSumme += " + ", ySumme += " + ";
+            xSumme += k.Voll(k.M1[i]);
+            ySumme += k.Voll(k.M2[i]);
         }
-        // Cut the trailing " + ".
-        if (xSumme.size() >= 3) xSumme.resize(xSumme.size() - 3);
-        if (ySumme.size() >= 3) ySumme.resize(ySumme.size() - 3);
-
-        Add("xMitt = (" + xSumme + ") / " + n);
-        Add("yMitt = (" + ySumme + ") / " + n);
-        Add("xMitt = " + Voll(Stat.Summe(M1)) + " / " + n);
-        Add("yMitt = " + Voll(Stat.Summe(M2)) + " / " + n);
+        k.Add("xMitt = (" + xSumme + ") / " + n);
+        k.Add("yMitt = (" + ySumme + ") / " + n);
+        k.Add("xMitt = " + k.Voll(k.Stat.Summe(k.M1)) + " / " + n);
+        k.Add("yMitt = " + k.Voll(k.Stat.Summe(k.M2)) + " / " + n);
     }
-    Add("xMitt = " + Gerundet(Stat.Mittelwert(M1)));
-    Add("yMitt = " + Gerundet(Stat.Mittelwert(M2)));
-    Add("");
+    k.Add("xMitt = " + k.Gerundet(k.Stat.Mittelwert(k.M1)));
+    k.Add("yMitt = " + k.Gerundet(k.Stat.Mittelwert(k.M2)));
+    k.Add("");
 }
 
 }  // namespace zv

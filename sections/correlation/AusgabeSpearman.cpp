@@ -4,71 +4,68 @@
 #include <algorithm>
 #include <string>
 
-#include "core/Rechenlauf.h"
+#include "base/Spalten.h"
+#include "base/Text.h"
+#include "base/Zahltext.h"
+#include "engine/Rangziffern.h"
 #include "sections/correlation/Paare.h"
-#include "core/Spalten.h"
-#include "core/Text.h"
-#include "core/Zahltext.h"
-#include "sections/correlation/Listenzugriff.h"
-#include "sections/correlation/Rangziffern.h"
 
 namespace zv {
 
-void clsRechenlauf::AusgabeSpearman() {
-    Add("RANGKORRELATIONSKOEFFIZIENT VON SPEARMAN");
-    if (ZuWenigePaare(*this)) return;
+void AusgabeSpearman(Laufkontext& k) {
+    k.Add(k.Titel);
+    if (ZuWenigePaare(k)) return;
 
-    const std::vector<double> rx = RangzifferBilden(M1).Mittel;
-    const std::vector<double> ry = RangzifferBilden(M2).Mittel;
+    const std::vector<double> rx = RangzifferBilden(k.M1);
+    const std::vector<double> ry = RangzifferBilden(k.M2);
 
-    if (Detail) {
-        const long long letzter = M1Max;
+    if (k.Detail) {
         Zeile textX, textY;
-        textX.reserve(static_cast<std::size_t>(letzter + 1));
-        textY.reserve(static_cast<std::size_t>(letzter + 1));
-        for (long long i = 0; i <= letzter; ++i) {
-            textX.push_back(Gerundet(Element(rx, i)));
-            textY.push_back(Gerundet(Element(ry, i)));
+        textX.reserve(rx.size());
+        textY.reserve(ry.size());
+        for (std::size_t i = 0; i < rx.size(); ++i) {
+            textX.push_back(k.Gerundet(rx[i]));
+            textY.push_back(k.Gerundet(ry[i]));
         }
         SpaltenAngleichen2(textX, textY);
 
-        Add("");
-        Add("Rangziffern:");
-        AddVerbunden("Rix: ", textX);
-        AddVerbunden("Riy: ", textY);
-        Add("");
-        Add("           6 * Sum(Rx-Ry)²");
-        Add("rSP = 1 - -----------------");
-        Add("          (n-1) * n * (n+1)");
+        k.Add("");
+        k.Add("Rangziffern:");
+        k.AddVerbunden("Rix: ", textX);
+        k.AddVerbunden("Riy: ", textY);
+        k.Add("");
+        k.Add("           6 * Sum(Rx-Ry)²");
+        k.Add("rSP = 1 - -----------------");
+        k.Add("          (n-1) * n * (n+1)");
 
         // The sum line shows the unrounded mean ranks, in input order.
         std::string summe = "          6 * [";
-        for (long long i = 0; i <= letzter; ++i) {
+        for (std::size_t i = 0; i < rx.size(); ++i) {
             if (i > 0) summe += " + ";
             summe += '(';
-            summe += Voll(Element(rx, i));
+            summe += k.Voll(rx[i]);
             summe += '-';
-            summe += Voll(Element(ry, i));
+            summe += k.Voll(ry[i]);
             summe += ")²";
         }
         summe += ']';
         const long long summeLaenge = static_cast<long long>(Zeichenzahl(summe));
 
-        const std::string n = GanzzahlText(M1Max + 1);
+        const std::string n = GanzzahlText(static_cast<long long>(k.M1.size()));
         const std::string nenner = "(" + n + " - 1) * " + n + " * (" + n + " + 1)";
         const long long einzug = std::max(
             0LL, (summeLaenge - static_cast<long long>(Zeichenzahl(nenner))) / 2 + 5);
 
-        Add("");
-        Add(summe);
-        Add("rSP = 1 - " + Striche(summeLaenge - 9));
-        Add(Leerzeichen(einzug) + nenner);
-        Add("");
-        Add("rSP = " + Gerundet(Stat.SpearmenRangkorrelationskoeffizient(rx, ry)));
+        k.Add("");
+        k.Add(summe);
+        k.Add("rSP = 1 - " + Striche(summeLaenge - 9));
+        k.Add(Leerzeichen(einzug) + nenner);
+        k.Add("");
+        k.Add("rSP = " + k.Gerundet(k.Stat.SpearmenRangkorrelationskoeffizient(rx, ry)));
     } else {
-        Add("rSP: " + Gerundet(Stat.SpearmenRangkorrelationskoeffizient(rx, ry)));
+        k.Add("rSP: " + k.Gerundet(k.Stat.SpearmenRangkorrelationskoeffizient(rx, ry)));
     }
-    Add("");
+    k.Add("");
 }
 
 }  // namespace zv

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "core/Rechenlauf.h"
+#include "sections/Laufkontext.h"
 
 namespace zv {
 
@@ -12,9 +12,9 @@ inline constexpr std::string_view kPaareUnvollstaendig =
 
 // Spearman, regression and determination need two lists of equal length with two pairs at
 // least. Otherwise the message closes the section, without an empty line after it.
-inline bool ZuWenigePaare(clsRechenlauf& lauf) {
-    if (lauf.M1Max == lauf.M2Max && lauf.M1Max >= 1) return false;
-    lauf.Add(kPaareUnvollstaendig);
+inline bool ZuWenigePaare(Laufkontext& k) {
+    if (k.M1Max() == k.M2Max() && k.M1Max() >= 1) return false;
+    k.Add(kPaareUnvollstaendig);
     return true;
 }
 

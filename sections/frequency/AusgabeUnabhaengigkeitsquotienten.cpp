@@ -3,42 +3,36 @@
 
 #include <string>
 
-#include "core/Rechenlauf.h"
-#include "core/Rechnen.h"
-#include "core/Spalten.h"
+#include "base/Spalten.h"
 #include "sections/frequency/Haeufigkeitstafel.h"
 
 namespace zv {
 
-void clsRechenlauf::AusgabeUnabhaengigkeitsquotienten(bool& OhneTitel) {
-    using haeufigkeit::Wert;
-    if (!OhneTitel) Add("UNABHÄNGIGKEITSQUOTIENTEN");
-    if (Detail) Add("");
-
-    const long long k = static_cast<long long>(M1Max) + 1;
-    const std::size_t spalten = k > 0 ? static_cast<std::size_t>(k) : 0;
-    PruefeObergrenze(spalten);
+void AusgabeUnabhaengigkeitsquotienten(Laufkontext& k, bool OhneTitel, bool OhneSchritte) {
+    if (!OhneTitel) k.Add(k.Titel);
+    if (k.Detail && !OhneSchritte) k.Add("");
 
     // Row 0 is a1, row 1 is a2; column j holds the j-th value of each list.
-    Tabelle tafel(2, static_cast<int>(spalten));
-    for (std::size_t j = 0; j < spalten; ++j) {
-        const int jj = static_cast<int>(j);
-        tafel(0, jj) = Wert(M1, jj);
-        tafel(1, jj) = Wert(M2, jj);
+    const int spalten = static_cast<int>(k.M1.size());
+    Tabelle tafel(2, spalten);
+    for (int j = 0; j < spalten; ++j) {
+        tafel(0, j) = k.M1[static_cast<std::size_t>(j)];
+        tafel(1, j) = k.M2[static_cast<std::size_t>(j)];
     }
-    const Tabelle erwartet = Stat.Unabhaengigkeitsquotienten(tafel);
+    const Tabelle erwartet = k.Stat.Unabhaengigkeitsquotienten(tafel);
 
-    const auto ergebnisSpalten = static_cast<std::size_t>(erwartet.Spalten);
-    Zeile texteA1(ergebnisSpalten), texteA2(ergebnisSpalten);
-    for (std::size_t j = 0; j < ergebnisSpalten; ++j)
-        texteA1[j] = Gerundet(erwartet(0, static_cast<int>(j)));
-    for (std::size_t j = 0; j < ergebnisSpalten; ++j)
-        texteA2[j] = Gerundet(erwartet(1, static_cast<int>(j)));
+    Zeile texteA1(static_cast<std::size_t>(spalten)), texteA2(static_cast<std::size_t>(spalten));
+    for (int j = 0; j < spalten; ++j) texteA1[static_cast<std::size_t>(j)] = k.Gerundet(erwartet(0, j));
+    for (int j = 0; j < spalten; ++j) texteA2[static_cast<std::size_t>(j)] = k.Gerundet(erwartet(1, j));
     SpaltenAngleichen2(texteA1, texteA2);
 
-    AddVerbunden("h~a1: ", texteA1);
-    AddVerbunden("h~a2: ", texteA2);
-    Add("");
+    k.AddVerbunden("h~a1: ", texteA1);
+    k.AddVerbunden("h~a2: ", texteA2);
+    k.Add("");
+}
+
+void AusgabeUnabhaengigkeitsquotienten(Laufkontext& k) {
+    AusgabeUnabhaengigkeitsquotienten(k, false, false);
 }
 
 }  // namespace zv

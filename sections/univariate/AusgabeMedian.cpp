@@ -1,23 +1,23 @@
 // "Median": the median of the raw list in full precision, with the sorted list as its step.
 
-#include "core/Rechenlauf.h"
+#include "sections/Laufkontext.h"
 
 namespace zv {
 
-void clsRechenlauf::AusgabeMedian() {
+void AusgabeMedian(Laufkontext& k) {
     std::vector<double> sortiert;
-    if (M1Max > -1) Stat.BubbleSort(M1, sortiert);
-    Add("MEDIAN");
-    if (M1Max >= 0) {
-        if (Detail) {
+    if (!k.M1.empty()) k.Stat.BubbleSort(k.M1, sortiert);
+    k.Add(k.Titel);
+    if (!k.M1.empty()) {
+        if (k.Detail) {
             std::vector<std::string> texte;
             texte.reserve(sortiert.size());
-            for (double x : sortiert) texte.push_back(Voll(x));
-            AddVerbunden("Sort:   ", texte);
+            for (double x : sortiert) texte.push_back(k.Voll(x));
+            k.AddVerbunden("Sort:   ", texte);
         }
-        Add("Median: " + Voll(Stat.Median(sortiert)));
+        k.Add("Median: " + k.Voll(k.Stat.Median(sortiert)));
     }
-    Add("");
+    k.Add("");
 }
 
 }  // namespace zv

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "cli/Optionen.h"
-#include "sections/Berichtstest.h"
+#include "Berichtstest.h"
 
 using zvtest::Zeilen;
 

@@ -20,11 +20,11 @@
 #include <string_view>
 #include <vector>
 
-#include "core/Laufzeitfehler.h"
-#include "core/Rechenlauf.h"
-#include "core/Statistiken.h"
-#include "core/Text.h"
-#include "core/Zahlenlesen.h"
+#include "base/Laufzeitfehler.h"
+#include "base/Text.h"
+#include "base/Zahlenlesen.h"
+#include "run/Rechenlauf.h"
+#include "run/Statistiken.h"
 
 namespace {
 
@@ -42,20 +42,7 @@ bool IstFehlerzeile(string_view zeile) {
     return false;
 }
 
-// The title line of each section, in the order of the statistics table.
-// clang-format off
-constexpr string_view kTitel[] = {
-    "MODUS", "MEDIAN", "ARITHMETISCHES MITTEL (MITTELWERT)", "SPANNWEITE",
-    "DURCHSCHNITTLICHE ABWEICHUNG", "MITTLERE QUADRATISCHE ABWEICHUNG (VARIANZ)",
-    "STANDARDABWEICHNUNG", "RANDHÄUFIGKEITEN", "BEDINGTE HÄUFIGKEITEN", "UNABHÄNGIGKEITSQUOTIENTEN",
-    "SCHWERPUNKT", "BRAVAIS-PEARSON-KORRELATIONSKOEFFIZIENT",
-    "RANGKORRELATIONSKOEFFIZIENT VON SPEARMAN", "KONTINGENZKOEFFIZIENT", "LINEARE REGRESSION",
-    "DETERMINATIONSKOEFFIZIENT"};
-// clang-format on
-
-string_view Titel(string_view eintrag) {
-    return kTitel[zv::StatistikZuText(eintrag) - zv::AlleStatistiken().data()];
-}
+std::string_view Titel(std::string_view eintrag) { return zv::StatistikZuText(eintrag)->Titel; }
 
 bool IstGueltigesUtf8(string_view s) {
     for (std::size_t i = 0; i < s.size();) {
@@ -146,7 +133,9 @@ void Pruefe(const zv::Steuerzustand& z, const std::string& dezimal, const zv::La
     // Three sections compute before their title and may instead be a lone error line, so an
     // error line after a section that ended without one is tried in both readings.
     auto IstTitel = [](string_view zeile) {
-        return std::find(std::begin(kTitel), std::end(kTitel), zeile) != std::end(kTitel);
+        const auto alle = zv::AlleStatistiken();
+        return std::any_of(alle.begin(), alle.end(),
+                           [&](const zv::Statistik& s) { return s.Titel == zeile; });
     };
     auto Passt = [&](auto& selbst, std::size_t k, std::size_t p) -> bool {
         if (k == gewaehlt.size()) return p == zeilen.size();

@@ -3,8 +3,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "core/Statistiken.h"
-#include "core/Zahlenlesen.h"
+#include "run/Statistiken.h"
+#include "base/Zahlenlesen.h"
 #include "sizegrip/SizeGrip.h"
 #include "ui/QtDialoge.h"
 #include "ui/frmStatistik.h"

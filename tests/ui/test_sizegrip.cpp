@@ -1,4 +1,4 @@
-// The size grip on a form and on containers that are not forms, and its persisted property.
+// The size grip on a form and on containers that are not forms.
 
 #include <QtTest>
 #include <QtWidgets>
@@ -73,7 +73,7 @@ class TestSizeGrip : public QObject {
         griff->setStyle(nullptr);
 
         // Without AutoZOrder it stays on top. Writing the property is announced.
-        QSignalSpy gemeldet(griff, &SizeGrip::PropertyChanged);
+        QSignalSpy gemeldet(griff, &SizeGrip::EigenschaftGeaendert);
         griff->setAutoZOrder(false);
         QCOMPARE(Signale(gemeldet), QStringList{"AutoZOrder"});
         griff->raise();
@@ -116,23 +116,6 @@ class TestSizeGrip : public QObject {
             QCOMPARE(Signale(hoch), QStringList({"1 0 3 4", "2 4 2 2"}));
             QCOMPARE(Signale(bewegt), QStringList{"5 1 4 4"});
         }
-    }
-
-    // AutoZOrder round-trips through the property bag, which does not store the default true.
-    void eigenschaftsbeutel() {
-        SizeGrip griff, geladen;
-        QVERIFY(griff.AutoZOrder());
-        griff.setAutoZOrder(false);
-        Eigenschaftsbeutel beutel;
-        griff.WriteProperties(beutel);
-        QCOMPARE(beutel.Werte(), (QVariantMap{{"AutoZOrder", false}}));
-        geladen.ReadProperties(beutel);
-        QVERIFY(!geladen.AutoZOrder());
-        geladen.setAutoZOrder(true);
-        geladen.WriteProperties(beutel);
-        QVERIFY(beutel.Werte().isEmpty());
-        griff.ReadProperties(beutel);
-        QVERIFY(griff.AutoZOrder());
     }
 };
 

@@ -1,0 +1,45 @@
+#pragma once
+// The report buffer: collects report lines so that appending a line copies only that line.
+// Its bookkeeping counts 16-bit characters in bytes (two per character): Capacity is the
+// length of the storage, Position the 1-based byte position of the next line. The storage
+// grows geometrically, by Position plus the new line's byte length whenever a line would
+// reach past the capacity. The text itself is kept as UTF-8, the form every caller reads.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zv {
+
+class clsConcat {
+public:
+    clsConcat() { Clear(); }
+
+    // Empties the buffer; the storage is kept for reuse.
+    void Clear() {
+        Position_ = 1;
+        Text_.clear();
+    }
+
+    // Appends the line (UTF-8) followed by carriage return and line feed.
+    void Add(std::string_view Value) { AddVerbunden(Value, {}, {}, {}); }
+
+    // Appends one line made of vorne, the entries joined with trenner, and hinten, without
+    // building the line first.
+    void AddVerbunden(std::string_view vorne, const std::vector<std::string>& teile,
+                      std::string_view trenner, std::string_view hinten);
+
+    // Number of 16-bit characters held.
+    std::int32_t Length() const { return Position_ / 2; }
+
+    // Every line added since the last Clear, each with its line end, as UTF-8.
+    const std::string& Value() const { return Text_; }
+
+private:
+    std::string Text_;
+    std::int32_t Capacity_ = 0;
+    std::int32_t Position_ = 1;
+};
+
+}  // namespace zv

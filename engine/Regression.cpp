@@ -1,0 +1,40 @@
+#include "engine/Regression.h"
+
+#include "base/Rechnen.h"
+
+namespace zv {
+
+Regressionsgerade RegressionBerechnen(const clsStatistik& stat, const std::vector<double>& x,
+                                      const std::vector<double>& y, double n) {
+    Regressionsgerade g;
+    g.xMitt = stat.Mittelwert(x);
+    g.yMitt = stat.Mittelwert(y);
+    g.Qx = stat.SummeQuadrate(x);
+    g.S = stat.SummeProdukte(x, y);
+
+    const bool xKonstant = IstKonstant(x);
+    const double zaehler =
+        ZentrierteProduktsumme(xKonstant || IstKonstant(y), g.S, n, g.xMitt, g.yMitt);
+    const double nenner = ZentrierteQuadratsumme(xKonstant, g.Qx, n, g.xMitt);
+    g.b = Durch(zaehler, nenner);
+    g.a = Minus(g.yMitt, Mal(g.b, g.xMitt));
+    return g;
+}
+
+Bestimmtheit BestimmtheitBerechnen(const clsStatistik& stat, const std::vector<double>& x,
+                                   const std::vector<double>& y) {
+    const double n = static_cast<double>(x.size());
+    Bestimmtheit r;
+    r.Gerade = RegressionBerechnen(stat, x, y, n);
+    r.Geschaetzt.reserve(x.size());
+    for (double xi : x) r.Geschaetzt.push_back(Plus(Mal(r.Gerade.b, xi), r.Gerade.a));
+    r.Qy = stat.SummeQuadrate(y);
+    r.QyDach = stat.SummeQuadrate(r.Geschaetzt);
+    const double zaehler =
+        ZentrierteQuadratsumme(IstKonstant(r.Geschaetzt), r.QyDach, n, r.Gerade.yMitt);
+    const double nenner = ZentrierteQuadratsumme(IstKonstant(y), r.Qy, n, r.Gerade.yMitt);
+    r.R2 = Durch(zaehler, nenner);
+    return r;
+}
+
+}  // namespace zv

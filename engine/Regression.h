@@ -1,0 +1,39 @@
+#pragma once
+// The least-squares line ^y = ^a + ^b * x of the second list on the first, and the coefficient
+// of determination R² of that line: shared by the report sections and the charts.
+
+#include <vector>
+
+#include "engine/clsStatistik.h"
+
+namespace zv {
+
+struct Regressionsgerade {
+    double xMitt = 0;  // mean of x
+    double yMitt = 0;  // mean of y
+    double Qx = 0;     // sum of the squares of x
+    double S = 0;      // sum of the products xi * yi
+    double b = 0;      // slope ^b
+    double a = 0;      // intercept ^a
+};
+
+// Engine calls in the order mean of x, mean of y, sum of squares of x, sum of products; then
+//   ^b = (S - (n * xMitt) * yMitt) / (Qx - xMitt² * n),   ^a = yMitt - ^b * xMitt.
+// Constant x gives 0 / 0 (overflow), constant y a horizontal line.
+Regressionsgerade RegressionBerechnen(const clsStatistik& stat, const std::vector<double>& x,
+                                      const std::vector<double>& y, double n);
+
+struct Bestimmtheit {
+    Regressionsgerade Gerade;
+    std::vector<double> Geschaetzt;  // ^yi = ^b * xi + ^a
+    double Qy = 0;                   // Sum(yi²)
+    double QyDach = 0;               // Sum(^yi²)
+    double R2 = 0;                   // (QyDach - yMitt² * n) / (Qy - yMitt² * n)
+};
+
+// R² of the regression line: constant fitted values explain nothing, constant y leave nothing
+// to explain (0 / 0 then).
+Bestimmtheit BestimmtheitBerechnen(const clsStatistik& stat, const std::vector<double>& x,
+                                   const std::vector<double>& y);
+
+}  // namespace zv

@@ -1,0 +1,105 @@
+#include "run/Rechenlauf.h"
+
+#include <algorithm>
+
+#include "base/Laufzeitfehler.h"
+#include "base/Text.h"
+#include "base/Zahlenlesen.h"
+#include "base/clsConcat.h"
+#include "run/Statistiken.h"
+
+namespace zv {
+
+namespace {
+
+constexpr std::string_view kDatenUnvollstaendig = "Daten unvollständig, Berechnung nicht möglich!";
+constexpr std::string_view kAnzahlUngleich =
+    "Anzahl der Merkmale ist nicht gleich, Berechnung nicht möglich!";
+
+// Splits the trimmed box text at the separator. The upper index is a 16-bit number: 32769 or
+// more pieces overflow.
+std::vector<std::string_view> InStuecke(std::string_view text, char trenner) {
+    // Counted first, so that a flood of separators is refused without being cut up.
+    if (std::count(text.begin(), text.end(), trenner) >= 32768) Wirf(Fehlerart::Ueberlauf);
+    return Teilen(text, trenner);
+}
+
+// Converts every piece. The conversion loop counts in 16 bits: after the last of 32768 pieces
+// its counter overflows, so no list holds more than 32767 values.
+std::vector<double> Umwandeln(const std::vector<std::string_view>& stuecke,
+                              const std::string& dezimal) {
+    std::vector<double> werte(stuecke.size());
+    for (std::size_t i = 0; i < stuecke.size(); ++i) werte[i] = ZahlLesen(stuecke[i], dezimal);
+    if (stuecke.size() > 32767) Wirf(Fehlerart::Ueberlauf);
+    return werte;
+}
+
+}  // namespace
+
+clsRechenlauf::clsRechenlauf(std::string dezimal) {
+    einstellungen_.Dezimaltrennzeichen = std::move(dezimal);
+}
+
+void clsRechenlauf::TrennzeichenSetzen(int gewaehlt) {
+    static constexpr std::string_view kTrennzeichen[] = {" ", ",", ";", "\t", "~"};
+    if (gewaehlt >= 0 && gewaehlt < 5) einstellungen_.Trennzeichen = kTrennzeichen[gewaehlt];
+    einstellungen_.Ausgabetrennzeichen = einstellungen_.Trennzeichen + " ";
+}
+
+Laufergebnis clsRechenlauf::cmdCalculate_Click(const Steuerzustand& zustand) {
+    Laufergebnis ergebnis{{}, zustand.txtM1, zustand.txtM2, zustand.txtNks};
+    clsConcat Ausgabe;
+    // A run that ends early shows one line: a message, or the description of an error.
+    const auto endeMit = [&](std::string_view zeile) {
+        Ausgabe.Add(zeile);
+        ergebnis.txtAusgabe = Ausgabe.Value();
+        return ergebnis;
+    };
+
+    // Reading the settings and the data set, and the raw list: any error ends the run.
+    Datensatz daten;
+    daten.Zweidimensional = zustand.Zweidimensional;
+    try {
+        einstellungen_.Nks = AufInt16Runden(FuehrendeZahl(zustand.txtNks));
+        if (einstellungen_.Nks == 0) {
+            einstellungen_.Nks = 3;
+            ergebnis.txtNks = "3";
+        }
+        TrennzeichenSetzen(zustand.Trennzeichenwahl);
+        einstellungen_.Detail = zustand.chkDetail;
+        const char trenner = einstellungen_.Trennzeichen.front();
+
+        ergebnis.txtM1 = std::string(OhneRandLeerzeichen(zustand.txtM1));
+        const auto stuecke1 = InStuecke(ergebnis.txtM1, trenner);
+        if (stuecke1.empty()) return endeMit(kDatenUnvollstaendig);
+        daten.M1 = Umwandeln(stuecke1, einstellungen_.Dezimaltrennzeichen);
+
+        if (zustand.Zweidimensional) {
+            ergebnis.txtM2 = std::string(OhneRandLeerzeichen(zustand.txtM2));
+            const auto stuecke2 = InStuecke(ergebnis.txtM2, trenner);
+            if (stuecke1.size() != stuecke2.size()) return endeMit(kAnzahlUngleich);
+            daten.M2 = Umwandeln(stuecke2, einstellungen_.Dezimaltrennzeichen);
+        }
+    } catch (const Laufzeitfehler& fehler) {
+        return endeMit(fehler.what());
+    }
+
+    Laufkontext kontext(daten, einstellungen_, Stat, Ausgabe);
+    try {
+        AusgabeUrliste(kontext);
+    } catch (const Laufzeitfehler& fehler) {
+        return endeMit(fehler.what());
+    }
+
+    // The selected statistics in list order; an error ends only its own section.
+    for (const Listeneintrag& eintrag : zustand.lstSelection) {
+        if (!eintrag.Ausgewaehlt) continue;
+        if (const Statistik* statistik = StatistikZuText(eintrag.Text))
+            AbschnittSchreiben(*statistik, kontext);
+    }
+
+    ergebnis.txtAusgabe = Ausgabe.Value();
+    return ergebnis;
+}
+
+}  // namespace zv

@@ -1,0 +1,40 @@
+#pragma once
+// The one table of all statistics, a row each: the list entry, the section's title line, the
+// data mode, whether it prints calculation steps, and the report section. The run's dispatch,
+// the window's list and detail rule and the command-line tool's --select all read this table.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "run/Rechenlauf.h"
+#include "sections/Laufkontext.h"
+
+namespace zv {
+
+struct Statistik {
+    std::string_view Text;         // the list entry, exactly as shown
+    std::string_view Titel;        // the first line of its report section
+    bool Zweidimensional;          // offered in the two-dimensional mode (else one-dimensional)
+    bool MitBerechnungsschritten;  // selecting it enables "Berechnungsschritte anzeigen"
+    void (*Routine)(Laufkontext&);
+};
+
+// Every statistic, each mode's entries in list order.
+std::span<const Statistik> AlleStatistiken();
+
+// The entries of the selection list for a data mode, in list order.
+std::vector<std::string> ListenEintraege(bool zweidimensional);
+
+// The statistic with exactly this text, or nullptr.
+const Statistik* StatistikZuText(std::string_view text);
+
+// True when a selected entry is one that prints calculation steps.
+bool DetailGewuenscht(const std::vector<Listeneintrag>& eintraege);
+
+// Appends the statistic's section; a run-time error inside it ends the section with the
+// error's description as one line.
+void AbschnittSchreiben(const Statistik& statistik, Laufkontext& k);
+
+}  // namespace zv

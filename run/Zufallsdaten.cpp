@@ -1,0 +1,96 @@
+#include "run/Zufallsdaten.h"
+
+#include <bit>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+
+#include "base/Text.h"
+#include "base/Zahlenlesen.h"
+
+namespace zv {
+
+namespace {
+
+constexpr double MikrosekundenProTag = 86400.0 * 1e6;
+
+}  // namespace
+
+double Systemuhr::Jetzt() {
+    const auto seitEpoche = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::system_clock::now().time_since_epoch());
+    // Around 20000 days a double still resolves far below a microsecond.
+    return static_cast<double>(seitEpoche.count()) / MikrosekundenProTag;
+}
+
+void Zufallsquelle::Saeen(double startwert) {
+    const auto bits = std::bit_cast<std::uint64_t>(startwert);
+    std::seed_seq folge{static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32)};
+    generator_.seed(folge);
+}
+
+float Zufallsquelle::Ziehen() {
+    // The upper 24 bits give every single-precision multiple of 2^-24 in [0, 1) equally often.
+    return static_cast<float>(generator_() >> 8) * 0x1p-24f;
+}
+
+int ZufallszahlRunden(float r, int faktor) {
+    // A 24-bit mantissa times a small whole number plus one is exact in double precision,
+    // so the rounding sees the true value; nearbyint rounds halves to even.
+    return static_cast<int>(std::nearbyint(static_cast<double>(r) * faktor + 1.0));
+}
+
+std::optional<Zufallsdaten> ZufallsdatenErzeugen(std::int16_t anzahl, std::string_view trennzeichen,
+                                                 IUhr& uhr, IZufallsquelle& zufall) {
+    if (anzahl < 1) return std::nullopt;
+    Zufallsdaten daten;
+    for (int i = 1; i <= anzahl; ++i) {
+        zufall.Saeen(uhr.Jetzt() + i);
+        const int a = ZufallszahlRunden(zufall.Ziehen(), 99);
+        zufall.Saeen(uhr.Jetzt() - i);
+        const int b = ZufallszahlRunden(zufall.Ziehen(), a > 9 ? 99 : 9);
+        if (i > 1) {
+            daten.txtM1 += trennzeichen;
+            daten.txtM2 += trennzeichen;
+        }
+        daten.txtM1 += std::to_string(a);
+        daten.txtM2 += std::to_string(b);
+    }
+    return daten;
+}
+
+Antwortpruefung AnzahlAntwortPruefen(std::string_view antwort, std::string_view dezimal) {
+    const std::string_view text = OhneRandLeerzeichen(antwort);
+    if (text.empty()) return {Antwortart::Nichts, 0};
+    if (!IstNumerisch(text, dezimal)) return {Antwortart::NichtNumerisch, 0};
+    // Rounded in double precision: a huge or infinite answer is simply out of range.
+    const double zahl = std::nearbyint(FuehrendeZahl(text));
+    if (!(zahl >= 1.0 && zahl <= 99.0)) return {Antwortart::AusserhalbBereich, 0};
+    return {Antwortart::NeueAnzahl, static_cast<std::int16_t>(zahl)};
+}
+
+bool AnzahlErfragen(bool eindimensional, std::int16_t& anzahl, std::string_view dezimal,
+                    IDialoge& dialoge) {
+    const std::string wort = eindimensional ? "Ausprägungen" : "Merkmale";
+    const std::string antwort = dialoge.Eingabe(
+        "Bitte Anzahl der " + wort + " angeben:", "Zufalsgenerator", std::to_string(anzahl));
+    const Antwortpruefung pruefung = AnzahlAntwortPruefen(antwort, dezimal);
+    switch (pruefung.Art) {
+        case Antwortart::Nichts:
+            return false;
+        case Antwortart::NichtNumerisch:
+            dialoge.Meldung("Bitte nummerische Werte eingeben!", "Fehler Zufallsgenerator",
+                            Meldungssymbol::Kritisch);
+            return false;
+        case Antwortart::AusserhalbBereich:
+            dialoge.Meldung("Bitte eine Zahl zwischen 1 und 99 eingeben!", "Zufallsgenerator",
+                            Meldungssymbol::Kritisch);
+            return false;
+        case Antwortart::NeueAnzahl:
+            anzahl = pruefung.Anzahl;
+            return true;
+    }
+    return false;
+}
+
+}  // namespace zv

@@ -1,0 +1,82 @@
+#pragma once
+// What every report section works with: the data set, the settings of the run, the engine and
+// the report buffer. A section is a plain function of this context that appends its lines to
+// the report; the run makes one context per report.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/clsConcat.h"
+#include "engine/clsStatistik.h"
+
+namespace zv {
+
+// The lists in input order: the raw list, or the features a1 and a2. In the two-dimensional
+// mode both have the same length. No list holds more than 32767 values: the run refuses
+// longer ones while it reads them, so nothing after it needs to check.
+struct Datensatz {
+    std::vector<double> M1;
+    std::vector<double> M2;  // empty in the one-dimensional mode
+    bool Zweidimensional = false;
+};
+
+// The settings of one run.
+struct Einstellungen {
+    std::int16_t Nks = 3;    // decimal places of rounded results
+    bool Detail = false;     // print the calculation steps
+    std::string Trennzeichen = " ";
+    std::string Ausgabetrennzeichen = "  ";  // Trennzeichen and one blank: joins listed values
+    std::string Dezimaltrennzeichen = ",";   // the locale's, for reading and printing numbers
+};
+
+class Laufkontext {
+  public:
+    Laufkontext(const Datensatz& daten, const Einstellungen& einstellungen,
+                const clsStatistik& stat, clsConcat& ausgabe)
+        : M1(daten.M1),
+          M2(daten.M2),
+          Zweidimensional(daten.Zweidimensional),
+          Nks(einstellungen.Nks),
+          Detail(einstellungen.Detail),
+          Ausgabetrennzeichen(einstellungen.Ausgabetrennzeichen),
+          Stat(stat),
+          Ausgabe(ausgabe),
+          dezimal_(einstellungen.Dezimaltrennzeichen) {}
+
+    const std::vector<double>& M1;
+    const std::vector<double>& M2;
+    const bool Zweidimensional;
+    const std::int16_t Nks;
+    const bool Detail;
+    const std::string& Ausgabetrennzeichen;
+    const clsStatistik& Stat;
+    clsConcat& Ausgabe;
+    // The title line of the section being written.
+    std::string_view Titel;
+
+    // Upper indexes: the number of values minus one.
+    std::int16_t M1Max() const { return static_cast<std::int16_t>(M1.size() - 1); }
+    std::int16_t M2Max() const { return static_cast<std::int16_t>(M2.size() - 1); }
+
+    // A value printed in full / rounded to Nks places, with the locale's decimal separator.
+    std::string Voll(double x) const;
+    std::string Gerundet(double x) const;
+    // The entries joined with Ausgabetrennzeichen.
+    std::string Verbunden(const std::vector<std::string>& teile) const;
+    void Add(std::string_view zeile) { Ausgabe.Add(zeile); }
+    // One line: vorne, the entries joined with Ausgabetrennzeichen, hinten.
+    void AddVerbunden(std::string_view vorne, const std::vector<std::string>& teile,
+                      std::string_view hinten = {}) {
+        Ausgabe.AddVerbunden(vorne, teile, Ausgabetrennzeichen, hinten);
+    }
+
+  private:
+    const std::string& dezimal_;
+};
+
+// The raw list at the head of every report.
+void AusgabeUrliste(Laufkontext& k);
+
+}  // namespace zv
