@@ -28,14 +28,30 @@ TEST(ZahlLesen, AcceptedForms) {
     const std::string lang = "1" + std::string(100000, '0');
     EXPECT_EQ(FehlerBeim([&] { ZahlLesen(lang, ","); }), Fehlerart::Ueberlauf);
     EXPECT_EQ(ZahlLesen("0," + std::string(100000, '0') + "1", ","), 0.0);
+    EXPECT_EQ(ZahlLesen(std::string(99999, '0') + "7", ","), 7.0);
+    EXPECT_EQ(ZahlLesen("1," + std::string(99999, '3'), ","), 4.0 / 3);
+    EXPECT_EQ(ZahlLesen("1e-" + std::string(99997, '9'), ","), 0.0);
+    EXPECT_EQ(FehlerBeim([] { ZahlLesen("1e" + std::string(99998, '9'), ","); }),
+              Fehlerart::Ueberlauf);
 }
 
 TEST(ZahlLesen, RefusedForms) {
-    const char* refused[] = {"",    " ",    "+",     "-",     ",",      "e5",  "1e",   "1e+",
-                             "1.000", "1,5,5", "inf",  "NaN",   "0x10",   "1 2", "--1",  "1f",
-                             "\xd9\xa3", "\xe2\x88\x92" "1", "1\n", "1'000"};
-    for (const char* t : refused)
-        EXPECT_EQ(FehlerBeim([&] { ZahlLesen(t, ","); }), Fehlerart::Typenunvertraeglich) << t;
+    // In either locale: signs, points and exponents alone, grouping, NaN, infinity, hexadecimal
+    // and binary, Arabic-Indic and full-width digits, the minus sign U+2212, superscript two,
+    // one half, a byte order mark, control characters.
+    // clang-format off
+    const char* refused[] = {
+        "", " ", "+", "-", ".", ",", "e5", "1e", "1e+", "E", "--1", "+-1", "1e5e5", "1,2,3",
+        "1..2", "1 e5", "+ 5", "1,5,5", "1 2", "1f", "1'000", "1\u00A0000", "inf", "NaN", "nan",
+        "-Infinity", "0x10", "0b1", "1,5e", "1.5e", "\u0661\u0662", "\uFF11\uFF12",
+        "\u22125", "\u00B2", "\u00BD", "\uFEFF1", "\x01", "1\x7F", "\v1", "\f1", "1\n",
+        "\xD9\xA3"};
+    // clang-format on
+    for (const char* dezimal : {",", "."})
+        for (const char* t : refused)
+            EXPECT_EQ(FehlerBeim([&] { ZahlLesen(t, dezimal); }), Fehlerart::Typenunvertraeglich)
+                << t << " " << dezimal;
+    EXPECT_EQ(FehlerBeim([&] { ZahlLesen("1.000", ","); }), Fehlerart::Typenunvertraeglich);
     EXPECT_EQ(FehlerBeim([&] { ZahlLesen(std::string("1\0", 2), ","); }),
               Fehlerart::Typenunvertraeglich);
     EXPECT_EQ(FehlerBeim([&] { ZahlLesen("1,5", "."); }), Fehlerart::Typenunvertraeglich);

@@ -57,12 +57,15 @@ TEST(Zufallsdaten, EchteQuelleZiehtAusNullBisEins) {
 }
 
 TEST(Zufallsdaten, AntwortDesDialogs) {
-    // The window tests drive the everyday answers through the dialog; these are the rest:
-    // answer, decimal separator, kind, count. "99.4" is rounded before the range test; 1e10
-    // and 1e999 exceed 16 bits and a double without overflow; with the decimal comma the
-    // numeric test takes "2,5" and the leading number stops at the comma.
+    // Answer, decimal separator, kind, count. Blanks are trimmed; "99.4" is rounded before the
+    // range test, "99.5" is then out of range; 1e10 and 1e999 exceed 16 bits and a double
+    // without overflow; with the decimal comma the numeric test takes "2,5" and the leading
+    // number stops at the comma.
     using A = zv::Antwortart;
     const std::tuple<const char*, const char*, A, int> faelle[] = {
+        {"", ".", A::Nichts, 0},                 {"   ", ".", A::Nichts, 0},
+        {" 1 ", ".", A::NeueAnzahl, 1},          {"0", ".", A::AusserhalbBereich, 0},
+        {"99.5", ".", A::AusserhalbBereich, 0},  {"2.5", ".", A::NeueAnzahl, 2},
         {"5x", ".", A::NichtNumerisch, 0},       {"-3", ".", A::AusserhalbBereich, 0},
         {"99.4", ".", A::NeueAnzahl, 99},        {"1e10", ".", A::AusserhalbBereich, 0},
         {"1e999", ".", A::AusserhalbBereich, 0}, {"2,5", ",", A::NeueAnzahl, 2},

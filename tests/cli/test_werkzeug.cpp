@@ -1,0 +1,149 @@
+// The report tool as a program: its bytes on standard output are the run's report, files and
+// standard input are taken as pasted, and what only files and streams can carry (bytes that are
+// no text, ten megabytes, unreadable input, a report that cannot be written) ends in a report
+// line or a usage error, never in a crash or silence. The reports themselves are checked by the
+// case files in tests/faelle/.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "Berichtstest.h"
+#include "cli/Optionen.h"
+
+using zvtest::Zeilen;
+
+namespace {
+
+struct Ausgang {
+    int code;
+    std::string aus, fehler;
+};
+
+// The tool in this process.
+Ausgang Werkzeug(std::vector<std::string> argumente, const std::string& stdin_text = "") {
+    std::istringstream ein(stdin_text);
+    std::ostringstream aus, fehler;
+    const int code = zv::ReportWerkzeug(argumente, ein, aus, fehler);
+    return {code, aus.str(), fehler.str()};
+}
+
+// The real program through the shell: its exit status (-1 unless it exited) and standard output.
+std::pair<int, std::string> Programm(const std::string& argumente) {
+    FILE* rohr = popen((std::string(ZV_REPORT_PROGRAMM) + " " + argumente).c_str(), "r");
+    if (rohr == nullptr) return {-1, ""};
+    std::string aus;
+    char puffer[65536];
+    for (std::size_t n; (n = fread(puffer, 1, sizeof puffer, rohr)) > 0;) aus.append(puffer, n);
+    const int status = pclose(rohr);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, aus};
+}
+
+std::string Datei(const std::string& name, const std::string& inhalt) {
+    const std::string pfad = ::testing::TempDir() + name;
+    std::ofstream(pfad, std::ios::binary) << inhalt;
+    return pfad;
+}
+
+const std::string kTyp = Zeilen({"Typen unverträglich"});
+const std::string kUnvollstaendig = Zeilen({"Daten unvollständig, Berechnung nicht möglich!"});
+
+}  // namespace
+
+TEST(ReportWerkzeug, TheProgramPrintsTheReportOfTheRun) {
+    const std::string argumente =
+        "--mode 2 --separator semicolon --decimals 3 --detail --select Kontingenzkoeffizient "
+        "--a1 '10;20;5' --a2 '3;7;15' --locale de_DE";
+    const auto [status, aus] = Programm(argumente);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(aus, Werkzeug({"--mode", "2", "--separator", "semicolon", "--decimals", "3",
+                             "--detail", "--select", "Kontingenzkoeffizient", "--a1", "10;20;5",
+                             "--a2", "3;7;15", "--locale", "de_DE"})
+                       .aus);
+    EXPECT_EQ(std::count(aus.begin(), aus.end(), '\n'), 36);  // 4 raw-list lines + 32
+}
+
+TEST(ReportWerkzeug, FilesAreTakenAsPasted) {
+    const std::string pfad = Datei("zv_spalte.txt", "1\r\n2\r3\n4\r\n\r\n");
+    EXPECT_EQ(Werkzeug({"--a1-file", pfad, "--separator", "semicolon"}).aus,
+              Zeilen({"Urliste: 1; 2; 3; 4", ""}));
+    EXPECT_EQ(Werkzeug({"--mode", "2", "--a1", "1 2", "--a2-file", "-"}, "5\n6\n").aus,
+              Zeilen({"Merkmal b1  b2", "(x)  a1  1   2", "(y)  a2  5   6", ""}));
+    // A byte order mark, UTF-16, Latin-1, an overlong and a cut UTF-8 sequence, NUL bytes, an
+    // empty line, a form feed, one half; then files of only line breaks or blanks.
+    // clang-format off
+    const std::string keineZahlen[] = {
+        "\uFEFF1\n2\n", std::string("1\0\n\0\x32\0\n\0", 8), "1\n2\xB2\n", "\xC0\xB1\n2", "1\n2\xC3",
+        std::string("1\n\0\n2", 5), std::string("1\0\n2", 4), std::string(16, '\0'), "1\n\n2",
+        "1\f\n2", "1\n\xC2\xBD\n", "1\n\xff\xfe\n3"};
+    // clang-format on
+    std::vector<std::pair<std::string, std::string>> faelle = {{"\r\n\r\n\n\r", kUnvollstaendig},
+                                                               {"  \n  \n", kUnvollstaendig}};
+    for (const std::string& inhalt : keineZahlen) faelle.push_back({inhalt, kTyp});
+    for (const auto& [inhalt, bericht] : faelle)
+        EXPECT_EQ(Programm("--a1-file " + Datei("zv_feindlich.txt", inhalt) + " --select Modus"),
+                  std::make_pair(0, bericht))
+            << ::testing::PrintToString(inhalt);
+}
+
+TEST(ReportWerkzeug, TenMegabyteFiles) {
+    // 32767 values of 305 characters each, from a file and from standard input.
+    std::string inhalt, urliste = "Urliste: 0,333333333333333";
+    for (int i = 0; i < 32767; ++i) inhalt += "0," + std::string(303, '3') + "\n";
+    for (int i = 1; i < 32767; ++i) urliste += "  0,333333333333333";
+    const std::string gross = Datei("zv_zehn_mb.txt", inhalt);
+    const std::string mittel =
+        Zeilen({urliste, "", "ARITHMETISCHES MITTEL (MITTELWERT)", "Mittelwert: 0,333", ""});
+    for (const std::string& quelle : {gross, "- < " + gross})
+        EXPECT_EQ(Programm("--a1-file " + quelle + " --select 'Arithmetisches Mittel' --locale de_DE"),
+                  std::make_pair(0, mittel));
+    // Five million lines are far more values than a list can hold.
+    std::string zeilen;
+    while (zeilen.size() < 10'000'000) zeilen += "1\n";
+    EXPECT_EQ(Programm("--mode 2 --a1 '1 2' --a2-file " + Datei("zv_fuenf_mio.txt", zeilen)),
+              std::make_pair(0, Zeilen({"Überlauf"})));
+    std::filesystem::remove(gross);
+    std::filesystem::remove(::testing::TempDir() + "zv_fuenf_mio.txt");
+}
+
+TEST(ReportWerkzeug, UsageErrorsAndUnreadableInputOrOutput) {
+    // Each a usage error: one line on the error stream, no report, exit status 2.
+    const std::string ordner = ::testing::TempDir() + "zv_ordner";
+    std::filesystem::create_directories(ordner);
+    const std::vector<std::vector<std::string>> falsch = {
+        {"--mode", "3"}, {"--separator", "pipe"}, {"--select", "Randhäufigkeiten"},
+        {"--mode", "2", "--select", "Modus"}, {"--select", "modus"}, {"--a1"}, {"--bogus"},
+        {"--a1-file", "/nonexistent/zv"}, {"--detail=1"}, {"--a1-file", ordner},
+        {"--mode", "2", "--a1", "1 2", "--a2-file", ordner}};
+    for (const auto& argumente : falsch) {
+        const Ausgang a = Werkzeug(argumente);
+        EXPECT_EQ(a.code, 2) << argumente[0] << " " << argumente.back();
+        EXPECT_TRUE(a.aus.empty());
+        EXPECT_EQ(std::count(a.fehler.begin(), a.fehler.end(), '\n'), 1) << a.fehler;
+        EXPECT_TRUE(a.fehler.starts_with("zorvanta-report: ")) << a.fehler;
+    }
+    const auto [status, aus] = Programm("--a1-file - < " + ordner + " 2>&1");
+    EXPECT_EQ(status, 2);
+    EXPECT_TRUE(aus.find("nicht lesbar") != aus.npos && aus.ends_with("\n")) << aus;
+    const Ausgang hilfe = Werkzeug({"--help"});
+    EXPECT_EQ(hilfe.code, 0);
+    EXPECT_NE(hilfe.aus.find("--select"), std::string::npos);
+
+    // A report that cannot be written: exit status 1 and one line on the error stream.
+    EXPECT_EQ(Programm("--a1 '1 2' > /dev/full 2>/dev/null").first, 1);
+    struct VollerPuffer : std::streambuf {  // takes nothing, as a full disk does
+        int_type overflow(int_type) override { return traits_type::eof(); }
+        std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+    } puffer;
+    std::ostream aus2(&puffer);
+    std::istringstream ein;
+    std::ostringstream fehler;
+    EXPECT_EQ(zv::ReportWerkzeug({"--a1", "1 2", "--select", "Modus"}, ein, aus2, fehler), 1);
+    const std::string zeile = fehler.str();
+    EXPECT_EQ(std::count(zeile.begin(), zeile.end(), '\n'), 1) << zeile;
+}
