@@ -1,10 +1,11 @@
 #include "base/CZahlen.h"
 
+#include <locale.h>
+#include <stdlib.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cstring>
-#include <locale.h>
-#include <stdlib.h>
 #include <system_error>
 
 namespace zv {

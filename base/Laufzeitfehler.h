@@ -19,12 +19,12 @@ enum class Fehlerart {
 const char* Beschreibung(Fehlerart art) noexcept;
 
 class Laufzeitfehler : public std::exception {
-public:
+  public:
     explicit Laufzeitfehler(Fehlerart art) noexcept : art_(art) {}
     Fehlerart Art() const noexcept { return art_; }
     const char* what() const noexcept override { return Beschreibung(art_); }
 
-private:
+  private:
     Fehlerart art_;
 };
 

@@ -16,9 +16,15 @@ inline double Gepruefte(double r) {
     return r;
 }
 
-inline double Plus(double a, double b) { return Gepruefte(a + b); }
-inline double Minus(double a, double b) { return Gepruefte(a - b); }
-inline double Mal(double a, double b) { return Gepruefte(a * b); }
+inline double Plus(double a, double b) {
+    return Gepruefte(a + b);
+}
+inline double Minus(double a, double b) {
+    return Gepruefte(a - b);
+}
+inline double Mal(double a, double b) {
+    return Gepruefte(a * b);
+}
 
 // x / 0 is division by zero for x != 0 and overflow for 0 / 0 (also for -0).
 inline double Durch(double a, double b) {
@@ -32,7 +38,9 @@ inline double Wurzel(double a) {
 }
 
 // The power with exponent 2.
-inline double Quadrat(double a) { return Gepruefte(std::pow(a, 2.0)); }
+inline double Quadrat(double a) {
+    return Gepruefte(std::pow(a, 2.0));
+}
 
 // Counts and indexes are 16-bit: an array with an upper bound of 32767 or more (32768 or more
 // elements) cannot be walked.

@@ -38,7 +38,9 @@ void SpaltenAngleichen2(Zeile& a, Zeile& b) {
     for (std::size_t i = 0; i < spalten; ++i) SpalteAngleichen(i, {&a, &b});
 }
 
-void SpaltenAngleichen3(Zeile& a, Zeile& b, Zeile& c) { NachErsterZeileAngleichen({&a, &b, &c}); }
+void SpaltenAngleichen3(Zeile& a, Zeile& b, Zeile& c) {
+    NachErsterZeileAngleichen({&a, &b, &c});
+}
 
 void SpaltenAngleichen4(Zeile& a, Zeile& b, Zeile& c, Zeile& d) {
     NachErsterZeileAngleichen({&a, &b, &c, &d});

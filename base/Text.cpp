@@ -9,9 +9,13 @@ std::size_t Zeichenzahl(std::string_view text) {
     return n;
 }
 
-std::string Leerzeichen(long long n) { return n > 0 ? std::string(n, ' ') : std::string(); }
+std::string Leerzeichen(long long n) {
+    return n > 0 ? std::string(n, ' ') : std::string();
+}
 
-std::string Striche(long long n) { return n > 0 ? std::string(n, '-') : std::string(); }
+std::string Striche(long long n) {
+    return n > 0 ? std::string(n, '-') : std::string();
+}
 
 std::string Verbinden(const std::vector<std::string>& teile, std::string_view trenner) {
     std::size_t laenge = 0;

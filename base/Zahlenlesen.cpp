@@ -10,8 +10,12 @@ namespace zv {
 
 namespace {
 
-bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
-bool IstLeer(char c) { return c == ' ' || c == '\t'; }
+bool IstZiffer(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IstLeer(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Matches the whole text against the number syntax and writes it in C syntax into c.
 bool AlsCZahl(std::string_view text, std::string_view dezimal, std::string& c) {
@@ -109,12 +113,11 @@ std::string DezimaltrennzeichenFuerLocale(std::string_view name) {
 
     // Countries whose convention differs from their language's.
     static constexpr std::string_view punktLaender[][2] = {
-        {"de", "CH"}, {"de", "LI"}, {"it", "CH"}, {"es", "MX"}, {"es", "US"}, {"es", "GT"},
-        {"es", "HN"}, {"es", "NI"}, {"es", "PA"}, {"es", "PR"}, {"es", "SV"}, {"es", "DO"},
-        {"pt", "MO"}, {"fr", "CH"}};
-    static constexpr std::string_view kommaLaender[][2] = {{"en", "ZA"}, {"en", "DK"},
-                                                           {"en", "DE"}, {"en", "NL"},
-                                                           {"en", "SE"}, {"en", "FI"}};
+        {"de", "CH"}, {"de", "LI"}, {"it", "CH"}, {"es", "MX"}, {"es", "US"},
+        {"es", "GT"}, {"es", "HN"}, {"es", "NI"}, {"es", "PA"}, {"es", "PR"},
+        {"es", "SV"}, {"es", "DO"}, {"pt", "MO"}, {"fr", "CH"}};
+    static constexpr std::string_view kommaLaender[][2] = {
+        {"en", "ZA"}, {"en", "DK"}, {"en", "DE"}, {"en", "NL"}, {"en", "SE"}, {"en", "FI"}};
     for (const auto& p : punktLaender)
         if (sprache == p[0] && land == p[1]) return ".";
     for (const auto& p : kommaLaender)

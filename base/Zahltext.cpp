@@ -122,8 +122,8 @@ bool SchnellGerundet(double x, int nks, std::string_view dezimal, std::string& t
         return true;
     }
     char puffer[24];
-    const auto ende = std::to_chars(puffer, puffer + sizeof puffer,
-                                    static_cast<long long>(std::fabs(r))).ptr;
+    const auto ende =
+        std::to_chars(puffer, puffer + sizeof puffer, static_cast<long long>(std::fabs(r))).ptr;
     std::string_view ziffern(puffer, static_cast<std::size_t>(ende - puffer));
     const int exponent = static_cast<int>(ziffern.size()) - 1 - nks;
     while (ziffern.back() == '0') ziffern.remove_suffix(1);
@@ -169,7 +169,9 @@ std::string GerundetText(double x, int nks, std::string_view dezimal) {
     return VollText(CZahlLesen(fest.c_str()), dezimal);
 }
 
-std::string GanzzahlText(long long n) { return std::to_string(n); }
+std::string GanzzahlText(long long n) {
+    return std::to_string(n);
+}
 
 std::string Spaltenname(long long i) {
     std::string name = "b";

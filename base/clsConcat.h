@@ -13,7 +13,7 @@
 namespace zv {
 
 class clsConcat {
-public:
+  public:
     clsConcat() { Clear(); }
 
     // Empties the buffer; the storage is kept for reuse.
@@ -36,7 +36,7 @@ public:
     // Every line added since the last Clear, each with its line end, as UTF-8.
     const std::string& Value() const { return Text_; }
 
-private:
+  private:
     std::string Text_;
     std::int32_t Capacity_ = 0;
     std::int32_t Position_ = 1;

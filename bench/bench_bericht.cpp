@@ -23,12 +23,12 @@ void Bericht(benchmark::State& state, bool zweidimensional, Werte art, bool alle
     state.counters["bytes"] = static_cast<double>(laenge);
 }
 
-void Registrieren(const char* name, bool zweidimensional, Werte art, std::vector<int64_t> groessen) {
+void Registrieren(const char* name, bool zweidimensional, Werte art,
+                  std::vector<int64_t> groessen) {
     for (bool alle : {true, false}) {
         const std::string voll = std::string(name) + (alle ? "" : "_floor");
-        auto* b = benchmark::RegisterBenchmark(voll.c_str(), [=](benchmark::State& s) {
-            Bericht(s, zweidimensional, art, alle);
-        });
+        auto* b = benchmark::RegisterBenchmark(
+            voll.c_str(), [=](benchmark::State& s) { Bericht(s, zweidimensional, art, alle); });
         for (int64_t g : groessen) b->Arg(g);
         b->Unit(benchmark::kMillisecond)->MinTime(0.5);
     }

@@ -3,11 +3,16 @@
 //   beside its two parts measured alone in the same iteration: the run, and an output box of
 //   the same kind taking the same text;
 // - typing and pasting into an input box that holds 100,000 characters;
-// - start-up until the window is first painted, beside a bare main window of the same size,
-//   both in the running program and as a new process.
+// - start-up of a new process until the window is first painted, beside a bare main window of
+//   the same size.
 // "Shown" always means: every pending event delivered and the widget painted.
 
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -30,12 +35,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "Arbeitslasten.h"
 #include "base/Speicher.h"
@@ -108,8 +107,10 @@ zv::Steuerzustand Arbeitslast(bool zweidimensional, int n, Werte art, const std:
             std::string neu;
             neu.reserve(text->size());
             for (char c : *text) {
-                if (c == ',') neu += dezimal;
-                else neu += c;
+                if (c == ',')
+                    neu += dezimal;
+                else
+                    neu += c;
             }
             *text = std::move(neu);
         }
@@ -360,6 +361,7 @@ void Tippen(benchmark::State& state, Eingabe art) {
 
 // ----- Target 5: start-up to the first shown window -----------------------------------------
 
+// The size of the program's window, for the bare window beside it.
 QSize Fenstergroesse() {
     static const QSize groesse = frmStatistik().size();
     return groesse;
@@ -370,32 +372,6 @@ std::unique_ptr<QMainWindow> NeuesFenster(bool voll, QSize groesse) {
     auto leer = std::make_unique<QMainWindow>();
     leer->resize(groesse);
     return leer;
-}
-
-void Start(benchmark::State& state) {
-    const QSize groesse = Fenstergroesse();
-    Messung zeiten[2];
-    for (auto _ : state) {
-        double dauer = 0;
-        for (bool voll : {true, false}) {
-            std::unique_ptr<QMainWindow> fenster;
-            bool gezeigt = false;
-            dauer += Messen(zeiten[voll ? 0 : 1], [&] {
-                fenster = NeuesFenster(voll, groesse);
-                gezeigt = ZeigenUndWarten(fenster.get());
-            });
-            if (!gezeigt || fenster->size() != groesse) {
-                state.SkipWithError("window not shown at its size");
-                return;
-            }
-            fenster.reset();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QCoreApplication::processEvents();
-        }
-        state.SetIterationTime(dauer);
-    }
-    Melden(state, "window", zeiten[0]);
-    Melden(state, "bare", zeiten[1]);
 }
 
 // A new process of this program (ZV_KALTSTART=fenster or leer:WIDTHxHEIGHT) starts the
@@ -444,8 +420,9 @@ bool Prozess(const std::string& art, Messung& m, double& dauer) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - wand).count();
     posix_spawn_file_actions_destroy(&ausgaben);
     // The child's own processor time, user and system.
-    m.Prozessor += static_cast<double>(verbrauch.ru_utime.tv_sec + verbrauch.ru_stime.tv_sec) +
-                   static_cast<double>(verbrauch.ru_utime.tv_usec + verbrauch.ru_stime.tv_usec) / 1e6;
+    m.Prozessor +=
+        static_cast<double>(verbrauch.ru_utime.tv_sec + verbrauch.ru_stime.tv_sec) +
+        static_cast<double>(verbrauch.ru_utime.tv_usec + verbrauch.ru_stime.tv_usec) / 1e6;
     m.Wand += sekunden;
     dauer += sekunden;
     return gut;
@@ -504,10 +481,6 @@ const int kRegistriert = [] {
             ->MeasureProcessCPUTime()
             ->MinTime(0.5);
 
-    benchmark::RegisterBenchmark("Startup_in_process", Start)
-        ->Unit(benchmark::kMillisecond)
-        ->UseManualTime()
-        ->MinTime(0.5);
     benchmark::RegisterBenchmark("Startup_new_process", StartNeuerProzess)
         ->Unit(benchmark::kMillisecond)
         ->UseManualTime()

@@ -6,10 +6,10 @@
 #include <optional>
 #include <sstream>
 
-#include "run/Rechenlauf.h"
-#include "run/Statistiken.h"
 #include "base/Text.h"
 #include "base/Zahlenlesen.h"
+#include "run/Rechenlauf.h"
+#include "run/Statistiken.h"
 
 namespace zv {
 
@@ -101,7 +101,8 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
             } else if (name == "--separator") {
                 const std::string s = Wert();
                 auto it = kTrennzeichen.find(s);
-                if (it == kTrennzeichen.end()) throw Nutzungsfehler{"unbekanntes Trennzeichen: " + s};
+                if (it == kTrennzeichen.end())
+                    throw Nutzungsfehler{"unbekanntes Trennzeichen: " + s};
                 zustand.Trennzeichenwahl = it->second;
             } else if (name == "--decimals") {
                 zustand.txtNks = Wert();
@@ -146,7 +147,8 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
         zustand.txtM2 = FeldText(a2, trenner, eingabe);
 
         const Laufergebnis ergebnis = lauf.cmdCalculate_Click(zustand);
-        aus.write(ergebnis.txtAusgabe.data(), static_cast<std::streamsize>(ergebnis.txtAusgabe.size()));
+        aus.write(ergebnis.txtAusgabe.data(),
+                  static_cast<std::streamsize>(ergebnis.txtAusgabe.size()));
         aus.flush();
         if (!aus) {
             fehler << "zorvanta-report: Bericht nicht schreibbar\n";

@@ -2,8 +2,8 @@
 
 #include <iostream>
 
-#include "cli/Optionen.h"
 #include "base/Speicher.h"
+#include "cli/Optionen.h"
 
 int main(int argc, char** argv) {
     zv::SpeicherEinrichten();

@@ -210,8 +210,7 @@ double ZentrierteQuadratsumme(bool konstant, double summe, double n, double mitt
     return konstant ? 0.0 : Minus(summe, Mal(Quadrat(mittel), n));
 }
 
-double clsStatistik::SpearmenRangkorrelationskoeffizient(const Liste& rl1,
-                                                         const Liste& rl2) const {
+double clsStatistik::SpearmenRangkorrelationskoeffizient(const Liste& rl1, const Liste& rl2) const {
     PruefeObergrenze(rl1.size());
     const long long n = static_cast<long long>(rl1.size());
     double s = 0.0;

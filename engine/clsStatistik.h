@@ -32,7 +32,7 @@ struct Korrelationsteile {
 };
 
 class clsStatistik {
-public:
+  public:
     using Liste = std::vector<double>;
 
     double Summe(const Liste& arr) const;

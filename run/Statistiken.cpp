@@ -58,7 +58,9 @@ constexpr Statistik kStatistiken[] = {ZV_STATISTIKEN(ZV_ZEILE)};
 
 }  // namespace
 
-std::span<const Statistik> AlleStatistiken() { return kStatistiken; }
+std::span<const Statistik> AlleStatistiken() {
+    return kStatistiken;
+}
 
 std::vector<std::string> ListenEintraege(bool zweidimensional) {
     std::vector<std::string> eintraege;

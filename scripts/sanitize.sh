@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# Builds every test with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan (the
-# window tests too when Qt is there) and runs them all through CTest, the window headless.
-# Exits non-zero on any failure or sanitizer report.
+# Builds every test with clang, AddressSanitizer and UndefinedBehaviorSanitizer in build-asan
+# (the window tests too when Qt is there) and runs them all through CTest, the window headless.
+# So the tests are built by a second compiler as well. Exits non-zero on any failure or
+# sanitizer report.
 # Usage: scripts/sanitize.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+scripts/install-deps.sh clang libclang-rt-dev
 
 fenster=OFF
 pkg-config --exists Qt6Widgets 2>/dev/null && fenster=ON
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZV_SANITIZE=ON \
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZV_SANITIZE=ON -DCMAKE_CXX_COMPILER=clang++ \
     -DZV_BUILD_UI="$fenster" -DZV_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j2
 

@@ -5,7 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh clang libclang-rt-dev  # the fuzzer needs clang
+scripts/install-deps.sh clang libclang-rt-dev clang-format  # fuzzer, sanitizer build, format check
+# Every C++ file as the repository's .clang-format has it; a difference fails the run.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"

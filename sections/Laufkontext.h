@@ -24,8 +24,8 @@ struct Datensatz {
 
 // The settings of one run.
 struct Einstellungen {
-    std::int16_t Nks = 3;    // decimal places of rounded results
-    bool Detail = false;     // print the calculation steps
+    std::int16_t Nks = 3;  // decimal places of rounded results
+    bool Detail = false;   // print the calculation steps
     std::string Trennzeichen = " ";
     std::string Ausgabetrennzeichen = "  ";  // Trennzeichen and one blank: joins listed values
     std::string Dezimaltrennzeichen = ",";   // the locale's, for reading and printing numbers

@@ -52,7 +52,7 @@ QVariant Eigenschaftsbeutel::Lesen(const QString& name, const QVariant& standard
 }
 
 void Eigenschaftsbeutel::Schreiben(const QString& name, const QVariant& wert,
-                                       const QVariant& standard) {
+                                   const QVariant& standard) {
     if (wert == standard)
         werte_.remove(name);
     else

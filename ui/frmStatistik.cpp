@@ -13,8 +13,8 @@
 #include <QSignalBlocker>
 #include <QTextDocument>
 
-#include "run/Statistiken.h"
 #include "base/Zahlenlesen.h"
+#include "run/Statistiken.h"
 #include "ui/QtDialoge.h"
 #include "ui_frmStatistik.h"
 

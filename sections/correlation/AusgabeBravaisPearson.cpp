@@ -12,8 +12,7 @@ namespace zv {
 namespace {
 
 constexpr const char* kFormelZaehler = "                  Sum(xi*yi) - n*xMitt*yMitt";
-constexpr const char* kFormelNenner =
-    "    Sqrt(Sum(xi²) - n*xMitt²) * Sqrt(Sum(yi²) - n*yMitt²)";
+constexpr const char* kFormelNenner = "    Sqrt(Sum(xi²) - n*xMitt²) * Sqrt(Sum(yi²) - n*yMitt²)";
 
 }  // namespace
 

@@ -59,7 +59,7 @@ void AusgabeDeterminationskoeffizient(Laufkontext& k) {
     k.Add("");
     k.Add(zaehlerZeile);
     k.Add("R² = " + Striche(static_cast<long long>(Zeichenzahl(zaehlerZeile)) - 5) + " = " +
-        k.Gerundet(b.R2));
+          k.Gerundet(b.R2));
     k.Add("     " + QyText + " - " + nText + " * " + yMitt + "²");
     k.Add("");
 }

@@ -46,8 +46,8 @@ void AusgabeLineareRegression(Laufkontext& k) {
         const std::string nenner = Qx + " - " + n + " * " + xMitt + "²";
         // Centred under the numerator line, a half blank dropped, then moved 3 to the right;
         // a denominator much wider than the numerator starts at the margin.
-        const long long einzug = std::max(
-            0LL, (zaehlerLaenge - static_cast<long long>(Zeichenzahl(nenner))) / 2 + 3);
+        const long long einzug =
+            std::max(0LL, (zaehlerLaenge - static_cast<long long>(Zeichenzahl(nenner))) / 2 + 3);
 
         k.Add(zaehler);
         const std::string b = k.Gerundet(g.b);

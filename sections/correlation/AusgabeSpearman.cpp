@@ -53,8 +53,8 @@ void AusgabeSpearman(Laufkontext& k) {
 
         const std::string n = GanzzahlText(static_cast<long long>(k.M1.size()));
         const std::string nenner = "(" + n + " - 1) * " + n + " * (" + n + " + 1)";
-        const long long einzug = std::max(
-            0LL, (summeLaenge - static_cast<long long>(Zeichenzahl(nenner))) / 2 + 5);
+        const long long einzug =
+            std::max(0LL, (summeLaenge - static_cast<long long>(Zeichenzahl(nenner))) / 2 + 5);
 
         k.Add("");
         k.Add(summe);

@@ -63,8 +63,10 @@ void AusgabeBedingteHaeufigkeiten(Laufkontext& k) {
     }
 
     // f(bj|ai): each row divided by its own sum.
-    for (std::size_t i = 0; i < spalten; ++i) zeile1[i] = k.Gerundet(Durch(k.M1[i], zeilensumme1()));
-    for (std::size_t i = 0; i < spalten; ++i) zeile2[i] = k.Gerundet(Durch(k.M2[i], zeilensumme2()));
+    for (std::size_t i = 0; i < spalten; ++i)
+        zeile1[i] = k.Gerundet(Durch(k.M1[i], zeilensumme1()));
+    for (std::size_t i = 0; i < spalten; ++i)
+        zeile2[i] = k.Gerundet(Durch(k.M2[i], zeilensumme2()));
     SpaltenAngleichen2(zeile1, zeile2);
     k.AddVerbunden("f(bj|ai): ", zeile1);
     k.AddVerbunden("f(bj|ai): ", zeile2);

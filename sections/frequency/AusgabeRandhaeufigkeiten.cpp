@@ -46,6 +46,8 @@ void AusgabeRandhaeufigkeiten(Laufkontext& k, bool OhneTitel, bool OhneSchritte)
     k.Add("");
 }
 
-void AusgabeRandhaeufigkeiten(Laufkontext& k) { AusgabeRandhaeufigkeiten(k, false, false); }
+void AusgabeRandhaeufigkeiten(Laufkontext& k) {
+    AusgabeRandhaeufigkeiten(k, false, false);
+}
 
 }  // namespace zv

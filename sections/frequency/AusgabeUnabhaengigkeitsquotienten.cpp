@@ -22,8 +22,10 @@ void AusgabeUnabhaengigkeitsquotienten(Laufkontext& k, bool OhneTitel, bool Ohne
     const Tabelle erwartet = k.Stat.Unabhaengigkeitsquotienten(tafel);
 
     Zeile texteA1(static_cast<std::size_t>(spalten)), texteA2(static_cast<std::size_t>(spalten));
-    for (int j = 0; j < spalten; ++j) texteA1[static_cast<std::size_t>(j)] = k.Gerundet(erwartet(0, j));
-    for (int j = 0; j < spalten; ++j) texteA2[static_cast<std::size_t>(j)] = k.Gerundet(erwartet(1, j));
+    for (int j = 0; j < spalten; ++j)
+        texteA1[static_cast<std::size_t>(j)] = k.Gerundet(erwartet(0, j));
+    for (int j = 0; j < spalten; ++j)
+        texteA2[static_cast<std::size_t>(j)] = k.Gerundet(erwartet(1, j));
     SpaltenAngleichen2(texteA1, texteA2);
 
     k.AddVerbunden("h~a1: ", texteA1);

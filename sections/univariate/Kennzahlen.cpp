@@ -45,8 +45,7 @@ void AusgabeDurchschnittlicheAbweichung(Laufkontext& k) {
 
 // The population variance.
 void AusgabeVarianz(Laufkontext& k) {
-    Kennzahlabschnitt(k,
-                      {{"s²x: ", [&] { return k.Stat.MittlereQuadratischeAbweichung(k.M1); }}});
+    Kennzahlabschnitt(k, {{"s²x: ", [&] { return k.Stat.MittlereQuadratischeAbweichung(k.M1); }}});
 }
 
 // The root of the unrounded population variance.

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
-#include <random>
+#include <functional>
 #include <limits>
+#include <random>
 
 #include "Fehlerpruefung.h"
 #include "base/CZahlen.h"
@@ -42,8 +43,7 @@ TEST(VollText, FormsInBothSeparators) {
         {std::numeric_limits<double>::max(), "1,79769313486232E+308", "1.79769313486232E+308"},
         {std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324",
          "4.94065645841247E-324"},
-        {-0.5, "-0,5", "-0.5"},
-    };
+        {-0.5, "-0,5", "-0.5"}};
     for (const Fall& f : faelle) {
         EXPECT_EQ(VollText(f.wert, ","), f.komma) << f.wert;
         EXPECT_EQ(VollText(f.wert, "."), f.punkt) << f.wert;
@@ -63,6 +63,7 @@ TEST(GerundetText, RoundsTheExactBinaryValueHalvesToEven) {
         int nks;
         const char* text;
     };
+    // clang-format off
     const Fall faelle[] = {
         {0.125, 2, "0,12"},  {0.375, 2, "0,38"},   {2.675, 2, "2,67"},  {2.5, 0, "2"},
         {3.5, 0, "4"},       {-0.125, 2, "-0,12"}, {-0.0001, 3, "0"},   {2.0, 2, "2"},
@@ -70,6 +71,7 @@ TEST(GerundetText, RoundsTheExactBinaryValueHalvesToEven) {
         {0.00001, 7, "1E-05"}, {123.456, 32767, "123,456"},
         {std::numeric_limits<double>::denorm_min(), 32767, "4,94065645841247E-324"},
         {std::numeric_limits<double>::denorm_min(), 323, "0"},
+        // clang-format on
     };
     for (const Fall& f : faelle) EXPECT_EQ(GerundetText(f.wert, f.nks, ","), f.text) << f.wert;
     EXPECT_EQ(zvtest::FehlerBeim([] { GerundetText(1.0, -1, ","); }),
@@ -84,15 +86,15 @@ TEST(VollText, MatchesPrintfRoundingOnRandomDoubles) {
         return CZahlLesen(puffer);
     };
     std::mt19937_64 zufall(11);
+    // Any bits, decimals, [0, 1), tiny values, reciprocals.
+    const std::function<double()> arten[] = {
+        [&] { return std::bit_cast<double>(zufall()); },
+        [&] { return static_cast<double>(zufall() % 1000000) / 1000.0; },
+        [&] { return std::ldexp(static_cast<double>(zufall() >> 11), -53); },
+        [&] { return std::ldexp(static_cast<double>(zufall() >> 12), -1074); },
+        [&] { return 1.0 / static_cast<double>(1 + zufall() % 10000); }};
     for (int i = 0; i < 200000; ++i) {
-        double x;
-        switch (i % 5) {
-            case 0: x = std::bit_cast<double>(zufall()); break;                    // any bits
-            case 1: x = static_cast<double>(zufall() % 1000000) / 1000.0; break;   // decimals
-            case 2: x = std::ldexp(static_cast<double>(zufall() >> 11), -53); break;  // [0, 1)
-            case 3: x = std::ldexp(static_cast<double>(zufall() >> 12), -1074); break;  // tiny
-            default: x = 1.0 / static_cast<double>(1 + zufall() % 10000); break;
-        }
+        const double x = arten[i % 5]();
         if (!std::isfinite(x) || x == 0.0) continue;
         // Reading the text back gives the 15-digit rounding of x.
         std::string text = VollText(x, ".");
@@ -103,14 +105,14 @@ TEST(VollText, MatchesPrintfRoundingOnRandomDoubles) {
 
 TEST(GerundetText, DirectFormattingMatchesRoundingThroughTheDouble) {
     std::mt19937_64 zufall(5);
+    // Any bits, thousandths of 997, small binary fractions, exact halves.
+    const std::function<double()> arten[] = {
+        [&] { return std::bit_cast<double>(zufall()); },
+        [&] { return (static_cast<double>(zufall() % 2000000) - 1000000) / 997.0; },
+        [&] { return std::ldexp(static_cast<double>(zufall() >> 11), -53 - int(zufall() % 40)); },
+        [&] { return static_cast<double>(zufall() % 100000) / 8.0; }};
     for (int i = 0; i < 100000; ++i) {
-        double x;
-        switch (i % 4) {
-            case 0: x = std::bit_cast<double>(zufall()); break;
-            case 1: x = static_cast<double>(static_cast<std::int64_t>(zufall() % 2000000) - 1000000) / 997.0; break;
-            case 2: x = std::ldexp(static_cast<double>(zufall() >> 11), -53 - static_cast<int>(zufall() % 40)); break;
-            default: x = static_cast<double>(zufall() % 100000) / 8.0; break;  // exact halves
-        }
+        const double x = arten[i % 4]();
         if (!std::isfinite(x)) continue;
         // The reference: the exact binary value rounded to nks places, read back as a double.
         const int nks = static_cast<int>(zufall() % 24);

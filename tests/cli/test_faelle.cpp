@@ -71,7 +71,9 @@ std::vector<Fall> FaelleLesen() {
     return faelle;
 }
 
-void PrintTo(const Fall& fall, std::ostream* aus) { *aus << fall.name; }
+void PrintTo(const Fall& fall, std::ostream* aus) {
+    *aus << fall.name;
+}
 
 class Bericht : public ::testing::TestWithParam<Fall> {};
 

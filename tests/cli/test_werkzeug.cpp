@@ -100,8 +100,9 @@ TEST(ReportWerkzeug, TenMegabyteFiles) {
     const std::string mittel =
         Zeilen({urliste, "", "ARITHMETISCHES MITTEL (MITTELWERT)", "Mittelwert: 0,333", ""});
     for (const std::string& quelle : {gross, "- < " + gross})
-        EXPECT_EQ(Programm("--a1-file " + quelle + " --select 'Arithmetisches Mittel' --locale de_DE"),
-                  std::make_pair(0, mittel));
+        EXPECT_EQ(
+            Programm("--a1-file " + quelle + " --select 'Arithmetisches Mittel' --locale de_DE"),
+            std::make_pair(0, mittel));
     // Five million lines are far more values than a list can hold.
     std::string zeilen;
     while (zeilen.size() < 10'000'000) zeilen += "1\n";
@@ -115,11 +116,13 @@ TEST(ReportWerkzeug, UsageErrorsAndUnreadableInputOrOutput) {
     // Each a usage error: one line on the error stream, no report, exit status 2.
     const std::string ordner = ::testing::TempDir() + "zv_ordner";
     std::filesystem::create_directories(ordner);
+    // clang-format off
     const std::vector<std::vector<std::string>> falsch = {
         {"--mode", "3"}, {"--separator", "pipe"}, {"--select", "Randhäufigkeiten"},
         {"--mode", "2", "--select", "Modus"}, {"--select", "modus"}, {"--a1"}, {"--bogus"},
         {"--a1-file", "/nonexistent/zv"}, {"--detail=1"}, {"--a1-file", ordner},
         {"--mode", "2", "--a1", "1 2", "--a2-file", ordner}};
+    // clang-format on
     for (const auto& argumente : falsch) {
         const Ausgang a = Werkzeug(argumente);
         EXPECT_EQ(a.code, 2) << argumente[0] << " " << argumente.back();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numeric>
 #include <random>
 
@@ -27,8 +28,10 @@ Liste ReferenzModus(const Liste& arr) {
     std::vector<int> c;
     for (double x : arr) {
         const auto j = static_cast<std::size_t>(std::find(w.begin(), w.end(), x) - w.begin());
-        if (j < w.size()) ++c[j];
-        else w.push_back(x), c.push_back(1);
+        if (j < w.size())
+            ++c[j];
+        else
+            w.push_back(x), c.push_back(1);
     }
     const int maxC = *std::max_element(c.begin(), c.end());
     Liste r{0};
@@ -76,17 +79,15 @@ TEST(Statistik, SumsAccumulateInIndexOrder) {
 TEST(Statistik, SortModeAndRanksMatchReferenceFormsOnRandomData) {
     std::mt19937 zufall(7);
     const Liste vorrat = {0.0, -0.0, 0.1 + 0.2, 0.3, -1.5, 2.0, 7.25, -7.25, 1e-300, 1e300};
+    const std::function<double()> arten[] = {
+        [&] { return static_cast<double>(zufall() % 5); },
+        [&] { return vorrat[zufall() % vorrat.size()]; },
+        [&] { return std::ldexp(static_cast<double>(zufall()), -20); },
+        [&] { return -std::ldexp(static_cast<double>(zufall()), -40); }};
     for (int runde = 0; runde < 200; ++runde) {
         const int n = 1 + static_cast<int>(zufall() % (runde % 10 == 0 ? 3000 : 60));
         Liste werte;
-        for (int i = 0; i < n; ++i) {
-            switch (zufall() % 4) {
-                case 0: werte.push_back(static_cast<double>(zufall() % 5)); break;
-                case 1: werte.push_back(vorrat[zufall() % vorrat.size()]); break;
-                case 2: werte.push_back(std::ldexp(static_cast<double>(zufall()), -20)); break;
-                default: werte.push_back(-std::ldexp(static_cast<double>(zufall()), -40)); break;
-            }
-        }
+        for (int i = 0; i < n; ++i) werte.push_back(arten[zufall() % 4]());
         Liste sortiert, referenz = werte;
         std::stable_sort(referenz.begin(), referenz.end());
         Stat.BubbleSort(werte, sortiert);
@@ -140,18 +141,24 @@ TEST(Statistik, FailureKinds) {
     EXPECT_EQ(FehlerBeim([] { Stat.SummeQuadrate({1e200}); }), Fehlerart::Ueberlauf);
     EXPECT_EQ(FehlerBeim([] { Stat.Spannweite({-1e308, 1e308}); }), Fehlerart::Ueberlauf);
     // A constant list gives 0 / 0, never a coefficient made of rounding noise.
-    EXPECT_EQ(FehlerBeim([] { Stat.BravaisPearsonKorrelationskoeffizient({0.1, 0.1}, {1, 2}); }),
+    EXPECT_EQ(FehlerBeim([] {
+                  Stat.BravaisPearsonKorrelationskoeffizient({0.1, 0.1}, {1, 2});
+              }),
               Fehlerart::Ueberlauf);
-    EXPECT_EQ(FehlerBeim([] { Stat.BravaisPearsonKorrelationskoeffizient({1, 2}, {5, 5}); }),
+    EXPECT_EQ(FehlerBeim([] {
+                  Stat.BravaisPearsonKorrelationskoeffizient({1, 2}, {5, 5});
+              }),
               Fehlerart::Ueberlauf);
     EXPECT_EQ(FehlerBeim([] { Stat.SpearmenRangkorrelationskoeffizient({1}, {1}); }),
               Fehlerart::Ueberlauf);
-    EXPECT_EQ(FehlerBeim([] { Stat.SpearmenRangkorrelationskoeffizient({1, 2}, {1}); }),
+    EXPECT_EQ(FehlerBeim([] {
+                  Stat.SpearmenRangkorrelationskoeffizient({1, 2}, {1});
+              }),
               Fehlerart::IndexAusserhalb);
     Tabelle nullen(2, 2), gemischt(2, 1), spalte(2, 2), dz(2, 2);
-    gemischt.Werte = {1, -1};     // column sum 0 times row sum over 0
+    gemischt.Werte = {1, -1};       // column sum 0 times row sum over 0
     spalte.Werte = {1, -1, 2, -2};  // grand total 0, row sums 0: 3 * 0 / 0
-    dz.Werte = {2, 1, -1, -2};    // row 0 sum 3, column 0 sum 1: 3 / 0
+    dz.Werte = {2, 1, -1, -2};      // row 0 sum 3, column 0 sum 1: 3 / 0
     EXPECT_EQ(FehlerBeim([&] { Stat.Unabhaengigkeitsquotienten(nullen); }), Fehlerart::Ueberlauf);
     EXPECT_EQ(FehlerBeim([&] { Stat.Unabhaengigkeitsquotienten(gemischt); }), Fehlerart::Ueberlauf);
     EXPECT_EQ(FehlerBeim([&] { Stat.Unabhaengigkeitsquotienten(spalte); }), Fehlerart::Ueberlauf);

@@ -42,7 +42,9 @@ bool IstFehlerzeile(string_view zeile) {
     return false;
 }
 
-std::string_view Titel(std::string_view eintrag) { return zv::StatistikZuText(eintrag)->Titel; }
+std::string_view Titel(std::string_view eintrag) {
+    return zv::StatistikZuText(eintrag)->Titel;
+}
 
 bool IstGueltigesUtf8(string_view s) {
     for (std::size_t i = 0; i < s.size();) {

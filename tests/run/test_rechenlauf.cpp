@@ -27,10 +27,12 @@ std::string Liste(int n, const std::function<std::string(int)>& wert, const std:
     return text;
 }
 
+// clang-format off
 std::string Einsen(int n, const std::string& letztes = "1") {
     return Liste(n - 1, [](int) { return "1"; }, " ") + (n > 1 ? " " : "") + letztes;
 }
 
+// clang-format on
 Steuerzustand Eindimensional(const std::string& text, int trenner = Leer) {
     return Zustand(false, trenner, text, "", {});
 }
@@ -55,6 +57,7 @@ TEST(Rechenlauf, GivesBackTrimmedBoxesAndDecimalPlaces) {
     // number; what reads as 0 means 3 places and comes back as "3", anything else as typed.
     // Out of the 16-bit range the run ends before it looks at the boxes, so the first one is
     // not trimmed either. The variance of 1, 2, 4 is 14/9.
+    // clang-format off
     const std::tuple<const char*, const char*, const char*> nksFaelle[] = {
         {"0", "3", "s²x: 1,556"},     {"", "3", "s²x: 1,556"},       {"a", "3", "s²x: 1,556"},
         {"-", "3", "s²x: 1,556"},     {"-0,4", "3", "s²x: 1,556"},   {"0x10", "3", "s²x: 1,556"},
@@ -64,9 +67,10 @@ TEST(Rechenlauf, GivesBackTrimmedBoxesAndDecimalPlaces) {
         {"\t7\t", "\t7\t", "s²x: 1,5555556"}, {"+1", "+1", "s²x: 1,6"},
         {"32767", "32767", "s²x: 1,55555555555556"}, {"-1", "-1", "Ungültiges Argument"},
         {"-32768.5", "-32768.5", "Ungültiges Argument"}};
+    // clang-format on
     for (const auto& [nks, zurueck, varianz] : nksFaelle) {
-        const Laufergebnis e =
-            Lauf(Zustand(false, Leer, " 1 2 4 ", "", {"Mittlere quadratische Abweichung"}, false, nks));
+        const Laufergebnis e = Lauf(
+            Zustand(false, Leer, " 1 2 4 ", "", {"Mittlere quadratische Abweichung"}, false, nks));
         EXPECT_EQ(e.txtNks, zurueck);
         EXPECT_EQ(e.txtAusgabe, Zeilen({"Urliste: 1  2  4", "",
                                         "MITTLERE QUADRATISCHE ABWEICHUNG (VARIANZ)", varianz}) +
@@ -104,9 +108,11 @@ TEST(Rechenlauf, ListLengthLimits) {
         // 32767 values are processed; 32768 pieces overflow the conversion counter after the
         // last piece, but an unreadable piece fails first; 32769 pieces overflow the upper
         // index when split, before any conversion; so do ten million empty pieces.
+        // clang-format off
         {Zustand(false, Leer, Einsen(32767, "2"), "", {"Modus"}),
          Zeilen({"Urliste: " + Liste(32766, [](int) { return "1"; }, "  ") + "  2", "", "MODUS",
                  "Modus: 1", ""})},
+        // clang-format on
         {Eindimensional(Einsen(32768)), kUeberlauf},
         {Eindimensional(Einsen(32768, "x")), Zeilen({"Typen unverträglich"})},
         {Eindimensional(Einsen(32769, "x")), kUeberlauf},
@@ -114,8 +120,7 @@ TEST(Rechenlauf, ListLengthLimits) {
         {Zustand(true, Leer, Einsen(2), Einsen(32768, "x"), {}), ungleich},
         {Zustand(true, Leer, Einsen(32767), Einsen(32769), {}), kUeberlauf},
         {Eindimensional(std::string(32768, ';'), Semikolon), kUeberlauf},
-        {Eindimensional(std::string(10'000'000, ';'), Semikolon), kUeberlauf},
-    };
+        {Eindimensional(std::string(10'000'000, ';'), Semikolon), kUeberlauf}};
     for (std::size_t i = 0; i < std::size(faelle); ++i)
         EXPECT_EQ(Lauf(faelle[i].first).txtAusgabe, faelle[i].second) << "case " << i;
 }
@@ -124,7 +129,9 @@ TEST(Rechenlauf, LargestOneDimensionalList) {
     // 16384 zeros and 16383 ones, alternating; every section with its details.
     const int n = 32767;
     auto wert = [](int i) { return i % 2 == 0 ? "0" : "1"; };
-    const std::string sortiert = Liste(n, [](int i) { return i < 16384 ? "0" : "1"; }, "  ");
+    const std::string sortiert = Liste(
+        n, [](int i) { return i < 16384 ? "0" : "1"; }, "  ");
+    // clang-format off
     EXPECT_EQ(
         Lauf(Zustand(false, Leer, Liste(n, wert, " "), "", ListenEintraege(false), true))
             .txtAusgabe,
@@ -133,6 +140,7 @@ TEST(Rechenlauf, LargestOneDimensionalList) {
                 "Mittelwert: 0,5", "", "SPANNWEITE", "SP: 1", "", "DURCHSCHNITTLICHE ABWEICHUNG",
                 "sMed: 0,5", "sMitt: 0,5", "", "MITTLERE QUADRATISCHE ABWEICHUNG (VARIANZ)",
                 "s²x: 0,25", "", "STANDARDABWEICHNUNG", "s: 0,5", ""}));
+    // clang-format on
 }
 
 TEST(Rechenlauf, LargestTwoDimensionalList) {
@@ -173,10 +181,11 @@ TEST(Rechenlauf, LargestTwoDimensionalList) {
 TEST(Rechenlauf, MarginalTableLabelRowAtItsLimit) {
     // 4839 columns give a joined label row of 32764 characters; widening column 1 by three or
     // four characters brings it to exactly 32767 (still fits) or 32768 (does not).
-    const std::string rest = Liste(4838, [](int) { return "1"; }, ";");
+    const std::string rest = Liste(
+        4838, [](int) { return "1"; }, ";");
     const auto rand = [&](const char* erster) {
-        return Lauf(Zustand(true, Semikolon, std::string(erster) + ";" + rest,
-                            "1;" + rest, {"Randhäufigkeiten", "Unabhängigkeitsquotienten"}))
+        return Lauf(Zustand(true, Semikolon, std::string(erster) + ";" + rest, "1;" + rest,
+                            {"Randhäufigkeiten", "Unabhängigkeitsquotienten"}))
             .txtAusgabe;
     };
     EXPECT_NE(rand("12345").find("\r\n--------+-" + std::string(32767, '-') +

@@ -62,6 +62,7 @@ TEST(Zufallsdaten, AntwortDesDialogs) {
     // without overflow; with the decimal comma the numeric test takes "2,5" and the leading
     // number stops at the comma.
     using A = zv::Antwortart;
+    // clang-format off
     const std::tuple<const char*, const char*, A, int> faelle[] = {
         {"", ".", A::Nichts, 0},                 {"   ", ".", A::Nichts, 0},
         {" 1 ", ".", A::NeueAnzahl, 1},          {"0", ".", A::AusserhalbBereich, 0},
@@ -70,6 +71,7 @@ TEST(Zufallsdaten, AntwortDesDialogs) {
         {"99.4", ".", A::NeueAnzahl, 99},        {"1e10", ".", A::AusserhalbBereich, 0},
         {"1e999", ".", A::AusserhalbBereich, 0}, {"2,5", ",", A::NeueAnzahl, 2},
         {"2.5", ",", A::NichtNumerisch, 0}};
+    // clang-format on
     for (const auto& [antwort, dezimal, art, anzahl] : faelle) {
         const auto p = zv::AnzahlAntwortPruefen(antwort, dezimal);
         EXPECT_EQ(p.Art, art) << antwort;

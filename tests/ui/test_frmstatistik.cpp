@@ -212,7 +212,8 @@ class TestFrmStatistik : public QObject {
                 Waehlen(eintrag);
                 const QString an = Schalter();
                 Waehlen(eintrag);
-                const bool mit = zv::StatistikZuText(eintrag.toStdString())->MitBerechnungsschritten;
+                const bool mit =
+                    zv::StatistikZuText(eintrag.toStdString())->MitBerechnungsschritten;
                 QCOMPARE(eintrag + ":" + an + Schalter(), eintrag + (mit ? ":1000" : ":0000"));
             }
         }
@@ -322,7 +323,8 @@ class TestFrmStatistik : public QObject {
         // Data mode, answer, values per box afterwards (0: unchanged), message.
         const std::tuple<bool, QString, int, QString> faelle[] = {
             {false, "", 0, ""},
-            {false, "zehn", 0, "Bitte nummerische Werte eingeben!|Fehler Zufallsgenerator|kritisch"},
+            {false, "zehn", 0,
+             "Bitte nummerische Werte eingeben!|Fehler Zufallsgenerator|kritisch"},
             {true, "100", 0, bereich},
             {true, "3.5", 4, ""}};
         for (const auto& [zwei, antwort, anzahl, meldung] : faelle) {
