@@ -29,6 +29,8 @@ constexpr const char* kHilfe =
     "  --a2 TEXT             Text des zweiten Eingabefeldes\n"
     "  --a2-file PFAD        zweites Eingabefeld aus einer Datei (- für die Standardeingabe)\n"
     "  --locale NAME         Gebietsschema für Zahlen, z. B. de_DE oder en_US\n"
+    "  --list                alle Einträge der Auswahlliste: Datenmaterial, Berechnungsschritte,\n"
+    "                        Eintrag und Überschrift des Abschnitts, durch Tabulatoren getrennt\n"
     "  --help                diese Hilfe\n";
 
 struct Nutzungsfehler {
@@ -90,6 +92,12 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
             };
             if (name == "--help" || name == "-h") {
                 aus << kHilfe;
+                return 0;
+            } else if (name == "--list") {
+                for (const Statistik& s : AlleStatistiken())
+                    aus << (s.Zweidimensional ? "2" : "1") << '\t'
+                        << (s.MitBerechnungsschritten ? "mit" : "ohne") << '\t' << s.Text << '\t'
+                        << s.Titel << '\n';
                 return 0;
             } else if (name == "--detail") {
                 if (wert) throw Nutzungsfehler{"--detail nimmt keinen Wert"};
