@@ -24,12 +24,22 @@ std::vector<std::string_view> InStuecke(std::string_view text, char trenner) {
     return Teilen(text, trenner);
 }
 
-// Converts every piece. The conversion loop counts in 16 bits: after the last of 32768 pieces
-// its counter overflows, so no list holds more than 32767 values.
-std::vector<double> Umwandeln(const std::vector<std::string_view>& stuecke,
-                              const std::string& dezimal) {
+// Converts every piece; a piece that cannot be read is named in the error. The conversion loop
+// counts in 16 bits: after the last of 32768 pieces its counter overflows, so no list holds
+// more than 32767 values.
+std::vector<double> Umwandeln(const std::vector<std::string_view>& stuecke, std::string_view text,
+                              const std::string& dezimal, int feld,
+                              std::optional<Lesefehler>& fehler) {
     std::vector<double> werte(stuecke.size());
-    for (std::size_t i = 0; i < stuecke.size(); ++i) werte[i] = ZahlLesen(stuecke[i], dezimal);
+    for (std::size_t i = 0; i < stuecke.size(); ++i) {
+        try {
+            werte[i] = ZahlLesen(stuecke[i], dezimal);
+        } catch (const Laufzeitfehler& f) {
+            fehler = Lesefehler{feld, i, static_cast<std::size_t>(stuecke[i].data() - text.data()),
+                                std::string(stuecke[i]), f.Art()};
+            throw;
+        }
+    }
     if (stuecke.size() > 32767) Wirf(Fehlerart::Ueberlauf);
     return werte;
 }
@@ -46,8 +56,50 @@ void clsRechenlauf::TrennzeichenSetzen(int gewaehlt) {
     einstellungen_.Ausgabetrennzeichen = einstellungen_.Trennzeichen + " ";
 }
 
+Lesung clsRechenlauf::Einlesen(const Steuerzustand& zustand) {
+    Lesung l{{}, {}, {}, {}, zustand.txtM1, zustand.txtM2, zustand.txtNks};
+    Datensatz daten;
+    daten.Zweidimensional = zustand.Zweidimensional;
+    try {
+        einstellungen_.Nks = AufInt16Runden(FuehrendeZahl(zustand.txtNks));
+        if (einstellungen_.Nks == 0) {
+            einstellungen_.Nks = 3;
+            l.txtNks = "3";
+        }
+        TrennzeichenSetzen(zustand.Trennzeichenwahl);
+        einstellungen_.Detail = zustand.chkDetail;
+        l.Einstellungen = einstellungen_;
+        const char trenner = einstellungen_.Trennzeichen.front();
+
+        l.txtM1 = std::string(OhneRandLeerzeichen(zustand.txtM1));
+        const auto stuecke1 = InStuecke(l.txtM1, trenner);
+        if (stuecke1.empty()) {
+            l.Abbruch = kDatenUnvollstaendig;
+            return l;
+        }
+        daten.M1 = Umwandeln(stuecke1, l.txtM1, einstellungen_.Dezimaltrennzeichen, 1, l.Fehler);
+
+        if (zustand.Zweidimensional) {
+            l.txtM2 = std::string(OhneRandLeerzeichen(zustand.txtM2));
+            const auto stuecke2 = InStuecke(l.txtM2, trenner);
+            if (stuecke1.size() != stuecke2.size()) {
+                l.Abbruch = kAnzahlUngleich;
+                return l;
+            }
+            daten.M2 =
+                Umwandeln(stuecke2, l.txtM2, einstellungen_.Dezimaltrennzeichen, 2, l.Fehler);
+        }
+    } catch (const Laufzeitfehler& fehler) {
+        l.Abbruch = fehler.what();
+        return l;
+    }
+    l.Daten = std::move(daten);
+    return l;
+}
+
 Laufergebnis clsRechenlauf::cmdCalculate_Click(const Steuerzustand& zustand) {
-    Laufergebnis ergebnis{{}, zustand.txtM1, zustand.txtM2, zustand.txtNks};
+    const Lesung l = Einlesen(zustand);
+    Laufergebnis ergebnis{{}, l.txtM1, l.txtM2, l.txtNks, l.Fehler};
     clsConcat Ausgabe;
     // A run that ends early shows one line: a message, or the description of an error.
     const auto endeMit = [&](std::string_view zeile) {
@@ -55,36 +107,9 @@ Laufergebnis clsRechenlauf::cmdCalculate_Click(const Steuerzustand& zustand) {
         ergebnis.txtAusgabe = Ausgabe.Value();
         return ergebnis;
     };
+    if (!l.Daten) return endeMit(l.Abbruch);
 
-    // Reading the settings and the data set, and the raw list: any error ends the run.
-    Datensatz daten;
-    daten.Zweidimensional = zustand.Zweidimensional;
-    try {
-        einstellungen_.Nks = AufInt16Runden(FuehrendeZahl(zustand.txtNks));
-        if (einstellungen_.Nks == 0) {
-            einstellungen_.Nks = 3;
-            ergebnis.txtNks = "3";
-        }
-        TrennzeichenSetzen(zustand.Trennzeichenwahl);
-        einstellungen_.Detail = zustand.chkDetail;
-        const char trenner = einstellungen_.Trennzeichen.front();
-
-        ergebnis.txtM1 = std::string(OhneRandLeerzeichen(zustand.txtM1));
-        const auto stuecke1 = InStuecke(ergebnis.txtM1, trenner);
-        if (stuecke1.empty()) return endeMit(kDatenUnvollstaendig);
-        daten.M1 = Umwandeln(stuecke1, einstellungen_.Dezimaltrennzeichen);
-
-        if (zustand.Zweidimensional) {
-            ergebnis.txtM2 = std::string(OhneRandLeerzeichen(zustand.txtM2));
-            const auto stuecke2 = InStuecke(ergebnis.txtM2, trenner);
-            if (stuecke1.size() != stuecke2.size()) return endeMit(kAnzahlUngleich);
-            daten.M2 = Umwandeln(stuecke2, einstellungen_.Dezimaltrennzeichen);
-        }
-    } catch (const Laufzeitfehler& fehler) {
-        return endeMit(fehler.what());
-    }
-
-    Laufkontext kontext(daten, einstellungen_, Stat, Ausgabe);
+    Laufkontext kontext(*l.Daten, einstellungen_, Stat, Ausgabe);
     try {
         AusgabeUrliste(kontext);
     } catch (const Laufzeitfehler& fehler) {

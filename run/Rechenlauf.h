@@ -4,9 +4,11 @@
 // report section. The window and the command-line tool map their controls and options into
 // Steuerzustand and show Laufergebnis.
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "base/Laufzeitfehler.h"
 #include "engine/clsStatistik.h"
 #include "sections/Laufkontext.h"
 
@@ -28,12 +30,34 @@ struct Steuerzustand {
     std::vector<Listeneintrag> lstSelection;
 };
 
+// The piece of an input box that could not be read as a number, or was out of range.
+struct Lesefehler {
+    int Feld = 1;            // 1: the first box (txtM1), 2: the second (txtM2)
+    std::size_t Stueck = 0;  // its index among the box's pieces, from 0
+    std::size_t Anfang = 0;  // where it starts in the trimmed box text, in bytes
+    std::string Text;        // the piece itself (empty for two separators in a row)
+    Fehlerart Art = Fehlerart::Typenunvertraeglich;  // or Ueberlauf
+};
+
+// The control states read as a run reads them: the settings, and the data set or the one
+// line that ends the run before any section.
+struct Lesung {
+    zv::Einstellungen Einstellungen;
+    std::optional<Datensatz> Daten;    // set when both boxes were read
+    std::string Abbruch;               // otherwise: the message or error line
+    std::optional<Lesefehler> Fehler;  // the piece that ended the run, where one did
+    std::string txtM1;                 // the boxes as the run gives them back
+    std::string txtM2;
+    std::string txtNks;
+};
+
 // What the window shows after the run.
 struct Laufergebnis {
-    std::string txtAusgabe;  // the report, UTF-8, every line ending in CR LF
-    std::string txtM1;       // the input boxes trimmed of leading and trailing blanks
-    std::string txtM2;       // (unchanged in one-dimensional mode)
-    std::string txtNks;      // "3" when the run replaced a 0, else the text as it was
+    std::string txtAusgabe;            // the report, UTF-8, every line ending in CR LF
+    std::string txtM1;                 // the input boxes trimmed of leading and trailing blanks
+    std::string txtM2;                 // (unchanged in one-dimensional mode)
+    std::string txtNks;                // "3" when the run replaced a 0, else the text as it was
+    std::optional<Lesefehler> Fehler;  // the piece that could not be read, where one ended it
 };
 
 class clsRechenlauf {
@@ -43,6 +67,9 @@ class clsRechenlauf {
 
     // The run of "&Berechnen".
     Laufergebnis cmdCalculate_Click(const Steuerzustand& zustand);
+
+    // Only the reading of the settings and the boxes, as the run does it.
+    Lesung Einlesen(const Steuerzustand& zustand);
 
     // Sets the separator from the chosen separator option (0 blank, 1 comma, 2 semicolon,
     // 3 tab, 4 tilde); any other index keeps the current one.
