@@ -9,6 +9,26 @@ std::size_t Zeichenzahl(std::string_view text) {
     return n;
 }
 
+std::size_t Utf8Zeichenlaenge(std::string_view text) {
+    if (text.empty()) return 0;
+    const auto b = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char c = b(0);
+    if (c < 0x80) return 1;
+    // The allowed range of the second byte depends on the first; later bytes are 80..BF.
+    std::size_t laenge = 0;
+    unsigned char von = 0x80, bis = 0xBF;
+    if (c >= 0xC2 && c <= 0xDF)
+        laenge = 2;
+    else if (c >= 0xE0 && c <= 0xEF)
+        laenge = 3, von = c == 0xE0 ? 0xA0 : 0x80, bis = c == 0xED ? 0x9F : 0xBF;
+    else if (c >= 0xF0 && c <= 0xF4)
+        laenge = 4, von = c == 0xF0 ? 0x90 : 0x80, bis = c == 0xF4 ? 0x8F : 0xBF;
+    if (laenge == 0 || text.size() < laenge || b(1) < von || b(1) > bis) return 0;
+    for (std::size_t i = 2; i < laenge; ++i)
+        if ((b(i) & 0xC0) != 0x80) return 0;
+    return laenge;
+}
+
 std::string Leerzeichen(long long n) {
     return n > 0 ? std::string(n, ' ') : std::string();
 }

@@ -11,6 +11,11 @@ namespace zv {
 // Number of characters of a UTF-8 text.
 std::size_t Zeichenzahl(std::string_view text);
 
+// Length in bytes of the well-formed UTF-8 character the text starts with; 0 when the text is
+// empty or starts with a byte that begins no such character (overlong forms, surrogates and
+// values beyond U+10FFFF included).
+std::size_t Utf8Zeichenlaenge(std::string_view text);
+
 // n blanks; n <= 0 gives the empty text.
 std::string Leerzeichen(long long n);
 

@@ -31,7 +31,11 @@ constexpr const char* kHilfe =
     "  --locale NAME         Gebietsschema für Zahlen, z. B. de_DE oder en_US\n"
     "  --list                alle Einträge der Auswahlliste: Datenmaterial, Berechnungsschritte,\n"
     "                        Eintrag und Überschrift des Abschnitts, durch Tabulatoren getrennt\n"
-    "  --help                diese Hilfe\n";
+    "  --version             die Version\n"
+    "  --help                diese Hilfe\n"
+    "\n"
+    "Kann ein Wert eines Eingabefeldes nicht gelesen werden, nennt eine Zeile auf der\n"
+    "Standardfehlerausgabe das Feld, die Nummer des Wertes und seinen Text.\n";
 
 struct Nutzungsfehler {
     std::string Meldung;
@@ -59,6 +63,45 @@ std::string DateiLesen(const std::string& pfad, std::istream& eingabe) {
         throw Nutzungsfehler{pfad == "-" ? std::string("Standardeingabe nicht lesbar")
                                          : "Datei nicht lesbar: " + pfad};
     }
+}
+
+// A piece of a box as one line can show it: control characters and bytes that are no UTF-8
+// as escapes, and a very long piece cut with an ellipsis after 60 characters.
+std::string Anzeigetext(std::string_view text) {
+    std::string ergebnis;
+    std::size_t zeichen = 0;
+    for (std::size_t i = 0; i < text.size() && zeichen < 60; ++zeichen) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t laenge = Utf8Zeichenlaenge(text.substr(i));
+        if (laenge > 1 || (laenge == 1 && c >= 0x20 && c != 0x7F && c != '\\')) {
+            ergebnis.append(text.substr(i, laenge));
+            i += laenge;
+            continue;
+        }
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        if (c == '\t')
+            ergebnis += "\\t";
+        else if (c == '\n')
+            ergebnis += "\\n";
+        else if (c == '\r')
+            ergebnis += "\\r";
+        else if (c == '\\')
+            ergebnis += "\\\\";
+        else
+            ergebnis += {'\\', 'x', kHex[c >> 4], kHex[c & 15]};
+        ++i;
+    }
+    if (zeichen == 60 && Zeichenzahl(text) > 60) ergebnis += "…";
+    return ergebnis;
+}
+
+// The line that names the value the run could not read.
+std::string Lesehinweis(const Lesefehler& f) {
+    return "zorvanta-report: a" + std::to_string(f.Feld) + ", Wert " +
+           std::to_string(f.Stueck + 1) + " (\"" + Anzeigetext(f.Text) + "\") " +
+           (f.Art == Fehlerart::Ueberlauf ? "liegt außerhalb des Zahlenbereichs"
+                                          : "ist keine Zahl") +
+           "\n";
 }
 
 std::string FeldText(const Eingabefeld& feld, char trenner, std::istream& eingabe) {
@@ -92,6 +135,9 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
             };
             if (name == "--help" || name == "-h") {
                 aus << kHilfe;
+                return 0;
+            } else if (name == "--version") {
+                aus << "Zorvanta " ZV_VERSION "\n";
                 return 0;
             } else if (name == "--list") {
                 for (const Statistik& s : AlleStatistiken())
@@ -158,6 +204,7 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
         aus.write(ergebnis.txtAusgabe.data(),
                   static_cast<std::streamsize>(ergebnis.txtAusgabe.size()));
         aus.flush();
+        if (ergebnis.Fehler) fehler << Lesehinweis(*ergebnis.Fehler);
         if (!aus) {
             fehler << "zorvanta-report: Bericht nicht schreibbar\n";
             return 1;

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 pakete=(build-essential cmake pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-        libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation "$@")
+        libbenchmark-dev xvfb xauth x11-utils openbox fonts-dejavu-core fonts-liberation
+        qt6-translations-l10n "$@")
 
 fehlend=()
 for p in "${pakete[@]}"; do

@@ -2,20 +2,27 @@
 
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QDir>
 #include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTextDocument>
 
 #include "base/Zahlenlesen.h"
 #include "run/Statistiken.h"
+#include "ui/Dateiausgabe.h"
 #include "ui/QtDialoge.h"
+#include "ui/Tastenregeln.h"
 #include "ui_frmStatistik.h"
 
 #ifndef ZV_VERSION_MAJOR
@@ -78,6 +85,22 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     uhr_ = dienste.Uhr ? dienste.Uhr : eigeneUhr_.get();
     zufall_ = dienste.Zufall ? dienste.Zufall : eigenerZufall_.get();
     dialoge_ = dienste.Dialoge ? dienste.Dialoge : eigeneDialoge_.get();
+    speicherdialog_ = dienste.Speicherdialog;
+    if (!speicherdialog_) {
+        speicherdialog_ = [this](const QString& vorschlag) {
+            return QFileDialog::getSaveFileName(
+                this, QStringLiteral("Ausgabe speichern"), vorschlag,
+                QStringLiteral("Textdateien (*.txt);;Alle Dateien (*)"));
+        };
+    }
+    druckdialog_ = dienste.Druckdialog;
+    if (!druckdialog_) {
+        druckdialog_ = [this](QPrinter& drucker) {
+            QPrintDialog dialog(&drucker, this);
+            dialog.setWindowTitle(QStringLiteral("Ausgabe drucken"));
+            return dialog.exec() == QDialog::Accepted;
+        };
+    }
 
     // The form file holds whole point sizes only.
     QFont listenschrift = ui->lstSelection->font();
@@ -112,6 +135,8 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     connect(ui->mnuZufallsgenerator, &QAction::triggered, this,
             &frmStatistik::mnuZufallsgenerator_Click);
     connect(ui->mnuCopy, &QAction::triggered, this, &frmStatistik::mnuCopy_Click);
+    connect(ui->mnuSave, &QAction::triggered, this, &frmStatistik::mnuSave_Click);
+    connect(ui->mnuPrint, &QAction::triggered, this, &frmStatistik::mnuPrint_Click);
     connect(ui->mnuInfo, &QAction::triggered, this, &frmStatistik::mnuInfo_Click);
 
     for (Eingabezeile* feld : {ui->txtM1, ui->txtM2}) {
@@ -123,6 +148,7 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     resize(Px(ClientBreite), Px(ClientHoehe) + menuBar()->sizeHint().height());
     if (layout()) layout()->activate();
     ui->centralwidget->installEventFilter(this);
+    (new Tastenregeln(this))->Anwenden(this);
 
     Form_Load();
 }
@@ -149,19 +175,36 @@ void frmStatistik::SchriftenErsetzen() {
 void frmStatistik::Form_Load() {
     Anzahl_ = 10;
 
-    // Centred by the outer size: half the free space, whole pixels. The native window is
-    // made first, so that platforms that know their frame before showing report it.
+    // The native window is made first, so that platforms that know their frame before
+    // showing report it.
     winId();
+    Zentrieren();
+
+    TrennzeichenSetzen();
+    ZufallsdatenErzeugen();
+    ListeFuellen();
+}
+
+void frmStatistik::Zentrieren() {
+    // Centred by the outer size: half the free space, whole pixels.
     if (const QScreen* bildschirm = screen()) {
         const QRect flaeche = bildschirm->geometry();
         const QSize aussen = frameGeometry().size();
         move(flaeche.x() + (flaeche.width() - aussen.width()) / 2,
              flaeche.y() + (flaeche.height() - aussen.height()) / 2);
     }
+}
 
-    TrennzeichenSetzen();
-    ZufallsdatenErzeugen();
-    ListeFuellen();
+bool frmStatistik::event(QEvent* e) {
+    const bool ergebnis = QMainWindow::event(e);
+    // A window manager puts its frame around the window only after it is shown, and no event
+    // of its own tells when; as soon as the frame's size is known the window is centred by it
+    // once more.
+    if (!mitRahmenZentriert_ && isVisible() && frameGeometry().size() != size()) {
+        mitRahmenZentriert_ = true;
+        Zentrieren();
+    }
+    return ergebnis;
 }
 
 bool frmStatistik::eventFilter(QObject* beobachtet, QEvent* e) {
@@ -289,6 +332,21 @@ void frmStatistik::cmdCalculate_Click() {
     zurueck(ui->txtM1, ergebnis.txtM1);
     zurueck(ui->txtM2, ergebnis.txtM2);
     BerichtZeigen(ergebnis.txtAusgabe);
+
+    // A value that could not be read is selected in its box (an empty one: the cursor stands
+    // where it is missing), so the learner sees which one it was.
+    if (const auto& fehler = ergebnis.Fehler) {
+        QLineEdit* feld = fehler->Feld == 1 ? ui->txtM1 : ui->txtM2;
+        const std::string& text = fehler->Feld == 1 ? ergebnis.txtM1 : ergebnis.txtM2;
+        const auto anfang = static_cast<int>(
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(fehler->Anfang)).size());
+        const auto laenge = static_cast<int>(QString::fromStdString(fehler->Text).size());
+        feld->setFocus(Qt::OtherFocusReason);
+        if (laenge > 0)
+            feld->setSelection(anfang, laenge);
+        else
+            feld->setCursorPosition(anfang);
+    }
 }
 
 void frmStatistik::BerichtZeigen(const std::string& bericht) {
@@ -307,19 +365,42 @@ void frmStatistik::mnuZufallsgenerator_Click() {
         ZufallsdatenErzeugen();
 }
 
+QString frmStatistik::AusgabeText() const {
+    // The report exactly as the run wrote it; only text the user typed into the box himself is
+    // taken from the box, with its line breaks as CR LF.
+    if (!ui->txtAusgabe->document()->isModified()) return QString::fromStdString(bericht_);
+    QString text = ui->txtAusgabe->toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
 void frmStatistik::mnuCopy_Click() {
-    // The report exactly as the run wrote it; only text the user typed into the box
-    // himself is taken from the box, with its line breaks as CR LF.
-    QString text;
-    if (ui->txtAusgabe->document()->isModified()) {
-        text = ui->txtAusgabe->toPlainText();
-        text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    } else {
-        text = QString::fromStdString(bericht_);
-    }
     QClipboard* ablage = QGuiApplication::clipboard();
     ablage->clear();
-    ablage->setText(text);
+    ablage->setText(AusgabeText());
+}
+
+void frmStatistik::mnuSave_Click() {
+    const QString ordner = speicherordner_.isEmpty() ? QDir::homePath() : speicherordner_;
+    const QString pfad = speicherdialog_(QDir(ordner).filePath(QStringLiteral("Bericht.txt")));
+    if (pfad.isEmpty()) return;
+    speicherordner_ = QFileInfo(pfad).absolutePath();
+    if (const auto grund = AtomarSchreiben(pfad, AusgabeText().toUtf8())) {
+        dialoge_->Meldung(("Die Ausgabe konnte nicht gespeichert werden.\r\n\r\n" +
+                           QDir::toNativeSeparators(pfad) + "\r\n" + *grund)
+                              .toStdString(),
+                          "Ausgabe speichern", zv::Meldungssymbol::Kritisch);
+    }
+}
+
+void frmStatistik::AusgabeDrucken(QPrinter& drucker) const {
+    BerichtDrucken(AusgabeText(), ui->txtAusgabe->font(), drucker);
+}
+
+void frmStatistik::mnuPrint_Click() {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setDocName(QStringLiteral("Zorvanta-Bericht"));
+    if (druckdialog_(drucker)) AusgabeDrucken(drucker);
 }
 
 void frmStatistik::mnuInfo_Click() {

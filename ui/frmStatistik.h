@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "run/Zufallsdaten.h"
 
 class QButtonGroup;
+class QPrinter;
 class QWidget;
 
 namespace Ui {
@@ -31,6 +33,10 @@ class frmStatistik : public QMainWindow {
         zv::IUhr* Uhr = nullptr;
         zv::IZufallsquelle* Zufall = nullptr;
         zv::IDialoge* Dialoge = nullptr;
+        // Asks where to save, offering the given path; the empty text for Cancel.
+        std::function<QString(const QString& vorschlag)> Speicherdialog;
+        // Lets the user set up the printer; false for Cancel.
+        std::function<bool(QPrinter& drucker)> Druckdialog;
     };
 
     explicit frmStatistik(QWidget* parent = nullptr);
@@ -43,14 +49,23 @@ class frmStatistik : public QMainWindow {
     // The text of the info box, every line ending in CR LF.
     static QString InfoText();
 
+    // The report as "&Ausgabe kopieren" and "Ausgabe &speichern..." hand it on: exactly as the
+    // run wrote it, or what the user typed into the box, with CR LF line ends.
+    QString AusgabeText() const;
+
+    // Prints the report onto a set-up printer (or PDF file), in the output box's font.
+    void AusgabeDrucken(QPrinter& drucker) const;
+
     // Lets Verdana and Courier New fall back to metric-compatible families where absent.
     static void SchriftenErsetzen();
 
   protected:
+    bool event(QEvent* e) override;
     bool eventFilter(QObject* beobachtet, QEvent* e) override;
 
   private:
     void Form_Load();
+    void Zentrieren();
     void Form_Resize();
     void ListeFuellen();
     void ZufallsdatenErzeugen();
@@ -64,6 +79,8 @@ class frmStatistik : public QMainWindow {
     void cmdClose_Click();
     void mnuZufallsgenerator_Click();
     void mnuCopy_Click();
+    void mnuSave_Click();
+    void mnuPrint_Click();
     void mnuInfo_Click();
 
     int GewaehlterTrenner() const;
@@ -89,4 +106,10 @@ class frmStatistik : public QMainWindow {
 
     QButtonGroup* optSeparator_ = nullptr;
     QButtonGroup* optMaterial_ = nullptr;
+    std::function<QString(const QString&)> speicherdialog_;
+    std::function<bool(QPrinter&)> druckdialog_;
+    // The folder of the last save, offered again while the program runs.
+    QString speicherordner_;
+    // Whether the window was centred again once its frame was known.
+    bool mitRahmenZentriert_ = false;
 };

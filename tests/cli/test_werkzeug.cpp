@@ -68,6 +68,27 @@ TEST(ReportWerkzeug, TheProgramPrintsTheReportOfTheRun) {
     EXPECT_EQ(std::count(aus.begin(), aus.end(), '\n'), 36);  // 4 raw-list lines + 32
 }
 
+TEST(ReportWerkzeug, NamesTheValueItCouldNotRead) {
+    // One line on standard error; standard output and the exit status as without it.
+    const std::pair<std::string, std::string> faelle[] = {
+        {"--separator semicolon --a1 '82;88;91;92;96;'", "a1, Wert 6 (\"\") ist keine Zahl"},
+        {"--a1 '1 2  4'", "a1, Wert 3 (\"\") ist keine Zahl"},
+        {"--locale de_DE --a1 '1.5 2'", "a1, Wert 1 (\"1.5\") ist keine Zahl"},
+        {"--mode 2 --a1 '1 2' --a2 '3 1e999'",
+         "a2, Wert 2 (\"1e999\") liegt außerhalb des Zahlenbereichs"},
+        {"--separator semicolon --a1 \"$(printf '1;\\001\\377\\303\\t9\\\\ ä')\"",
+         "a1, Wert 2 (\"\\x01\\xFF\\xC3\\t9\\\\ ä\") ist keine Zahl"},
+        {"--a1 '1 " + std::string(61, 'y') + "'",
+         "a1, Wert 2 (\"" + std::string(60, 'y') + "…\") ist keine Zahl"}};
+    for (const auto& [argumente, zeile] : faelle) {
+        EXPECT_EQ(Programm(argumente + " 2>&1 >/dev/null"),
+                  std::make_pair(0, "zorvanta-report: " + zeile + "\n"));
+        EXPECT_EQ(Programm(argumente + " 2>/dev/null").second.find("Wert"), std::string::npos);
+    }
+    EXPECT_EQ(Programm("--a1 '1 2' 2>&1"), std::make_pair(0, Zeilen({"Urliste: 1  2", ""})));
+    EXPECT_EQ(Programm("--version"), std::make_pair(0, std::string("Zorvanta " ZV_VERSION "\n")));
+}
+
 TEST(ReportWerkzeug, FilesAreTakenAsPasted) {
     const std::string pfad = Datei("zv_spalte.txt", "1\r\n2\r3\n4\r\n\r\n");
     EXPECT_EQ(Werkzeug({"--a1-file", pfad, "--separator", "semicolon"}).aus,

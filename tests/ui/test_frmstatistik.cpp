@@ -1,11 +1,17 @@
 // The main window driven by clicks and keys, headless.
 
+#include <sys/fsuid.h>
+
+#include <QPrinter>
 #include <QtTest>
 #include <QtWidgets>
 
 #include "base/Zahlenlesen.h"
 #include "run/Statistiken.h"
 #include "sizegrip/SizeGrip.h"
+#include "ui/Dateiausgabe.h"
+#include "ui/QtDialoge.h"
+#include "ui/Uebersetzung.h"
 #include "ui/frmStatistik.h"
 
 namespace {
@@ -36,6 +42,8 @@ class TestFrmStatistik : public QObject {
     Q_OBJECT
 
     Testdialoge dialoge_;
+    QStringList vorschlaege_;  // what the save dialog offered
+    QString speicherort_;      // what it answers
     std::unique_ptr<frmStatistik> f_;
 
     template <class T = QWidget>
@@ -102,6 +110,8 @@ class TestFrmStatistik : public QObject {
     // right edge, the output box from both as the window size changes; the size grip sits in
     // the client area's corner.
     void Verankert(const QMap<QString, QPoint>& vorher) {
+        for (const QString& n : vorher.keys())
+            QVERIFY2(Client()->rect().contains(K(n)->geometry()), qPrintable(n));
         for (const char* n : kUnten) QCOMPARE(Rand(n).y(), vorher[n].y());
         for (const char* n : {"txtM1", "txtM2"}) QCOMPARE(Rand(n).x(), vorher[n].x());
         QCOMPARE(Rand("txtAusgabe"), vorher["txtAusgabe"]);
@@ -151,12 +161,19 @@ class TestFrmStatistik : public QObject {
     }
 
   private slots:
-    void initTestCase() { qputenv("LC_ALL", "C"); }  // the decimal point, window and reference
+    void initTestCase() {
+        qputenv("LC_ALL", "C");  // the decimal point, window and reference
+        QVERIFY(QtUebersetzungLaden(*QCoreApplication::instance()));
+    }
 
     void init() {
         dialoge_ = Testdialoge();
         frmStatistik::Dienste dienste;
         dienste.Dialoge = &dialoge_;
+        dienste.Speicherdialog = [this](const QString& vorschlag) {
+            vorschlaege_ << vorschlag;
+            return speicherort_;
+        };
         f_ = std::make_unique<frmStatistik>(dienste);
         f_->show();
         QVERIFY(QTest::qWaitForWindowExposed(f_.get()));
@@ -359,6 +376,167 @@ class TestFrmStatistik : public QObject {
                                                  "https://zorvanta.example.org\r\n|Info...|info"});
         Klicken("cmdClose");
         QVERIFY(!f_->isVisible());
+    }
+
+    // A label's or frame's access key moves the focus to the chosen option and never changes
+    // the choice; Alt, Ctrl or Meta with a key that is no access key types nothing anywhere.
+    void zugriffstasten() {
+        f_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f_.get()));
+        Trenner(1);
+        Klicken("optMaterial_1");
+        for (const auto& [taste, option] :
+             {std::pair{Qt::Key_T, "optSeparator_1"}, std::pair{Qt::Key_D, "optMaterial_1"}}) {
+            M1()->setFocus();
+            QTest::keyClick(f_.get(), taste, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString(option));
+            QVERIFY(K<QAbstractButton>(option)->isChecked());
+        }
+        QCOMPARE(f_->Lauf().Trennzeichen(), ",");
+        Klicken("optMaterial_0");
+        M1()->setText("1,2");
+        K<QLineEdit>("txtNks")->setText("3");
+        const QString vorher = M1()->text() + K<QLineEdit>("txtNks")->text();
+        // Alt+U selects the first box; the keys after it are no access keys in this mode.
+        QTest::keyClick(f_.get(), Qt::Key_U, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), M1());
+        for (QWidget* feld : {static_cast<QWidget*>(M1()), K("txtNks"), K("txtAusgabe")}) {
+            feld->setFocus();
+            for (const Qt::Key k : {Qt::Key_1, Qt::Key_2, Qt::Key_A, Qt::Key_Z, Qt::Key_X})
+                for (const auto mod : {Qt::AltModifier, Qt::MetaModifier})
+                    QTest::keyClick(QApplication::focusWidget(), k, mod);
+        }
+        QCOMPARE(M1()->text() + K<QLineEdit>("txtNks")->text(), vorher);
+        QVERIFY(Ausgabe()->toPlainText().isEmpty());
+    }
+
+    // Enter and the keypad's Enter press a focused button.
+    void enterDruecktKnoepfe() {
+        Waehlen("Modus");
+        for (const Qt::Key taste : {Qt::Key_Return, Qt::Key_Enter}) {
+            Ausgabe()->clear();
+            K("cmdCalculate")->setFocus();
+            QTest::keyClick(K("cmdCalculate"), taste,
+                            taste == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QTRY_VERIFY(Ausgabe()->toPlainText().contains("MODUS"));
+        }
+        K("cmdClose")->setFocus();
+        QTest::keyClick(K("cmdClose"), Qt::Key_Return);
+        QTRY_VERIFY(!f_->isVisible());
+    }
+
+    // After a value that cannot be read, its box has the focus and the value is selected.
+    void unlesbarerWertMarkiert() {
+        Waehlen("Modus");
+        const std::tuple<int, QString, QString, int, int> faelle[] = {
+            {2, "82;88;91;92;96;", "", 15, 0},  // trailing separator: the cursor at the end
+            {0, "1 2  4", "", 4, 0},            // double blank: between the two
+            {0, "1 2.5 x 4", "x", 6, 1},
+            {0, "1 2,5 4", "2,5", 2, 3},      // the decimal comma under a decimal point
+            {0, " 7 ä2.5 1", "ä2.5", 2, 4}};  // trimmed first; characters, not bytes
+        for (const auto& [trenner, text, markiert, anfang, laenge] : faelle) {
+            Trenner(trenner);
+            M1()->setText(text);
+            K("cmdCalculate")->setFocus();
+            Klicken("cmdCalculate");
+            QCOMPARE(QApplication::focusWidget(), M1());
+            QCOMPARE(M1()->selectedText(), markiert);
+            QCOMPARE(M1()->cursorPosition(), anfang + laenge);
+        }
+        Klicken("optMaterial_1");
+        Trenner(0);
+        M1()->setText("1 2");
+        M2()->setText("3 1e999");
+        Klicken("cmdCalculate");
+        QCOMPARE(QApplication::focusWidget(), M2());
+        QCOMPARE(M2()->selectedText(), "1e999");
+    }
+
+    // The toolkit's own texts are German: the input dialog's buttons, the boxes' context menu;
+    // a critical message shows the critical icon.
+    void deutscheDialoge() {
+        QtDialoge dialoge(f_.get());
+        QString gesehen;
+        QTimer::singleShot(0, [&gesehen] {
+            auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (d == nullptr) return;
+            for (auto* knopf : d->findChildren<QPushButton*>()) gesehen += knopf->text() + "|";
+            d->reject();
+        });
+        QCOMPARE(dialoge.Eingabe("Frage:", "Titel", "10"), std::string());
+        QCOMPARE(gesehen, QStringLiteral("OK|Abbrechen|"));
+        QTimer::singleShot(0, [&gesehen] {
+            auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (m == nullptr) return;
+            gesehen = QString::number(m->icon()) + "|" + m->text();
+            m->accept();
+        });
+        dialoge.Meldung("a\r\nb", "T", zv::Meldungssymbol::Kritisch);
+        QCOMPARE(gesehen, QString::number(QMessageBox::Critical) + "|a\nb");
+
+        QContextMenuEvent ereignis(QContextMenuEvent::Keyboard, {}, M1()->mapToGlobal(QPoint()));
+        QApplication::sendEvent(M1(), &ereignis);
+        auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menue);
+        QStringList punkte;
+        for (QAction* a : menue->actions())
+            if (!a->isSeparator()) punkte << a->text().section('\t', 0, 0).remove('&');
+        menue->close();
+        QCOMPARE(punkte.mid(0, 5), QStringList({"Rückgängig", "Wiederherstellen", "Ausschneiden",
+                                                "Kopieren", "Einfügen"}));
+    }
+
+    // The saved file is byte for byte what the clipboard gets; the folder of the last save is
+    // offered again; a failed save names its reason and leaves the old file as it was.
+    void speichernUndDrucken() {
+        QTemporaryDir ordner;
+        speicherort_ = ordner.filePath("b.txt");
+        Menue("mnuSave");  // an empty report saves an empty file
+        QFile leer(speicherort_);
+        QVERIFY(leer.open(QIODevice::ReadOnly) && leer.readAll().isEmpty());
+        Waehlen("Median");
+        Klicken("chkDetail");
+        Klicken("cmdCalculate");
+        Menue("mnuCopy");
+        Menue("mnuSave");
+        QFile datei(speicherort_);
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        QCOMPARE(datei.readAll(), Ablage().toUtf8());
+        QVERIFY(Ablage().contains("\r\nMEDIAN\r\n"));
+        QCOMPARE(vorschlaege_.last(), ordner.filePath("Bericht.txt"));
+        QVERIFY(dialoge_.Meldungen.isEmpty());
+
+        // A folder nobody may write into (made so for this process even when it runs as root).
+        QDir(ordner.path()).mkdir("gesperrt");
+        const QString gesperrt = ordner.filePath("gesperrt/Bericht.txt");
+        QVERIFY(!AtomarSchreiben(gesperrt, "alt"));
+        QFile::setPermissions(ordner.filePath("gesperrt"), QFile::ReadOwner | QFile::ExeOwner);
+        const auto alteFsuid = setfsuid(65534);
+        speicherort_ = gesperrt;
+        Menue("mnuSave");
+        setfsuid(alteFsuid);
+        QFile::setPermissions(ordner.filePath("gesperrt"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile alt(gesperrt);
+        QVERIFY(alt.open(QIODevice::ReadOnly));
+        QCOMPARE(alt.readAll(), QByteArray("alt"));
+        QCOMPARE(dialoge_.Meldungen.size(), 1);
+        QVERIFY2(dialoge_.Meldungen[0].contains("Keine Berechtigung") &&
+                     dialoge_.Meldungen[0].endsWith("|Ausgabe speichern|kritisch"),
+                 qPrintable(dialoge_.Meldungen[0]));
+
+        // Printed into a PDF file: long lines wrapped, not cut.
+        const auto dokument = Druckdokument(QString(500, 'x') + "\r\nEnde\r\n", Ausgabe()->font());
+        dokument->setPageSize(QSizeF(400, 600));
+        QCOMPARE(dokument->pageCount(), 1);
+        QVERIFY(dokument->firstBlock().layout()->lineCount() > 1);
+        QCOMPARE(dokument->blockCount(), 2);
+        QPrinter drucker(QPrinter::HighResolution);
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(ordner.filePath("b.pdf"));
+        f_->AusgabeDrucken(drucker);
+        QFile pdf(ordner.filePath("b.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
     }
 };
 
