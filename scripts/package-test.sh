@@ -75,6 +75,7 @@ erwartet=(
     usr/share/doc/zorvanta/README.md
     usr/share/doc/zorvanta/LICENSE
     usr/share/doc/zorvanta/copyright
+    usr/share/doc/zorvanta/changelog.Debian.gz
 )
 for groesse in 16 32 48 64 128 256; do
     bild=usr/share/icons/hicolor/${groesse}x${groesse}/apps/$id.png
