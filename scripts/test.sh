@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test through CTest, then the same tests built
-# with AddressSanitizer and UndefinedBehaviorSanitizer, then a minute of fuzzing on the seed
-# corpus. Exits non-zero on any failure.
+# Installs what is missing, builds and runs every test through CTest, checks the Debian package
+# built from that build (scripts/package-test.sh), then runs the same tests built with
+# AddressSanitizer and UndefinedBehaviorSanitizer, then a minute of fuzzing on the seed corpus.
+# Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +12,8 @@ git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+# The Debian package from this build: installed, run and removed again.
+bash scripts/package-test.sh build
 
 bash scripts/sanitize.sh
 bash scripts/fuzz.sh 60
