@@ -24,8 +24,9 @@ struct Datensatz {
 
 // The settings of one run.
 struct Einstellungen {
-    std::int16_t Nks = 3;  // decimal places of rounded results
-    bool Detail = false;   // print the calculation steps
+    std::int16_t Nks = 3;         // decimal places of rounded results
+    bool Detail = false;          // print the calculation steps
+    bool Rechentabellen = false;  // a calculation table after each section that has one
     std::string Trennzeichen = " ";
     std::string Ausgabetrennzeichen = "  ";  // Trennzeichen and one blank: joins listed values
     std::string Dezimaltrennzeichen = ",";   // the locale's, for reading and printing numbers
@@ -40,6 +41,7 @@ class Laufkontext {
           Zweidimensional(daten.Zweidimensional),
           Nks(einstellungen.Nks),
           Detail(einstellungen.Detail),
+          Rechentabellen(einstellungen.Rechentabellen),
           Ausgabetrennzeichen(einstellungen.Ausgabetrennzeichen),
           Stat(stat),
           Ausgabe(ausgabe),
@@ -50,6 +52,7 @@ class Laufkontext {
     const bool Zweidimensional;
     const std::int16_t Nks;
     const bool Detail;
+    const bool Rechentabellen;
     const std::string& Ausgabetrennzeichen;
     const clsStatistik& Stat;
     clsConcat& Ausgabe;
