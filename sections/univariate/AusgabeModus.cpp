@@ -1,8 +1,29 @@
 // "Modus": every value of the highest count (at least two), in order of first appearance.
 
-#include "sections/Laufkontext.h"
+#include "base/Zahltext.h"
+#include "sections/Rechentabelle.h"
 
 namespace zv {
+
+namespace {
+
+// Each distinct value with its count, in order of first appearance, and the largest count.
+void Modustabelle(Laufkontext& k) {
+    const Haeufigkeitsliste h = k.Stat.Auszaehlen(k.M1);
+    Rechentabelle t;
+    t.Kopf = {"j", "xj", "hj"};
+    t.Reihen.reserve(h.Werte.size());
+    std::int32_t groesste = 0;
+    for (std::size_t j = 0; j < h.Werte.size(); ++j) {
+        t.Reihen.push_back({GanzzahlText(static_cast<long long>(j + 1)), k.Voll(h.Werte[j]),
+                            GanzzahlText(h.Anzahl[j])});
+        groesste = std::max(groesste, h.Anzahl[j]);
+    }
+    t.Nachspann = {"größte Häufigkeit: " + GanzzahlText(groesste)};
+    RechentabelleSchreiben(k, t);
+}
+
+}  // namespace
 
 void AusgabeModus(Laufkontext& k) {
     k.Add(k.Titel);
@@ -17,6 +38,7 @@ void AusgabeModus(Laufkontext& k) {
         }
     }
     k.Add("");
+    if (k.Rechentabellen && !k.M1.empty()) Modustabelle(k);
 }
 
 }  // namespace zv
