@@ -75,8 +75,27 @@ class Laufkontext {
         Ausgabe.AddVerbunden(vorne, teile, Ausgabetrennzeichen, hinten);
     }
 
+    // Voll and Gerundet for the rows of the calculation tables, kept for the whole run by the
+    // values' exact bits: the tables list the same values again and again (the raw list in
+    // every one-dimensional table, the deviations of the variance in the standard
+    // deviation's), and a lookup costs a fraction of making a number text. A text stays valid
+    // until the next call.
+    std::string_view TabellenVoll(double x) { return Tabellenzahl(x, false); }
+    std::string_view TabellenGerundet(double x) { return Tabellenzahl(x, true); }
+
   private:
+    // A slot: the value's bits and its text; a text too long for the slot is not kept.
+    struct Zahltext {
+        std::uint64_t Bits;
+        std::uint8_t Laenge;  // 0: empty (no number text is empty)
+        char Text[31];
+    };
+    std::string_view Tabellenzahl(double x, bool gerundet);
+
     const std::string& dezimal_;
+    std::vector<Zahltext> voll_, gerundet_;  // direct-mapped, made on first use
+    int verschiebung_ = 0;                   // 64 minus the bits of a slot number
+    std::string lang_;                       // a text too long for a slot
 };
 
 // The raw list at the head of every report.

@@ -27,7 +27,7 @@ void Korrelationstabelle(Laufkontext& k, const Korrelationsteile& teile, double 
     t.Nachspann.push_back("r = Sxy / (Sqrt(Sxx) * Sqrt(Syy)) = " + k.Voll(teile.Zaehler) + " / (" +
                           k.Voll(teile.WurzelX) + " * " + k.Voll(teile.WurzelY) +
                           ") = " + k.Gerundet(r));
-    RechentabelleSchreiben(k, t);
+    t.Schreiben(k);
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ void AusgabeSchwerpunkt(Laufkontext& k) {
     t.Nachspann = {"Sum(xi) = " + xSumme, "Sum(yi) = " + ySumme, "n = " + n,
                    "xMitt = Sum(xi) / n = " + xSumme + " / " + n + " = " + k.Gerundet(xMitt),
                    "yMitt = Sum(yi) / n = " + ySumme + " / " + n + " = " + k.Gerundet(yMitt)};
-    RechentabelleSchreiben(k, t);
+    t.Schreiben(k);
 }
 
 }  // namespace zv

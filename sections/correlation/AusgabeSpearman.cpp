@@ -22,15 +22,14 @@ void Rangtabelle(Laufkontext& k, const std::vector<double>& rx, const std::vecto
     Rechentabelle t;
     t.Vorspann = {"Rang 1 erhält der größte Wert, gleiche Werte den Mittelwert ihrer Ränge.",
                   "D = Rx - Ry"};
-    t.Kopf = {"i", "xi", "yi", "Rx", "Ry", "D", "D²"};
-    t.Reihen.reserve(rx.size());
+    t.Kopf({"i", "xi", "yi", "Rx", "Ry", "D", "D²"}, rx.size());
     for (std::size_t i = 0; i < rx.size(); ++i)
-        t.Reihen.push_back({GanzzahlText(static_cast<long long>(i + 1)), k.Voll(k.M1[i]),
-                            k.Voll(k.M2[i]), k.Gerundet(rx[i]), k.Gerundet(ry[i]),
-                            k.Gerundet(Minus(rx[i], ry[i])),
-                            k.Gerundet(Rangdifferenzquadrat(rx[i], ry[i]))});
+        t.Nummer(i) << k.TabellenVoll(k.M1[i]) << k.TabellenVoll(k.M2[i])
+                    << k.TabellenGerundet(rx[i]) << k.TabellenGerundet(ry[i])
+                    << k.TabellenGerundet(Minus(rx[i], ry[i]))
+                    << k.TabellenGerundet(Rangdifferenzquadrat(rx[i], ry[i]));
     const std::string summe = k.Gerundet(teile.SummeD2);
-    t.Summen = {kSummenzeile, "", "", "", "", "", summe};
+    t.Summen({"", "", "", "", "", summe});
     t.GerundeteEintraege = true;
 
     const std::string n = GanzzahlText(static_cast<long long>(rx.size()));
@@ -41,7 +40,7 @@ void Rangtabelle(Laufkontext& k, const std::vector<double>& rx, const std::vecto
     if (mitErgebnis)
         t.Nachspann.push_back("rSP = 1 - 6 * Sum(D²) / ((n-1) * n * (n+1)) = 1 - " + zaehler +
                               " / " + nenner + " = " + k.Gerundet(Spearman(teile)));
-    RechentabelleSchreiben(k, t);
+    t.Schreiben(k);
 }
 
 }  // namespace

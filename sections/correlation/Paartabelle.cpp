@@ -5,18 +5,33 @@
 
 namespace zv {
 
-void Paartabelle(Laufkontext& k, Rechentabelle& t, const std::string& mal, const Paarsummen& s) {
-    t.Kopf = {"i", "xi", "yi", "xi²", "yi²", "xi" + mal + "yi"};
-    t.Reihen.reserve(k.M1.size());
+void Paartabelle(Laufkontext& k, Rechentabelle& t, const std::string& mal, const Paarsummen& s,
+                 const Bestimmtheit* b) {
+    std::vector<std::string> kopf = {"i", "xi", "yi", "xi²", "yi²", "xi" + mal + "yi"};
+    if (b) {
+        kopf.push_back("^yi");
+        kopf.push_back("^yi²");
+    }
+    t.Kopf(std::move(kopf), k.M1.size());
     for (std::size_t i = 0; i < k.M1.size(); ++i) {
         const double x = k.M1[i], y = k.M2[i];
-        t.Reihen.push_back({GanzzahlText(static_cast<long long>(i + 1)), k.Voll(x), k.Voll(y),
-                            k.Gerundet(Quadratsummand(x)), k.Gerundet(Quadratsummand(y)),
-                            k.Gerundet(Produktsummand(x, y))});
+        t.Nummer(i) << k.TabellenVoll(x) << k.TabellenVoll(y)
+                    << k.TabellenGerundet(Quadratsummand(x))
+                    << k.TabellenGerundet(Quadratsummand(y))
+                    << k.TabellenGerundet(Produktsummand(x, y));
+        if (b)
+            t << k.TabellenGerundet(b->Geschaetzt[i])
+              << k.TabellenGerundet(Quadratsummand(b->Geschaetzt[i]));
     }
     const std::string summeX = k.Gerundet(k.Stat.Summe(k.M1));
     const std::string summeY = k.Gerundet(k.Stat.Summe(k.M2));
-    t.Summen = {kSummenzeile, summeX, summeY, k.Gerundet(s.Qx), k.Gerundet(s.Qy), k.Gerundet(s.SP)};
+    std::vector<std::string> summen = {summeX, summeY, k.Gerundet(s.Qx), k.Gerundet(s.Qy),
+                                       k.Gerundet(s.SP)};
+    if (b) {
+        summen.push_back("");
+        summen.push_back(k.Gerundet(b->QyDach));
+    }
+    t.Summen(std::move(summen));
     t.GerundeteEintraege = true;
 
     const std::string n = GanzzahlText(static_cast<long long>(k.M1.size()));
@@ -33,7 +48,7 @@ void Regressionstabelle(Laufkontext& k, const Regressionsgerade& g, bool mitGera
     const double Syy = b ? b->Syy : ZentrierteQuadratsumme(IstKonstant(k.M2), Qy, n, g.yMitt);
 
     Rechentabelle t;
-    Paartabelle(k, t, " * ", {g.Qx, Qy, g.S, g.xMitt, g.yMitt});
+    Paartabelle(k, t, " * ", {g.Qx, Qy, g.S, g.xMitt, g.yMitt}, b);
     const std::string Sxx = k.Gerundet(g.Sxx), Sxy = k.Gerundet(g.Sxy);
     t.Nachspann.push_back("Sxx = Sum(xi²) - n * xMitt² = " + Sxx);
     t.Nachspann.push_back("Syy = Sum(yi²) - n * yMitt² = " + k.Gerundet(Syy));
@@ -45,22 +60,13 @@ void Regressionstabelle(Laufkontext& k, const Regressionsgerade& g, bool mitGera
                               steigung + " * " + k.Gerundet(g.xMitt) + " = " + k.Gerundet(g.a));
     }
     if (b) {
-        t.Kopf.push_back("^yi");
-        t.Kopf.push_back("^yi²");
-        for (std::size_t i = 0; i < t.Reihen.size(); ++i) {
-            const double geschaetzt = b->Geschaetzt[i];
-            t.Reihen[i].push_back(k.Gerundet(geschaetzt));
-            t.Reihen[i].push_back(k.Gerundet(Quadratsummand(geschaetzt)));
-        }
-        t.Summen.push_back("");
-        t.Summen.push_back(k.Gerundet(b->QyDach));
         const std::string erklaert = k.Gerundet(b->Erklaert);
         t.Nachspann.push_back("^yi = ^a + ^b * xi");
         t.Nachspann.push_back("Sum(^yi²) - n * yMitt² = " + erklaert);
         t.Nachspann.push_back("R² = (Sum(^yi²) - n * yMitt²) / Syy = " + erklaert + " / " +
                               k.Gerundet(Syy) + " = " + k.Gerundet(b->R2));
     }
-    RechentabelleSchreiben(k, t);
+    t.Schreiben(k);
 }
 
 }  // namespace zv

@@ -20,8 +20,9 @@ struct Paarsummen {
 
 // The heading, the rows and the sum row, then the lines for n and the two means. mal: the
 // product sign as the section's formulas write it ("*" or " * "). Sum(xi) and Sum(yi) are
-// taken from the routine the means divide.
-void Paartabelle(Laufkontext& k, Rechentabelle& t, const std::string& mal, const Paarsummen& s);
+// taken from the routine the means divide. With b also ^yi and ^yi² and the sum of ^yi².
+void Paartabelle(Laufkontext& k, Rechentabelle& t, const std::string& mal, const Paarsummen& s,
+                 const Bestimmtheit* b = nullptr);
 
 // The table of the regression line: the sums, Sxx, Syy and Sxy, and with mitGerade ^b and ^a.
 // With b (the determination) also ^yi and ^yi² per pair and R² from its parts; Syy is then

@@ -17,24 +17,24 @@ namespace {
 // frequencies is n, printed in full as in the marginal table, the sum of the terms chi².
 void Kontingenztabelle(Laufkontext& k, const Kontingenz& e) {
     Rechentabelle t;
-    t.Kopf = {"ai", "bj", "hij", "h~ij", "hij - h~ij", "(hij - h~ij)²", "(hij - h~ij)²/h~ij"};
-    t.Reihen.reserve(2 * k.M1.size());
+    t.Kopf({"ai", "bj", "hij", "h~ij", "hij - h~ij", "(hij - h~ij)²", "(hij - h~ij)²/h~ij"},
+           2 * k.M1.size());
     for (std::size_t j = 0; j < k.M1.size(); ++j) {
         const std::string spalte = Spaltenname(static_cast<long long>(j));
         const auto zelle = [&](const char* zeile, double h, double erwartet, double summand) {
             const double differenz = Minus(h, erwartet);
-            t.Reihen.push_back({zeile, spalte, k.Voll(h), k.Gerundet(erwartet),
-                                k.Gerundet(differenz), k.Gerundet(Quadrat(differenz)),
-                                k.Gerundet(summand)});
+            t << zeile << spalte << k.TabellenVoll(h) << k.TabellenGerundet(erwartet)
+              << k.TabellenGerundet(differenz) << k.TabellenGerundet(Quadrat(differenz))
+              << k.TabellenGerundet(summand);
         };
         zelle("a1", k.M1[j], e.Erwartet1[j], e.Summand1[j]);
         zelle("a2", k.M2[j], e.Erwartet2[j], e.Summand2[j]);
     }
     const std::string chi2 = k.Gerundet(e.chi2);
-    t.Summen = {kSummenzeile, "", k.Voll(e.n), "", "", "", chi2};
+    t.Summen({"", k.Voll(e.n), "", "", "", chi2});
     t.GerundeteEintraege = true;
     t.Nachspann = {"n = " + k.Voll(e.n), "chi² = " + chi2};
-    RechentabelleSchreiben(k, t);
+    t.Schreiben(k);
 }
 
 }  // namespace

@@ -16,13 +16,11 @@ void Mediantabelle(Laufkontext& k, const std::vector<double>& sortiert, double m
     const std::size_t h = (n - 1) / 2;
     const bool gerade = n % 2 == 0;
     Rechentabelle t;
-    t.Kopf = {"i", "x(i)"};
-    t.Reihen.reserve(n);
-    t.Marken.resize(n);
-    for (std::size_t i = 0; i < n; ++i)
-        t.Reihen.push_back({GanzzahlText(static_cast<long long>(i + 1)), k.Voll(sortiert[i])});
-    t.Marken[h] = " <- Mitte";
-    if (gerade) t.Marken[h + 1] = " <- Mitte";
+    t.Kopf({"i", "x(i)"}, n);
+    for (std::size_t i = 0; i < n; ++i) {
+        t.Nummer(i) << k.TabellenVoll(sortiert[i]);
+        if (i == h || (gerade && i == h + 1)) t.Marke(" <- Mitte");
+    }
 
     const auto stelle = [](std::size_t i) {
         return "x(" + GanzzahlText(static_cast<long long>(i + 1)) + ")";
@@ -37,7 +35,7 @@ void Mediantabelle(Laufkontext& k, const std::vector<double>& sortiert, double m
         zeile += stelle(h) + " = ";
     }
     t.Nachspann = {"n = " + GanzzahlText(static_cast<long long>(n)), zeile + k.Voll(median)};
-    RechentabelleSchreiben(k, t);
+    t.Schreiben(k);
 }
 
 }  // namespace

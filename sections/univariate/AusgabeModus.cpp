@@ -11,16 +11,14 @@ namespace {
 void Modustabelle(Laufkontext& k) {
     const Haeufigkeitsliste h = k.Stat.Auszaehlen(k.M1);
     Rechentabelle t;
-    t.Kopf = {"j", "xj", "hj"};
-    t.Reihen.reserve(h.Werte.size());
+    t.Kopf({"j", "xj", "hj"}, h.Werte.size());
     std::int32_t groesste = 0;
     for (std::size_t j = 0; j < h.Werte.size(); ++j) {
-        t.Reihen.push_back({GanzzahlText(static_cast<long long>(j + 1)), k.Voll(h.Werte[j]),
-                            GanzzahlText(h.Anzahl[j])});
+        t.Nummer(j) << k.Voll(h.Werte[j]) << GanzzahlText(h.Anzahl[j]);
         groesste = std::max(groesste, h.Anzahl[j]);
     }
     t.Nachspann = {"größte Häufigkeit: " + GanzzahlText(groesste)};
-    RechentabelleSchreiben(k, t);
+    t.Schreiben(k);
 }
 
 }  // namespace

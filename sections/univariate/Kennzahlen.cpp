@@ -37,34 +37,29 @@ std::string Quotientzeile(const Laufkontext& k, std::string_view name, std::stri
            Anzahl(k) + " = " + k.Gerundet(ergebnis);
 }
 
-// A row per value: i, xi and the value's term about each centre, rounded; under the terms
-// their sums as given (empty for none).
-void Abweichungstabelle(Laufkontext& k, Rechentabelle& t,
-                        std::initializer_list<std::pair<double, double (*)(double, double)>> terme,
-                        std::initializer_list<std::string> summen) {
-    t.Reihen.reserve(k.M1.size());
+// A row per value: i, xi and the value's two terms, rounded; under the terms their sums as
+// given (empty for none).
+template <class Term1, class Term2>
+void Abweichungstabelle(Laufkontext& k, Rechentabelle& t, Term1 term1, Term2 term2,
+                        std::string summe1, std::string summe2) {
     for (std::size_t i = 0; i < k.M1.size(); ++i) {
         const double x = k.M1[i];
-        Zeile reihe{GanzzahlText(static_cast<long long>(i + 1)), k.Voll(x)};
-        for (const auto& [mitte, term] : terme) reihe.push_back(k.Gerundet(term(x, mitte)));
-        t.Reihen.push_back(std::move(reihe));
+        t.Nummer(i) << k.TabellenVoll(x) << k.TabellenGerundet(term1(x))
+                    << k.TabellenGerundet(term2(x));
     }
-    t.Summen = {kSummenzeile, ""};
-    t.Summen.insert(t.Summen.end(), summen);
+    t.Summen({"", std::move(summe1), std::move(summe2)});
     t.GerundeteEintraege = true;
-}
-
-double Abweichung(double x, double mitte) {  // xi - xMitt
-    return Minus(x, mitte);
 }
 
 // i, xi, xi - xMitt and (xi - xMitt)², the sum of the squares and the variance from it.
 Rechentabelle Varianztabelle(Laufkontext& k, const Abweichungsteile& v) {
     Rechentabelle t;
     t.Vorspann = {"xMitt = " + k.Gerundet(v.Mitte)};
-    t.Kopf = {"i", "xi", "xi - xMitt", "(xi - xMitt)²"};
+    t.Kopf({"i", "xi", "xi - xMitt", "(xi - xMitt)²"}, k.M1.size());
     const std::string summe = k.Gerundet(v.Summe);
-    Abweichungstabelle(k, t, {{v.Mitte, Abweichung}, {v.Mitte, Quadratabweichung}}, {"", summe});
+    Abweichungstabelle(
+        k, t, [&](double x) { return Minus(x, v.Mitte); },
+        [&](double x) { return Quadratabweichung(x, v.Mitte); }, "", summe);
     t.Nachspann = {Quotientzeile(k, "s²x", "(xi - xMitt)²", summe, v.Ergebnis)};
     return t;
 }
@@ -80,7 +75,7 @@ void AusgabeMittelwert(Laufkontext& k) {
     Rechentabelle t;
     t.Nachspann = {"Sum(xi) = " + summe, "n = " + Anzahl(k),
                    Quotientzeile(k, "xMitt", "xi", summe, mittel)};
-    RechentabelleSchreiben(k, t);
+    t.Schreiben(k);
 }
 
 // Largest minus smallest value.
@@ -93,7 +88,7 @@ void AusgabeSpannweite(Laufkontext& k) {
     Rechentabelle t;
     t.Nachspann = {"xmax = " + groesster, "xmin = " + kleinster,
                    "SP = xmax - xmin = " + groesster + " - " + kleinster + " = " + k.Gerundet(sp)};
-    RechentabelleSchreiben(k, t);
+    t.Schreiben(k);
 }
 
 // Mean absolute deviation about the median, then about the mean.
@@ -112,13 +107,14 @@ void AusgabeDurchschnittlicheAbweichung(Laufkontext& k) {
     Rechentabelle t;
     // The median as its own section prints it, in full; the mean rounded.
     t.Vorspann = {"Median = " + k.Voll(med.Mitte), "xMitt = " + k.Gerundet(mitt.Mitte)};
-    t.Kopf = {"i", "xi", "|xi - Median|", "|xi - xMitt|"};
+    t.Kopf({"i", "xi", "|xi - Median|", "|xi - xMitt|"}, k.M1.size());
     const std::string summeMed = k.Gerundet(med.Summe), summeMitt = k.Gerundet(mitt.Summe);
-    Abweichungstabelle(k, t, {{med.Mitte, Absolutabweichung}, {mitt.Mitte, Absolutabweichung}},
-                       {summeMed, summeMitt});
+    Abweichungstabelle(
+        k, t, [&](double x) { return Absolutabweichung(x, med.Mitte); },
+        [&](double x) { return Absolutabweichung(x, mitt.Mitte); }, summeMed, summeMitt);
     t.Nachspann = {Quotientzeile(k, "sMed", "|xi - Median|", summeMed, med.Ergebnis),
                    Quotientzeile(k, "sMitt", "|xi - xMitt|", summeMitt, mitt.Ergebnis)};
-    RechentabelleSchreiben(k, t);
+    t.Schreiben(k);
 }
 
 // The population variance.
@@ -130,7 +126,7 @@ void AusgabeVarianz(Laufkontext& k) {
                            }}});
     if (!k.Rechentabellen) return;
     Rechentabelle t = Varianztabelle(k, v);
-    RechentabelleSchreiben(k, t);
+    t.Schreiben(k);
 }
 
 // The root of the unrounded population variance.
@@ -145,7 +141,7 @@ void AusgabeStandardabweichung(Laufkontext& k) {
     Rechentabelle t = Varianztabelle(k, v);
     t.Nachspann.push_back("s = Sqrt(s²x) = Sqrt(" + k.Gerundet(v.Ergebnis) +
                           ") = " + k.Gerundet(s));
-    RechentabelleSchreiben(k, t);
+    t.Schreiben(k);
 }
 
 }  // namespace zv
