@@ -117,10 +117,6 @@ def ratio_rows(m):
         for n in sizes:
             per_byte(f"2 cost per report byte {w}/{n} vs floor", f"{w}/{n}", f"{w}_floor/{n}",
                      BYTE_COST_LIMIT)
-    # 6: the whole report with every section's calculation table against the same without
-    # (the tables write many times the text: a row per value in each of them).
-    for w in ("W1_ganz", "W1_dezimal", "W2"):
-        ratio(f"6 tables {w}/32767 vs without", f"{w}_tabellen/32767", f"{w}/32767", 3)
     # 4: the window against the run plus the output box taking the same text, timed in turn.
     for w, n in (("W1_ganz", 32767), ("W1_dezimal", 32767), ("W2", 32767), ("W3", 4000)):
         b = f"Report_{w}/{n}"
@@ -132,6 +128,10 @@ def ratio_rows(m):
     # 5: start-up to the first painted window against a bare main window of the same size.
     ratio("5 start-up, new process", "Startup_new_process:window",
           "Startup_new_process:bare", 2)
+    # 6: the whole report with every section's calculation table against the same without
+    # (the tables write many times the text: a row per value in each of them).
+    for w in ("W1_ganz", "W1_dezimal", "W2"):
+        ratio(f"6 tables {w}/32767 vs without", f"{w}_tabellen/32767", f"{w}/32767", 3)
     return rows
 
 

@@ -4,6 +4,9 @@
 // the report; the run makes one context per report.
 
 #include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +15,8 @@
 #include "engine/clsStatistik.h"
 
 namespace zv {
+
+class Rechentabelle;  // sections/Rechentabelle.h
 
 // The lists in input order: the raw list, or the features a1 and a2. In the two-dimensional
 // mode both have the same length. No list holds more than 32767 values: the run refuses
@@ -82,6 +87,11 @@ class Laufkontext {
     // until the next call.
     std::string_view TabellenVoll(double x) { return Tabellenzahl(x, false); }
     std::string_view TabellenGerundet(double x) { return Tabellenzahl(x, true); }
+
+    // Calculation tables built in this run, by the name their builder gives them, so that a
+    // section that shows the same table as an earlier one (the standard deviation shows the
+    // variance's) takes it instead of building it again.
+    std::map<std::string, std::shared_ptr<const Rechentabelle>, std::less<>> Tabellen;
 
   private:
     // A slot: the value's bits and its text; a text too long for the slot is not kept.

@@ -106,7 +106,7 @@ std::size_t Rechentabelle::ReihenSchreiben(char* ziel, const std::string& trenne
     return static_cast<std::size_t>(p - ziel);
 }
 
-void Rechentabelle::Schreiben(Laufkontext& k) const {
+void Rechentabelle::Schreiben(Laufkontext& k, const std::vector<std::string>& weitere) const {
     k.Add("Rechentabelle");
     for (const std::string& zeile : Vorspann) k.Add(zeile);
     if (const std::size_t spalten = kopf_.size(); spalten > 0) {
@@ -136,6 +136,7 @@ void Rechentabelle::Schreiben(Laufkontext& k) const {
         if (GerundeteEintraege) k.Add(kUngerundetGerechnet);
     }
     for (const std::string& zeile : Nachspann) k.Add(zeile);
+    for (const std::string& zeile : weitere) k.Add(zeile);
     k.Add("");
 }
 

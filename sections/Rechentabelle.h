@@ -57,9 +57,10 @@ class Rechentabelle {
     void Summen(std::vector<std::string> eintraege);
     std::size_t Spalten() const { return kopf_.size(); }
 
-    // Appends the block. Every column is right-aligned to its widest entry by blanks in
-    // front and the columns are joined with the output separator, as in the frequency tables.
-    void Schreiben(Laufkontext& k) const;
+    // Appends the block, with the lines weitere after the Nachspann. Every column is
+    // right-aligned to its widest entry by blanks in front and the columns are joined with the
+    // output separator, as in the frequency tables.
+    void Schreiben(Laufkontext& k, const std::vector<std::string>& weitere = {}) const;
 
   private:
     [[noreturn]] static void KeineSpalten();  // an entry before the headings

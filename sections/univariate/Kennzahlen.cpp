@@ -51,17 +51,21 @@ void Abweichungstabelle(Laufkontext& k, Rechentabelle& t, Term1 term1, Term2 ter
     t.GerundeteEintraege = true;
 }
 
-// i, xi, xi - xMitt and (xi - xMitt)², the sum of the squares and the variance from it.
-Rechentabelle Varianztabelle(Laufkontext& k, const Abweichungsteile& v) {
-    Rechentabelle t;
-    t.Vorspann = {"xMitt = " + k.Gerundet(v.Mitte)};
-    t.Kopf({"i", "xi", "xi - xMitt", "(xi - xMitt)²"}, k.M1.size());
+// i, xi, xi - xMitt and (xi - xMitt)², the sum of the squares and the variance from it; the
+// variance and the standard deviation of one run show the same one, built once.
+std::shared_ptr<const Rechentabelle> Varianztabelle(Laufkontext& k, const Abweichungsteile& v) {
+    std::shared_ptr<const Rechentabelle>& gebaut = k.Tabellen["Varianz"];
+    if (gebaut) return gebaut;
+    auto t = std::make_shared<Rechentabelle>();
+    t->Vorspann = {"xMitt = " + k.Gerundet(v.Mitte)};
+    t->Kopf({"i", "xi", "xi - xMitt", "(xi - xMitt)²"}, k.M1.size());
     const std::string summe = k.Gerundet(v.Summe);
     Abweichungstabelle(
-        k, t, [&](double x) { return Minus(x, v.Mitte); },
+        k, *t, [&](double x) { return Minus(x, v.Mitte); },
         [&](double x) { return Quadratabweichung(x, v.Mitte); }, "", summe);
-    t.Nachspann = {Quotientzeile(k, "s²x", "(xi - xMitt)²", summe, v.Ergebnis)};
-    return t;
+    t->Nachspann = {Quotientzeile(k, "s²x", "(xi - xMitt)²", summe, v.Ergebnis)};
+    gebaut = std::move(t);
+    return gebaut;
 }
 
 }  // namespace
@@ -125,8 +129,7 @@ void AusgabeVarianz(Laufkontext& k) {
                                return v.Ergebnis;
                            }}});
     if (!k.Rechentabellen) return;
-    Rechentabelle t = Varianztabelle(k, v);
-    t.Schreiben(k);
+    Varianztabelle(k, v)->Schreiben(k);
 }
 
 // The root of the unrounded population variance.
@@ -138,10 +141,8 @@ void AusgabeStandardabweichung(Laufkontext& k) {
                                return s = Wurzel(v.Ergebnis);
                            }}});
     if (!k.Rechentabellen) return;
-    Rechentabelle t = Varianztabelle(k, v);
-    t.Nachspann.push_back("s = Sqrt(s²x) = Sqrt(" + k.Gerundet(v.Ergebnis) +
-                          ") = " + k.Gerundet(s));
-    t.Schreiben(k);
+    Varianztabelle(k, v)->Schreiben(
+        k, {"s = Sqrt(s²x) = Sqrt(" + k.Gerundet(v.Ergebnis) + ") = " + k.Gerundet(s)});
 }
 
 }  // namespace zv
