@@ -55,7 +55,6 @@ class Rechentabelle {
     void Marke(std::string text);
     // The sum row: kSummenzeile in the first column, then the entries (empty for none).
     void Summen(std::vector<std::string> eintraege);
-    std::size_t Spalten() const { return kopf_.size(); }
 
     // Appends the block, with the lines weitere after the Nachspann. Every column is
     // right-aligned to its widest entry by blanks in front and the columns are joined with the
