@@ -11,6 +11,7 @@
 
 #include "Berichtstest.h"
 #include "base/Laufzeitfehler.h"
+#include "base/Text.h"
 
 using namespace zv;
 
@@ -78,17 +79,11 @@ std::string Ergebnis(const std::string& zeile) {
     return p == std::string::npos ? zeile : zeile.substr(p + 3);
 }
 
-std::string OhneRand(std::string s) {
-    s.erase(0, s.find_first_not_of(' '));
-    s.erase(s.find_last_not_of(' ') + 1);
-    return s;
-}
-
 std::vector<std::string> Teile(const std::string& zeile, const std::string& trenner) {
     std::vector<std::string> teile;
     for (std::size_t a = 0;;) {
         const std::size_t e = zeile.find(trenner, a);
-        teile.push_back(OhneRand(zeile.substr(a, e - a)));
+        teile.emplace_back(OhneRandLeerzeichen(std::string_view(zeile).substr(a, e - a)));
         if (e == std::string::npos) return teile;
         a = e + trenner.size();
     }
@@ -132,12 +127,6 @@ struct Fall {
 
 using Pruefung = std::function<void(const Abschnitt&, const Tabelle&, const Fall&)>;
 
-std::string Verbunden(const std::vector<std::string>& teile, const std::string& trenner) {
-    std::string s;
-    for (std::size_t i = 0; i < teile.size(); ++i) s += (i ? trenner : "") + teile[i];
-    return s;
-}
-
 std::vector<std::string> Nummern(std::size_t n) {
     std::vector<std::string> s;
     for (std::size_t i = 1; i <= n; ++i) s.push_back(std::to_string(i));
@@ -159,14 +148,14 @@ const std::map<std::string, Pruefung>& Pruefungen() {
              EXPECT_EQ(summe, static_cast<long long>(f.M1.size()));
              EXPECT_EQ(Nach(a.Eigene, "Modus: "), std::stoi(groesste) < 2
                                                       ? "kein Modus gefunden!"
-                                                      : Verbunden(modi, f.Trenner));
+                                                      : Verbinden(modi, f.Trenner));
          }},
         {"MEDIAN",
          [](const Abschnitt& a, const Tabelle& t, const Fall& f) {
              EXPECT_EQ(Nach(a.Eigene, "Median: "), Ergebnis(Nach(a.Tabelle, "Median = ")));
              EXPECT_EQ(t.Spalte(0), Nummern(f.M1.size()));
              if (a.Eigene.size() > 3) {  // the sorted list of the steps
-                 EXPECT_EQ(Verbunden(t.Spalte(1), f.Trenner), Nach(a.Eigene, "Sort:   "));
+                 EXPECT_EQ(Verbinden(t.Spalte(1), f.Trenner), Nach(a.Eigene, "Sort:   "));
              }
          }},
         {"ARITHMETISCHES MITTEL (MITTELWERT)",
@@ -210,8 +199,10 @@ const std::map<std::string, Pruefung>& Pruefungen() {
              const bool schritte = a.Eigene.size() > 5;
              EXPECT_EQ(Nach(a.Eigene, schritte ? "r = " : "r: "), Ergebnis(zeile));
              if (schritte) {  // the steps: numerator and roots as in the table
-                 EXPECT_EQ(OhneRand(a.Eigene[6]), Ergebnis(Nach(a.Tabelle, "Sxy = ")));
-                 EXPECT_NE(zeile.find(" / (" + OhneRand(a.Eigene[8]) + ") = "), std::string::npos)
+                 EXPECT_EQ(OhneRandLeerzeichen(a.Eigene[6]), Ergebnis(Nach(a.Tabelle, "Sxy = ")));
+                 EXPECT_NE(
+                     zeile.find(" / (" + std::string(OhneRandLeerzeichen(a.Eigene[8])) + ") = "),
+                     std::string::npos)
                      << zeile;
              }
              EXPECT_EQ(t.Spalte(1), f.M1);
@@ -309,8 +300,8 @@ TEST(Rechentabellen, SumsAndQuotientsAreTheSectionsValuesOnRandomLists) {
         const bool detail = zufall() % 2 == 0;
         const std::string nks = std::to_string(1 + zufall() % 5);
 
-        Steuerzustand z = zvtest::Zustand(f.Zweidimensional, t, Verbunden(f.M1, trenner[t - 1]),
-                                          Verbunden(f.M2, trenner[t - 1]),
+        Steuerzustand z = zvtest::Zustand(f.Zweidimensional, t, Verbinden(f.M1, trenner[t - 1]),
+                                          Verbinden(f.M2, trenner[t - 1]),
                                           ListenEintraege(f.Zweidimensional), detail, nks);
         z.Rechentabellen = true;
         const std::string bericht = zvtest::Lauf(z, dezimal).txtAusgabe;
