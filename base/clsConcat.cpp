@@ -44,6 +44,27 @@ void clsConcat::AddVerbunden(std::string_view vorne, const std::vector<std::stri
         bytes += trenner.size() * (teile.size() - 1);
     }
 
+    const std::int32_t e = Platz(laenge, bytes);
+    Text_ += vorne;
+    for (std::size_t i = 0; i < teile.size(); ++i) {
+        if (i > 0) Text_ += trenner;
+        Text_ += teile[i];
+    }
+    Text_ += hinten;
+    Text_ += "\r\n";
+    Position_ = e;
+}
+
+void clsConcat::ZeilenAbschliessen(std::size_t alt) {
+    try {
+        Position_ = Platz(Utf16Laenge(std::string_view(Text_).substr(alt)), 0);
+    } catch (const Laufzeitfehler&) {
+        Text_.resize(alt);
+        throw;
+    }
+}
+
+std::int32_t clsConcat::Platz(long long laenge, std::size_t bytes) {
     const long long e = static_cast<long long>(Position_) + 2 * laenge;
     if (e > std::numeric_limits<std::int32_t>::max()) Wirf(Fehlerart::Ueberlauf);
     if (e > Capacity_) {
@@ -54,14 +75,7 @@ void clsConcat::AddVerbunden(std::string_view vorne, const std::vector<std::stri
         Capacity_ = static_cast<std::int32_t>(neu);
         Text_.reserve(std::max(static_cast<std::size_t>(Capacity_ / 2), Text_.size() + bytes));
     }
-    Text_ += vorne;
-    for (std::size_t i = 0; i < teile.size(); ++i) {
-        if (i > 0) Text_ += trenner;
-        Text_ += teile[i];
-    }
-    Text_ += hinten;
-    Text_ += "\r\n";
-    Position_ = static_cast<std::int32_t>(e);
+    return static_cast<std::int32_t>(e);
 }
 
 }  // namespace zv

@@ -30,6 +30,17 @@ class clsConcat {
     void AddVerbunden(std::string_view vorne, const std::vector<std::string>& teile,
                       std::string_view trenner, std::string_view hinten);
 
+    // Appends whole lines, each already ending in carriage return and line feed, that
+    // schreiben writes straight into the buffer: it gets room for hoechstens bytes and returns
+    // how many it wrote. A block of many lines is counted once and never copied.
+    template <class F>
+    void AddZeilen(std::size_t hoechstens, F&& schreiben) {
+        const std::size_t alt = Text_.size();
+        Text_.resize(alt + hoechstens);
+        Text_.resize(alt + schreiben(Text_.data() + alt));
+        ZeilenAbschliessen(alt);
+    }
+
     // Number of 16-bit characters held.
     std::int32_t Length() const { return Position_ / 2; }
 
@@ -37,6 +48,12 @@ class clsConcat {
     const std::string& Value() const { return Text_; }
 
   private:
+    // Makes room for a line of laenge 16-bit characters and its bytes; returns the position
+    // after it.
+    std::int32_t Platz(long long laenge, std::size_t bytes);
+    // Counts the lines written from byte alt on; takes them back when they do not fit.
+    void ZeilenAbschliessen(std::size_t alt);
+
     std::string Text_;
     std::int32_t Capacity_ = 0;
     std::int32_t Position_ = 1;

@@ -31,12 +31,14 @@ inline std::string Liste(int n, Werte art, unsigned saat) {
 }
 
 // The run's control states: all entries of the mode selected (or none for the floor),
-// details on.
-inline zv::Steuerzustand Zustand(bool zweidimensional, int n, Werte art, bool alle) {
+// details on; with tabellen every section's calculation table too.
+inline zv::Steuerzustand Zustand(bool zweidimensional, int n, Werte art, bool alle,
+                                 bool tabellen = false) {
     zv::Steuerzustand z;
     z.Zweidimensional = zweidimensional;
     z.Trennzeichenwahl = 0;
     z.chkDetail = alle;
+    z.Rechentabellen = tabellen;
     z.txtNks = "3";
     z.txtM1 = Liste(n, art, 1);
     if (zweidimensional) z.txtM2 = Liste(n, art, 2);

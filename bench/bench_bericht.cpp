@@ -10,9 +10,10 @@ namespace {
 
 using zvbench::Werte;
 
-void Bericht(benchmark::State& state, bool zweidimensional, Werte art, bool alle) {
+void Bericht(benchmark::State& state, bool zweidimensional, Werte art, bool alle,
+             bool tabellen = false) {
     const int n = static_cast<int>(state.range(0));
-    const zv::Steuerzustand zustand = zvbench::Zustand(zweidimensional, n, art, alle);
+    const zv::Steuerzustand zustand = zvbench::Zustand(zweidimensional, n, art, alle, tabellen);
     zv::clsRechenlauf lauf(",");
     std::size_t laenge = 0;
     for (auto _ : state) {
@@ -34,11 +35,24 @@ void Registrieren(const char* name, bool zweidimensional, Werte art,
     }
 }
 
+// The whole report with every section's calculation table, beside the same without them.
+void MitTabellenRegistrieren(const char* name, bool zweidimensional, Werte art) {
+    const std::string voll = std::string(name) + "_tabellen";
+    benchmark::RegisterBenchmark(
+        voll.c_str(), [=](benchmark::State& s) { Bericht(s, zweidimensional, art, true, true); })
+        ->Arg(32767)
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(0.5);
+}
+
 const int kRegistriert = [] {
     Registrieren("W1_ganz", false, Werte::Ganz, {8191, 32767});
     Registrieren("W1_dezimal", false, Werte::Dezimal, {8191, 32767});
     Registrieren("W2", true, Werte::Ganz, {8191, 32767});
     Registrieren("W3", true, Werte::Ganz, {4000});
+    MitTabellenRegistrieren("W1_ganz", false, Werte::Ganz);
+    MitTabellenRegistrieren("W1_dezimal", false, Werte::Dezimal);
+    MitTabellenRegistrieren("W2", true, Werte::Ganz);
     return 0;
 }();
 

@@ -128,6 +128,10 @@ def ratio_rows(m):
     # 5: start-up to the first painted window against a bare main window of the same size.
     ratio("5 start-up, new process", "Startup_new_process:window",
           "Startup_new_process:bare", 2)
+    # 6: the whole report with every section's calculation table against the same without
+    # (the tables write many times the text: a row per value in each of them).
+    for w in ("W1_ganz", "W1_dezimal", "W2"):
+        ratio(f"6 tables {w}/32767 vs without", f"{w}_tabellen/32767", f"{w}/32767", 3)
     return rows
 
 

@@ -23,6 +23,7 @@ constexpr const char* kHilfe =
     "  --separator NAME      space, comma, semicolon, tab oder tilde (space)\n"
     "  --decimals TEXT       Text des Feldes Nachkommastellen (3)\n"
     "  --detail              Berechnungsschritte anzeigen\n"
+    "  --tables              Rechentabellen: nach jedem Abschnitt die Tabelle der Rechnung\n"
     "  --select TEXT         Eintrag der Auswahlliste wählen; mehrfach möglich; all wählt alle\n"
     "  --a1 TEXT             Text des ersten Eingabefeldes\n"
     "  --a1-file PFAD        erstes Eingabefeld aus einer Datei (- für die Standardeingabe)\n"
@@ -148,6 +149,9 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
             } else if (name == "--detail") {
                 if (wert) throw Nutzungsfehler{"--detail nimmt keinen Wert"};
                 zustand.chkDetail = true;
+            } else if (name == "--tables") {
+                if (wert) throw Nutzungsfehler{"--tables nimmt keinen Wert"};
+                zustand.Rechentabellen = true;
             } else if (name == "--mode") {
                 const std::string m = Wert();
                 if (m != "1" && m != "2") throw Nutzungsfehler{"unbekannter Modus: " + m};

@@ -4,6 +4,10 @@
 
 namespace zv {
 
+double Chi2Summand(double h, double erwartet) {
+    return Durch(Quadrat(Minus(h, erwartet)), erwartet);
+}
+
 Kontingenz KontingenzBerechnen(const std::vector<double>& a1, const std::vector<double>& a2) {
     const std::size_t spalten = a1.size();
     if (a2.size() != spalten) Wirf(Fehlerart::IndexAusserhalb);
@@ -19,16 +23,22 @@ Kontingenz KontingenzBerechnen(const std::vector<double>& a1, const std::vector<
         n = Plus(Plus(h1, n), h2);
     }
 
-    std::vector<double> erwartet1(spalten), erwartet2(spalten);
+    Kontingenz k;
+    k.n = n;
+    k.Erwartet1.resize(spalten);
+    k.Erwartet2.resize(spalten);
     for (std::size_t j = 0; j < spalten; ++j) {
-        erwartet1[j] = Durch(Mal(summe1, spaltensumme[j]), n);
-        erwartet2[j] = Durch(Mal(summe2, spaltensumme[j]), n);
+        k.Erwartet1[j] = Durch(Mal(summe1, spaltensumme[j]), n);
+        k.Erwartet2[j] = Durch(Mal(summe2, spaltensumme[j]), n);
     }
 
-    Kontingenz k;
+    k.Summand1.resize(spalten);
+    k.Summand2.resize(spalten);
     for (std::size_t j = 0; j < spalten; ++j) {
-        k.chi2 = Plus(Durch(Quadrat(Minus(a1[j], erwartet1[j])), erwartet1[j]), k.chi2);
-        k.chi2 = Plus(Durch(Quadrat(Minus(a2[j], erwartet2[j])), erwartet2[j]), k.chi2);
+        k.Summand1[j] = Chi2Summand(a1[j], k.Erwartet1[j]);
+        k.chi2 = Plus(k.Summand1[j], k.chi2);
+        k.Summand2[j] = Chi2Summand(a2[j], k.Erwartet2[j]);
+        k.chi2 = Plus(k.Summand2[j], k.chi2);
     }
     k.K = Wurzel(Durch(k.chi2, Plus(k.chi2, n)));
     // M, the number of rows, is always 2.

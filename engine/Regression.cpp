@@ -4,8 +4,8 @@
 
 namespace zv {
 
-Regressionsgerade RegressionBerechnen(const clsStatistik& stat, const std::vector<double>& x,
-                                      const std::vector<double>& y, double n) {
+Regressionsgerade RegressionSummen(const clsStatistik& stat, const std::vector<double>& x,
+                                   const std::vector<double>& y, double n) {
     Regressionsgerade g;
     g.xMitt = stat.Mittelwert(x);
     g.yMitt = stat.Mittelwert(y);
@@ -13,10 +13,15 @@ Regressionsgerade RegressionBerechnen(const clsStatistik& stat, const std::vecto
     g.S = stat.SummeProdukte(x, y);
 
     const bool xKonstant = IstKonstant(x);
-    const double zaehler =
-        ZentrierteProduktsumme(xKonstant || IstKonstant(y), g.S, n, g.xMitt, g.yMitt);
-    const double nenner = ZentrierteQuadratsumme(xKonstant, g.Qx, n, g.xMitt);
-    g.b = Durch(zaehler, nenner);
+    g.Sxy = ZentrierteProduktsumme(xKonstant || IstKonstant(y), g.S, n, g.xMitt, g.yMitt);
+    g.Sxx = ZentrierteQuadratsumme(xKonstant, g.Qx, n, g.xMitt);
+    return g;
+}
+
+Regressionsgerade RegressionBerechnen(const clsStatistik& stat, const std::vector<double>& x,
+                                      const std::vector<double>& y, double n) {
+    Regressionsgerade g = RegressionSummen(stat, x, y, n);
+    g.b = Durch(g.Sxy, g.Sxx);
     g.a = Minus(g.yMitt, Mal(g.b, g.xMitt));
     return g;
 }
@@ -30,10 +35,9 @@ Bestimmtheit BestimmtheitBerechnen(const clsStatistik& stat, const std::vector<d
     for (double xi : x) r.Geschaetzt.push_back(Plus(Mal(r.Gerade.b, xi), r.Gerade.a));
     r.Qy = stat.SummeQuadrate(y);
     r.QyDach = stat.SummeQuadrate(r.Geschaetzt);
-    const double zaehler =
-        ZentrierteQuadratsumme(IstKonstant(r.Geschaetzt), r.QyDach, n, r.Gerade.yMitt);
-    const double nenner = ZentrierteQuadratsumme(IstKonstant(y), r.Qy, n, r.Gerade.yMitt);
-    r.R2 = Durch(zaehler, nenner);
+    r.Erklaert = ZentrierteQuadratsumme(IstKonstant(r.Geschaetzt), r.QyDach, n, r.Gerade.yMitt);
+    r.Syy = ZentrierteQuadratsumme(IstKonstant(y), r.Qy, n, r.Gerade.yMitt);
+    r.R2 = Durch(r.Erklaert, r.Syy);
     return r;
 }
 

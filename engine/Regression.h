@@ -13,6 +13,8 @@ struct Regressionsgerade {
     double yMitt = 0;  // mean of y
     double Qx = 0;     // sum of the squares of x
     double S = 0;      // sum of the products xi * yi
+    double Sxy = 0;    // S - (n * xMitt) * yMitt, the numerator of ^b
+    double Sxx = 0;    // Qx - xMitt² * n, its denominator
     double b = 0;      // slope ^b
     double a = 0;      // intercept ^a
 };
@@ -23,12 +25,18 @@ struct Regressionsgerade {
 Regressionsgerade RegressionBerechnen(const clsStatistik& stat, const std::vector<double>& x,
                                       const std::vector<double>& y, double n);
 
+// The same up to Sxy and Sxx, without ^b and ^a (which stay 0): the sums of a single pair too.
+Regressionsgerade RegressionSummen(const clsStatistik& stat, const std::vector<double>& x,
+                                   const std::vector<double>& y, double n);
+
 struct Bestimmtheit {
     Regressionsgerade Gerade;
     std::vector<double> Geschaetzt;  // ^yi = ^b * xi + ^a
     double Qy = 0;                   // Sum(yi²)
     double QyDach = 0;               // Sum(^yi²)
-    double R2 = 0;                   // (QyDach - yMitt² * n) / (Qy - yMitt² * n)
+    double Erklaert = 0;             // QyDach - yMitt² * n, the numerator of R²
+    double Syy = 0;                  // Qy - yMitt² * n, its denominator
+    double R2 = 0;                   // Erklaert / Syy
 };
 
 // R² of the regression line: constant fitted values explain nothing, constant y leave nothing

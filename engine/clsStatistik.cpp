@@ -20,7 +20,7 @@ double clsStatistik::Summe(const Liste& arr) const {
 double clsStatistik::SummeQuadrate(const Liste& arr) const {
     PruefeObergrenze(arr.size());
     double s = 0.0;
-    for (double x : arr) s = Plus(s, Mal(x, x));
+    for (double x : arr) s = Plus(s, Quadratsummand(x));
     return s;
 }
 
@@ -29,7 +29,7 @@ double clsStatistik::SummeProdukte(const Liste& arr1, const Liste& arr2) const {
     double s = 0.0;
     for (std::size_t i = 0; i < arr1.size(); ++i) {
         if (i >= arr2.size()) Wirf(Fehlerart::IndexAusserhalb);
-        s = Plus(s, Mal(arr1[i], arr2[i]));
+        s = Plus(s, Produktsummand(arr1[i], arr2[i]));
     }
     return s;
 }
@@ -92,12 +92,23 @@ double clsStatistik::Median(const Liste& arr) const {
 }
 
 clsStatistik::Liste clsStatistik::Modus(const Liste& arr) const {
+    const Haeufigkeitsliste h = Auszaehlen(arr);
+    const std::int32_t maxC = *std::max_element(h.Anzahl.begin(), h.Anzahl.end());
+    Liste r{0.0};
+    if (maxC < 2) return r;
+    for (std::size_t j = 0; j < h.Werte.size(); ++j)
+        if (h.Anzahl[j] == maxC) r.push_back(h.Werte[j]);
+    return r;
+}
+
+Haeufigkeitsliste clsStatistik::Auszaehlen(const Liste& arr) const {
     if (arr.empty()) Wirf(Fehlerart::IndexAusserhalb);
     PruefeObergrenze(arr.size());
     // Distinct values in order of first appearance with their counts; exact equality, 0 and -0
     // equal. An open-addressing table over the values' bits finds a value's entry.
-    Liste werte;
-    std::vector<std::int32_t> anzahl;
+    Haeufigkeitsliste h;
+    Liste& werte = h.Werte;
+    std::vector<std::int32_t>& anzahl = h.Anzahl;
     std::size_t groesse = 16;
     while (groesse < 2 * arr.size()) groesse *= 2;
     constexpr std::uint32_t kFrei = 0xFFFFFFFF;
@@ -121,15 +132,15 @@ clsStatistik::Liste clsStatistik::Modus(const Liste& arr) const {
             }
         }
     }
-    const std::int32_t maxC = *std::max_element(anzahl.begin(), anzahl.end());
-    Liste r{0.0};
-    if (maxC < 2) return r;
-    for (std::size_t j = 0; j < werte.size(); ++j)
-        if (anzahl[j] == maxC) r.push_back(werte[j]);
-    return r;
+    return h;
 }
 
 double clsStatistik::Spannweite(const Liste& arr) const {
+    const Extremwerte e = Extrema(arr);
+    return Minus(e.Groesster, e.Kleinster);
+}
+
+Extremwerte clsStatistik::Extrema(const Liste& arr) const {
     if (arr.empty()) Wirf(Fehlerart::IndexAusserhalb);
     PruefeObergrenze(arr.size());
     double lo = arr[0];
@@ -138,42 +149,51 @@ double clsStatistik::Spannweite(const Liste& arr) const {
         if (lo > x) lo = x;
         if (hi < x) hi = x;
     }
-    return Minus(hi, lo);
+    return {lo, hi};
 }
 
 namespace {
 
 // Sum of |arr(i) - z| in index order, divided by n.
-double MittlereAbsolutabweichung(const clsStatistik::Liste& arr, double z) {
+Abweichungsteile MittlereAbsolutabweichung(const clsStatistik::Liste& arr, double z) {
     double s = 0.0;
-    for (double x : arr) s = Plus(std::fabs(Minus(x, z)), s);
-    return Durch(s, static_cast<double>(arr.size()));
+    for (double x : arr) s = Plus(Absolutabweichung(x, z), s);
+    return {z, s, Durch(s, static_cast<double>(arr.size()))};
 }
 
 }  // namespace
 
 double clsStatistik::DurchschnittlicheAbweichungMedian(const Liste& arr) const {
-    return MittlereAbsolutabweichung(arr, Median(arr));
+    return DurchschnittlicheAbweichungMedianTeile(arr).Ergebnis;
 }
 
 double clsStatistik::DurchschnittlicheAbweichungMittelwert(const Liste& arr) const {
+    return DurchschnittlicheAbweichungMittelwertTeile(arr).Ergebnis;
+}
+
+Abweichungsteile clsStatistik::DurchschnittlicheAbweichungMedianTeile(const Liste& arr) const {
+    return MittlereAbsolutabweichung(arr, Median(arr));
+}
+
+Abweichungsteile clsStatistik::DurchschnittlicheAbweichungMittelwertTeile(const Liste& arr) const {
     return MittlereAbsolutabweichung(arr, Mittelwert(arr));
+}
+
+double clsStatistik::MittlereQuadratischeAbweichung(const Liste& arr) const {
+    return MittlereQuadratischeAbweichungTeile(arr).Ergebnis;
 }
 
 // Centred form: exactly 0 for identical values, otherwise the sum of squared deviations from
 // the mean over n. (Mean of squares minus squared mean loses all precision for values with a
 // large mean and can even turn negative.)
-double clsStatistik::MittlereQuadratischeAbweichung(const Liste& arr) const {
+Abweichungsteile clsStatistik::MittlereQuadratischeAbweichungTeile(const Liste& arr) const {
     PruefeObergrenze(arr.size());
-    if (arr.empty()) return Mittelwert(arr);  // fails: 0 / 0
-    if (IstKonstant(arr)) return 0.0;
+    if (arr.empty()) return {0.0, 0.0, Mittelwert(arr)};  // fails: 0 / 0
+    if (IstKonstant(arr)) return {arr.front(), 0.0, 0.0};
     const double m = Mittelwert(arr);
     double s = 0.0;
-    for (double x : arr) {
-        const double d = Minus(x, m);
-        s = Plus(s, Mal(d, d));
-    }
-    return Durch(s, static_cast<double>(arr.size()));
+    for (double x : arr) s = Plus(s, Quadratabweichung(x, m));
+    return {m, s, Durch(s, static_cast<double>(arr.size()))};
 }
 
 Korrelationsteile clsStatistik::BravaisPearsonTeile(const Liste& arr1, const Liste& arr2) const {
@@ -187,9 +207,16 @@ Korrelationsteile clsStatistik::BravaisPearsonTeile(const Liste& arr1, const Lis
     const bool xKonstant = IstKonstant(arr1);
     const bool yKonstant = IstKonstant(arr2);
     Korrelationsteile t;
+    t.Qx = qx;
+    t.Qy = qy;
+    t.SP = sp;
+    t.xMitt = mx;
+    t.yMitt = my;
     t.Zaehler = ZentrierteProduktsumme(xKonstant || yKonstant, sp, nx, mx, my);
-    t.WurzelX = Wurzel(ZentrierteProduktsumme(xKonstant, qx, nx, mx, mx));
-    t.WurzelY = Wurzel(ZentrierteProduktsumme(yKonstant, qy, ny, my, my));
+    t.Sxx = ZentrierteProduktsumme(xKonstant, qx, nx, mx, mx);
+    t.WurzelX = Wurzel(t.Sxx);
+    t.Syy = ZentrierteProduktsumme(yKonstant, qy, ny, my, my);
+    t.WurzelY = Wurzel(t.Syy);
     return t;
 }
 
@@ -211,17 +238,25 @@ double ZentrierteQuadratsumme(bool konstant, double summe, double n, double mitt
 }
 
 double clsStatistik::SpearmenRangkorrelationskoeffizient(const Liste& rl1, const Liste& rl2) const {
+    return Spearman(SpearmenTeile(rl1, rl2));
+}
+
+double Spearman(const Spearmanteile& teile) {
+    return Minus(1.0, Durch(teile.Zaehler, teile.Nenner));
+}
+
+Spearmanteile clsStatistik::SpearmenTeile(const Liste& rl1, const Liste& rl2) const {
     PruefeObergrenze(rl1.size());
     const long long n = static_cast<long long>(rl1.size());
-    double s = 0.0;
+    Spearmanteile t;
     for (std::size_t i = 0; i < rl1.size(); ++i) {
         if (i >= rl2.size()) Wirf(Fehlerart::IndexAusserhalb);
-        s = Plus(s, Quadrat(Minus(rl1[i], rl2[i])));
+        t.SummeD2 = Plus(t.SummeD2, Rangdifferenzquadrat(rl1[i], rl2[i]));
     }
-    s = Mal(s, 6.0);
+    t.Zaehler = Mal(t.SummeD2, 6.0);
     // (n - 1) * n * (n + 1) exactly in 64 bits: no overflow for any list length.
-    const long long d = ((n - 1) * n) * (n + 1);
-    return Minus(1.0, Durch(s, static_cast<double>(d)));
+    t.Nenner = static_cast<double>(((n - 1) * n) * (n + 1));
+    return t;
 }
 
 Tabelle clsStatistik::Unabhaengigkeitsquotienten(const Tabelle& arr) const {

@@ -3,8 +3,12 @@
 // throughout. Sums run in increasing index order from 0; failures are run-time errors
 // (base/Laufzeitfehler.h). Arrays hold at most 32767 elements: more fail with "Überlauf".
 
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
+
+#include "base/Rechnen.h"
 
 namespace zv {
 
@@ -26,10 +30,63 @@ struct Tabelle {
 // The parts of the Bravais-Pearson coefficient r = Zaehler / (WurzelY * WurzelX):
 // Zaehler = Sum(xi*yi) - n*xMitt*yMitt, WurzelX = Sqrt(Sum(xi²) - n*xMitt²), WurzelY likewise.
 struct Korrelationsteile {
-    double Zaehler = 0;
+    double Zaehler = 0;  // Sxy
     double WurzelX = 0;
     double WurzelY = 0;
+    double Qx = 0;  // Sum(xi²)
+    double Qy = 0;  // Sum(yi²)
+    double SP = 0;  // Sum(xi*yi)
+    double xMitt = 0;
+    double yMitt = 0;
+    double Sxx = 0;  // Sum(xi²) - n*xMitt*xMitt, the radicand of WurzelX
+    double Syy = 0;  // the radicand of WurzelY
 };
+
+// The distinct values in order of first appearance and how often each occurs.
+struct Haeufigkeitsliste {
+    std::vector<double> Werte;
+    std::vector<std::int32_t> Anzahl;
+};
+
+// The smallest and the largest value.
+struct Extremwerte {
+    double Kleinster = 0;
+    double Groesster = 0;
+};
+
+// A mean deviation: the centre (median or mean), the sum of the terms of every value in index
+// order, and that sum over n.
+struct Abweichungsteile {
+    double Mitte = 0;
+    double Summe = 0;
+    double Ergebnis = 0;
+};
+
+// The parts of Spearman's coefficient rSP = 1 - Zaehler / Nenner.
+struct Spearmanteile {
+    double SummeD2 = 0;  // Sum((Rx - Ry)²)
+    double Zaehler = 0;  // 6 * SummeD2
+    double Nenner = 0;   // (n - 1) * n * (n + 1)
+};
+
+// The term of one value or pair in the engine's sums, one routine for the sum and for a
+// calculation table that lists the terms.
+inline double Quadratsummand(double x) {  // xi²
+    return Mal(x, x);
+}
+inline double Produktsummand(double x, double y) {  // xi*yi
+    return Mal(x, y);
+}
+inline double Absolutabweichung(double x, double mitte) {  // |xi - Mitte|
+    return std::fabs(Minus(x, mitte));
+}
+inline double Quadratabweichung(double x, double mitte) {  // (xi - xMitt)²
+    const double d = Minus(x, mitte);
+    return Mal(d, d);
+}
+inline double Rangdifferenzquadrat(double rx, double ry) {  // (Rx - Ry)²
+    return Quadrat(Minus(rx, ry));
+}
 
 class clsStatistik {
   public:
@@ -46,22 +103,36 @@ class clsStatistik {
     // Element 0 is a placeholder 0; elements 1.. are the modes in order of first appearance.
     // A result of one element means: no mode.
     Liste Modus(const Liste& arr) const;
+    // The counts the modes are chosen by (exact equality, 0 and -0 equal).
+    Haeufigkeitsliste Auszaehlen(const Liste& arr) const;
     double Spannweite(const Liste& arr) const;
+    // The two values the range is the difference of.
+    Extremwerte Extrema(const Liste& arr) const;
 
     double DurchschnittlicheAbweichungMedian(const Liste& arr) const;
     double DurchschnittlicheAbweichungMittelwert(const Liste& arr) const;
     double MittlereQuadratischeAbweichung(const Liste& arr) const;
+    // The same with their parts: the sums of Absolutabweichung about the median and the mean,
+    // and of Quadratabweichung about the mean (a constant list has its value as mean and 0).
+    Abweichungsteile DurchschnittlicheAbweichungMedianTeile(const Liste& arr) const;
+    Abweichungsteile DurchschnittlicheAbweichungMittelwertTeile(const Liste& arr) const;
+    Abweichungsteile MittlereQuadratischeAbweichungTeile(const Liste& arr) const;
 
     double BravaisPearsonKorrelationskoeffizient(const Liste& arr1, const Liste& arr2) const;
     // The parts of r, computed exactly as the coefficient computes them.
     Korrelationsteile BravaisPearsonTeile(const Liste& arr1, const Liste& arr2) const;
     double SpearmenRangkorrelationskoeffizient(const Liste& rl1, const Liste& rl2) const;
+    // The parts of rSP, computed exactly as the coefficient computes them.
+    Spearmanteile SpearmenTeile(const Liste& rl1, const Liste& rl2) const;
     // Expected frequencies under independence: row total * column total / grand total.
     Tabelle Unabhaengigkeitsquotienten(const Tabelle& arr) const;
 };
 
 // r from its parts: Zaehler / (WurzelY * WurzelX).
 double BravaisPearson(const Korrelationsteile& teile);
+
+// rSP from its parts: 1 - Zaehler / Nenner.
+double Spearman(const Spearmanteile& teile);
 
 // Centred sums. A centred sum over a constant list is exactly 0 and is not evaluated, so that
 // rounding noise never shows up as a value or turns into a slope or a coefficient.

@@ -68,6 +68,7 @@ Lesung clsRechenlauf::Einlesen(const Steuerzustand& zustand) {
         }
         TrennzeichenSetzen(zustand.Trennzeichenwahl);
         einstellungen_.Detail = zustand.chkDetail;
+        einstellungen_.Rechentabellen = zustand.Rechentabellen;
         l.Einstellungen = einstellungen_;
         const char trenner = einstellungen_.Trennzeichen.front();
 

@@ -4,6 +4,9 @@
 // the report; the run makes one context per report.
 
 #include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +15,8 @@
 #include "engine/clsStatistik.h"
 
 namespace zv {
+
+class Rechentabelle;  // sections/Rechentabelle.h
 
 // The lists in input order: the raw list, or the features a1 and a2. In the two-dimensional
 // mode both have the same length. No list holds more than 32767 values: the run refuses
@@ -24,8 +29,9 @@ struct Datensatz {
 
 // The settings of one run.
 struct Einstellungen {
-    std::int16_t Nks = 3;  // decimal places of rounded results
-    bool Detail = false;   // print the calculation steps
+    std::int16_t Nks = 3;         // decimal places of rounded results
+    bool Detail = false;          // print the calculation steps
+    bool Rechentabellen = false;  // a calculation table after each section that has one
     std::string Trennzeichen = " ";
     std::string Ausgabetrennzeichen = "  ";  // Trennzeichen and one blank: joins listed values
     std::string Dezimaltrennzeichen = ",";   // the locale's, for reading and printing numbers
@@ -40,6 +46,7 @@ class Laufkontext {
           Zweidimensional(daten.Zweidimensional),
           Nks(einstellungen.Nks),
           Detail(einstellungen.Detail),
+          Rechentabellen(einstellungen.Rechentabellen),
           Ausgabetrennzeichen(einstellungen.Ausgabetrennzeichen),
           Stat(stat),
           Ausgabe(ausgabe),
@@ -50,6 +57,7 @@ class Laufkontext {
     const bool Zweidimensional;
     const std::int16_t Nks;
     const bool Detail;
+    const bool Rechentabellen;
     const std::string& Ausgabetrennzeichen;
     const clsStatistik& Stat;
     clsConcat& Ausgabe;
@@ -72,8 +80,32 @@ class Laufkontext {
         Ausgabe.AddVerbunden(vorne, teile, Ausgabetrennzeichen, hinten);
     }
 
+    // Voll and Gerundet for the rows of the calculation tables, kept for the whole run by the
+    // values' exact bits: the tables list the same values again and again (the raw list in
+    // every one-dimensional table, the deviations of the variance in the standard
+    // deviation's), and a lookup costs a fraction of making a number text. A text stays valid
+    // until the next call.
+    std::string_view TabellenVoll(double x) { return Tabellenzahl(x, false); }
+    std::string_view TabellenGerundet(double x) { return Tabellenzahl(x, true); }
+
+    // Calculation tables built in this run, by the name their builder gives them, so that a
+    // section that shows the same table as an earlier one (the standard deviation shows the
+    // variance's) takes it instead of building it again.
+    std::map<std::string, std::shared_ptr<const Rechentabelle>, std::less<>> Tabellen;
+
   private:
+    // A slot: the value's bits and its text; a text too long for the slot is not kept.
+    struct Zahltext {
+        std::uint64_t Bits;
+        std::uint8_t Laenge;  // 0: empty (no number text is empty)
+        char Text[31];
+    };
+    std::string_view Tabellenzahl(double x, bool gerundet);
+
     const std::string& dezimal_;
+    std::vector<Zahltext> voll_, gerundet_;  // direct-mapped, made on first use
+    int verschiebung_ = 0;                   // 64 minus the bits of a slot number
+    std::string lang_;                       // a text too long for a slot
 };
 
 // The raw list at the head of every report.

@@ -320,6 +320,7 @@ void frmStatistik::cmdCalculate_Click() {
     zustand.Trennzeichenwahl = GewaehlterTrenner();
     zustand.chkDetail = ui->chkDetail->isChecked();
     zustand.lstSelection = Listenzustand();
+    zustand.Rechentabellen = ui->mnuRechentabellen->isChecked();
 
     const zv::Laufergebnis ergebnis = lauf_.cmdCalculate_Click(zustand);
 

@@ -2,10 +2,12 @@
 // with the formula and the formula with the numbers put in on request.
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "base/Text.h"
 #include "sections/correlation/Paare.h"
+#include "sections/correlation/Paartabelle.h"
 
 namespace zv {
 
@@ -14,10 +16,26 @@ namespace {
 constexpr const char* kFormelZaehler = "                  Sum(xi*yi) - n*xMitt*yMitt";
 constexpr const char* kFormelNenner = "    Sqrt(Sum(xi²) - n*xMitt²) * Sqrt(Sum(yi²) - n*yMitt²)";
 
+// The pairs with their squares and products, the sums, and r from the parts the section
+// prints in its steps, printed in full as there.
+void Korrelationstabelle(Laufkontext& k, const Korrelationsteile& teile, double r) {
+    Rechentabelle t;
+    Paartabelle(k, t, "*", {teile.Qx, teile.Qy, teile.SP, teile.xMitt, teile.yMitt});
+    t.Nachspann.push_back("Sxx = Sum(xi²) - n*xMitt² = " + k.Voll(teile.Sxx));
+    t.Nachspann.push_back("Syy = Sum(yi²) - n*yMitt² = " + k.Voll(teile.Syy));
+    t.Nachspann.push_back("Sxy = Sum(xi*yi) - n*xMitt*yMitt = " + k.Voll(teile.Zaehler));
+    t.Nachspann.push_back("r = Sxy / (Sqrt(Sxx) * Sqrt(Syy)) = " + k.Voll(teile.Zaehler) + " / (" +
+                          k.Voll(teile.WurzelX) + " * " + k.Voll(teile.WurzelY) +
+                          ") = " + k.Gerundet(r));
+    t.Schreiben(k);
+}
+
 }  // namespace
 
 void AusgabeBravaisPearson(Laufkontext& k) {
     k.Add(k.Titel);
+    std::optional<Korrelationsteile> tabelle;
+    double r = 0;
     if (k.M1Max() != k.M2Max()) {
         k.Add(kPaareUnvollstaendig);
     } else if (k.Detail) {
@@ -40,11 +58,18 @@ void AusgabeBravaisPearson(Laufkontext& k) {
         k.Add("r = " + Striche(nennerLaenge));
         k.Add(wertNenner);
         k.Add("");
-        k.Add("r = " + k.Gerundet(BravaisPearson(teile)));
+        r = BravaisPearson(teile);
+        k.Add("r = " + k.Gerundet(r));
+        tabelle = teile;
     } else {
-        k.Add("r: " + k.Gerundet(k.Stat.BravaisPearsonKorrelationskoeffizient(k.M1, k.M2)));
+        // The coefficient is r of these parts.
+        const Korrelationsteile teile = k.Stat.BravaisPearsonTeile(k.M1, k.M2);
+        r = BravaisPearson(teile);
+        k.Add("r: " + k.Gerundet(r));
+        tabelle = teile;
     }
     k.Add("");
+    if (k.Rechentabellen && tabelle) Korrelationstabelle(k, *tabelle, r);
 }
 
 }  // namespace zv

@@ -9,12 +9,19 @@
 #include "base/Zahltext.h"
 #include "engine/Regression.h"
 #include "sections/correlation/Paare.h"
+#include "sections/correlation/Paartabelle.h"
 
 namespace zv {
 
 void AusgabeDeterminationskoeffizient(Laufkontext& k) {
     k.Add(k.Titel);
-    if (ZuWenigePaare(k)) return;
+    if (ZuWenigePaare(k)) {
+        // A single pair has its sums, but no line.
+        if (k.Rechentabellen && k.M1.size() == 1 && k.M2.size() == 1)
+            Regressionstabelle(
+                k, RegressionSummen(k.Stat, k.M1, k.M2, static_cast<double>(k.M1.size())), false);
+        return;
+    }
 
     // Everything is computed before the next line, so a fault leaves only the title.
     const Bestimmtheit b = BestimmtheitBerechnen(k.Stat, k.M1, k.M2);
@@ -22,6 +29,7 @@ void AusgabeDeterminationskoeffizient(Laufkontext& k) {
     if (!k.Detail) {
         // Without the details the section ends on its result line.
         k.Add("R² = " + k.Gerundet(b.R2));
+        if (k.Rechentabellen) Regressionstabelle(k, b.Gerade, true, &b);
         return;
     }
 
@@ -62,6 +70,7 @@ void AusgabeDeterminationskoeffizient(Laufkontext& k) {
           k.Gerundet(b.R2));
     k.Add("     " + QyText + " - " + nText + " * " + yMitt + "²");
     k.Add("");
+    if (k.Rechentabellen) Regressionstabelle(k, b.Gerade, true, &b);
 }
 
 }  // namespace zv

@@ -7,12 +7,19 @@
 #include "base/Zahltext.h"
 #include "engine/Regression.h"
 #include "sections/correlation/Paare.h"
+#include "sections/correlation/Paartabelle.h"
 
 namespace zv {
 
 void AusgabeLineareRegression(Laufkontext& k) {
     k.Add(k.Titel);
-    if (ZuWenigePaare(k)) return;
+    if (ZuWenigePaare(k)) {
+        // A single pair has its sums, but no line.
+        if (k.Rechentabellen && k.M1.size() == 1 && k.M2.size() == 1)
+            Regressionstabelle(
+                k, RegressionSummen(k.Stat, k.M1, k.M2, static_cast<double>(k.M1.size())), false);
+        return;
+    }
 
     // Everything is computed before the next line, so a fault leaves only the title.
     const Regressionsgerade g =
@@ -60,6 +67,7 @@ void AusgabeLineareRegression(Laufkontext& k) {
         k.Add("^a = " + k.Gerundet(g.a));
     }
     k.Add("");
+    if (k.Rechentabellen) Regressionstabelle(k, g, true);
 }
 
 }  // namespace zv

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "base/Zahltext.h"
-#include "sections/Laufkontext.h"
+#include "sections/Rechentabelle.h"
 
 namespace zv {
 
@@ -24,9 +24,20 @@ void AusgabeSchwerpunkt(Laufkontext& k) {
         k.Add("xMitt = " + k.Voll(k.Stat.Summe(k.M1)) + " / " + n);
         k.Add("yMitt = " + k.Voll(k.Stat.Summe(k.M2)) + " / " + n);
     }
-    k.Add("xMitt = " + k.Gerundet(k.Stat.Mittelwert(k.M1)));
-    k.Add("yMitt = " + k.Gerundet(k.Stat.Mittelwert(k.M2)));
+    const double xMitt = k.Stat.Mittelwert(k.M1);
+    k.Add("xMitt = " + k.Gerundet(xMitt));
+    const double yMitt = k.Stat.Mittelwert(k.M2);
+    k.Add("yMitt = " + k.Gerundet(yMitt));
     k.Add("");
+    if (!k.Rechentabellen) return;
+
+    // The sums the means divide, in full as the steps print them.
+    const std::string xSumme = k.Voll(k.Stat.Summe(k.M1)), ySumme = k.Voll(k.Stat.Summe(k.M2));
+    Rechentabelle t;
+    t.Nachspann = {"Sum(xi) = " + xSumme, "Sum(yi) = " + ySumme, "n = " + n,
+                   "xMitt = Sum(xi) / n = " + xSumme + " / " + n + " = " + k.Gerundet(xMitt),
+                   "yMitt = Sum(yi) / n = " + ySumme + " / " + n + " = " + k.Gerundet(yMitt)};
+    t.Schreiben(k);
 }
 
 }  // namespace zv

@@ -8,16 +8,58 @@
 #include "base/Text.h"
 #include "base/Zahltext.h"
 #include "engine/Rangziffern.h"
+#include "sections/Rechentabelle.h"
 #include "sections/correlation/Paare.h"
 
 namespace zv {
 
+namespace {
+
+// The pairs with their ranks, D = Rx - Ry and D², the sum of D² and, with mitErgebnis, rSP
+// from the parts.
+void Rangtabelle(Laufkontext& k, const std::vector<double>& rx, const std::vector<double>& ry,
+                 const Spearmanteile& teile, bool mitErgebnis) {
+    Rechentabelle t;
+    t.Vorspann = {"Rang 1 erhält der größte Wert, gleiche Werte den Mittelwert ihrer Ränge.",
+                  "D = Rx - Ry"};
+    t.Kopf({"i", "xi", "yi", "Rx", "Ry", "D", "D²"}, rx.size());
+    for (std::size_t i = 0; i < rx.size(); ++i)
+        t.Nummer(i) << k.TabellenVoll(k.M1[i]) << k.TabellenVoll(k.M2[i])
+                    << k.TabellenGerundet(rx[i]) << k.TabellenGerundet(ry[i])
+                    << k.TabellenGerundet(Minus(rx[i], ry[i]))
+                    << k.TabellenGerundet(Rangdifferenzquadrat(rx[i], ry[i]));
+    const std::string summe = k.Gerundet(teile.SummeD2);
+    t.Summen({"", "", "", "", "", summe});
+    t.GerundeteEintraege = true;
+
+    const std::string n = GanzzahlText(static_cast<long long>(rx.size()));
+    const std::string zaehler = k.Gerundet(teile.Zaehler);
+    const std::string nenner = GanzzahlText(static_cast<long long>(teile.Nenner));
+    t.Nachspann = {"6 * Sum(D²) = 6 * " + summe + " = " + zaehler,
+                   "(n-1) * n * (n+1) = (" + n + " - 1) * " + n + " * (" + n + " + 1) = " + nenner};
+    if (mitErgebnis)
+        t.Nachspann.push_back("rSP = 1 - 6 * Sum(D²) / ((n-1) * n * (n+1)) = 1 - " + zaehler +
+                              " / " + nenner + " = " + k.Gerundet(Spearman(teile)));
+    t.Schreiben(k);
+}
+
+}  // namespace
+
 void AusgabeSpearman(Laufkontext& k) {
     k.Add(k.Titel);
-    if (ZuWenigePaare(k)) return;
+    if (ZuWenigePaare(k)) {
+        // A single pair has its ranks and sums, but no coefficient.
+        if (k.Rechentabellen && k.M1.size() == 1 && k.M2.size() == 1) {
+            const std::vector<double> rx = RangzifferBilden(k.M1), ry = RangzifferBilden(k.M2);
+            Rangtabelle(k, rx, ry, k.Stat.SpearmenTeile(rx, ry), false);
+        }
+        return;
+    }
 
     const std::vector<double> rx = RangzifferBilden(k.M1);
     const std::vector<double> ry = RangzifferBilden(k.M2);
+    // The coefficient is rSP of these parts.
+    Spearmanteile teile;
 
     if (k.Detail) {
         Zeile textX, textY;
@@ -61,11 +103,14 @@ void AusgabeSpearman(Laufkontext& k) {
         k.Add("rSP = 1 - " + Striche(summeLaenge - 9));
         k.Add(Leerzeichen(einzug) + nenner);
         k.Add("");
-        k.Add("rSP = " + k.Gerundet(k.Stat.SpearmenRangkorrelationskoeffizient(rx, ry)));
+        teile = k.Stat.SpearmenTeile(rx, ry);
+        k.Add("rSP = " + k.Gerundet(Spearman(teile)));
     } else {
-        k.Add("rSP: " + k.Gerundet(k.Stat.SpearmenRangkorrelationskoeffizient(rx, ry)));
+        teile = k.Stat.SpearmenTeile(rx, ry);
+        k.Add("rSP: " + k.Gerundet(Spearman(teile)));
     }
     k.Add("");
+    if (k.Rechentabellen) Rangtabelle(k, rx, ry, teile, true);
 }
 
 }  // namespace zv

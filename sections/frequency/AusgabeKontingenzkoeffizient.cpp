@@ -2,10 +2,42 @@
 // independence, the contingency coefficient K, its maximum Kmax for two rows and the
 // corrected coefficient K* = K / Kmax.
 
+#include "base/Rechnen.h"
+#include "base/Zahltext.h"
 #include "engine/Kontingenz.h"
+#include "sections/Rechentabelle.h"
 #include "sections/frequency/Haeufigkeitstafel.h"
 
 namespace zv {
+
+namespace {
+
+// A row per cell in the order chi² adds them (column by column, a1 before a2): the frequency,
+// the expected frequency, their difference, its square and the term; the sum of the
+// frequencies is n, printed in full as in the marginal table, the sum of the terms chi².
+void Kontingenztabelle(Laufkontext& k, const Kontingenz& e) {
+    Rechentabelle t;
+    t.Kopf({"ai", "bj", "hij", "h~ij", "hij - h~ij", "(hij - h~ij)²", "(hij - h~ij)²/h~ij"},
+           2 * k.M1.size());
+    for (std::size_t j = 0; j < k.M1.size(); ++j) {
+        const std::string spalte = Spaltenname(static_cast<long long>(j));
+        const auto zelle = [&](const char* zeile, double h, double erwartet, double summand) {
+            const double differenz = Minus(h, erwartet);
+            t << zeile << spalte << k.TabellenVoll(h) << k.TabellenGerundet(erwartet)
+              << k.TabellenGerundet(differenz) << k.TabellenGerundet(Quadrat(differenz))
+              << k.TabellenGerundet(summand);
+        };
+        zelle("a1", k.M1[j], e.Erwartet1[j], e.Summand1[j]);
+        zelle("a2", k.M2[j], e.Erwartet2[j], e.Summand2[j]);
+    }
+    const std::string chi2 = k.Gerundet(e.chi2);
+    t.Summen({"", k.Voll(e.n), "", "", "", chi2});
+    t.GerundeteEintraege = true;
+    t.Nachspann = {"n = " + k.Voll(e.n), "chi² = " + chi2};
+    t.Schreiben(k);
+}
+
+}  // namespace
 
 void AusgabeKontingenzkoeffizient(Laufkontext& k) {
     // Everything is computed before the first line: a fault leaves no line.
@@ -18,6 +50,7 @@ void AusgabeKontingenzkoeffizient(Laufkontext& k) {
         k.Add("Kmax = " + k.Gerundet(ergebnis.Kmax));
         k.Add("K* = " + k.Gerundet(ergebnis.KStern));
         k.Add("");
+        if (k.Rechentabellen) Kontingenztabelle(k, ergebnis);
         return;
     }
 
@@ -47,6 +80,7 @@ void AusgabeKontingenzkoeffizient(Laufkontext& k) {
     k.Add("");
     k.Add("K* = " + k.Gerundet(ergebnis.KStern));
     k.Add("");
+    if (k.Rechentabellen) Kontingenztabelle(k, ergebnis);
 }
 
 }  // namespace zv

@@ -1,8 +1,44 @@
 // "Median": the median of the raw list in full precision, with the sorted list as its step.
 
-#include "sections/Laufkontext.h"
+#include "base/Rechnen.h"
+#include "base/Zahltext.h"
+#include "sections/Rechentabelle.h"
 
 namespace zv {
+
+namespace {
+
+// Position and value of the sorted list with the middle position(s) marked, n, and the median
+// taken from them.
+void Mediantabelle(Laufkontext& k, const std::vector<double>& sortiert, double median) {
+    const std::size_t n = sortiert.size();
+    // The middle positions counted from 0: h alone for odd n, h and h + 1 for even n.
+    const std::size_t h = (n - 1) / 2;
+    const bool gerade = n % 2 == 0;
+    Rechentabelle t;
+    t.Kopf({"i", "x(i)"}, n);
+    for (std::size_t i = 0; i < n; ++i) {
+        t.Nummer(i) << k.TabellenVoll(sortiert[i]);
+        if (i == h || (gerade && i == h + 1)) t.Marke(" <- Mitte");
+    }
+
+    const auto stelle = [](std::size_t i) {
+        return "x(" + GanzzahlText(static_cast<long long>(i + 1)) + ")";
+    };
+    std::string zeile = "Median = ";
+    if (gerade) {
+        // The two middle values are added as the engine adds them.
+        zeile += "(" + stelle(h) + " + " + stelle(h + 1) + ") / 2 = (" + k.Voll(sortiert[h]) +
+                 " + " + k.Voll(sortiert[h + 1]) +
+                 ") / 2 = " + k.Voll(Plus(sortiert[h + 1], sortiert[h])) + " / 2 = ";
+    } else {
+        zeile += stelle(h) + " = ";
+    }
+    t.Nachspann = {"n = " + GanzzahlText(static_cast<long long>(n)), zeile + k.Voll(median)};
+    t.Schreiben(k);
+}
+
+}  // namespace
 
 void AusgabeMedian(Laufkontext& k) {
     std::vector<double> sortiert;
@@ -15,9 +51,13 @@ void AusgabeMedian(Laufkontext& k) {
             for (double x : sortiert) texte.push_back(k.Voll(x));
             k.AddVerbunden("Sort:   ", texte);
         }
-        k.Add("Median: " + k.Voll(k.Stat.Median(sortiert)));
+        const double median = k.Stat.Median(sortiert);
+        k.Add("Median: " + k.Voll(median));
+        k.Add("");
+        if (k.Rechentabellen) Mediantabelle(k, sortiert, median);
+    } else {
+        k.Add("");
     }
-    k.Add("");
 }
 
 }  // namespace zv

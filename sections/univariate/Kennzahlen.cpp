@@ -8,7 +8,8 @@
 #include <utility>
 
 #include "base/Rechnen.h"
-#include "sections/Laufkontext.h"
+#include "base/Zahltext.h"
+#include "sections/Rechentabelle.h"
 
 namespace zv {
 
@@ -25,33 +26,123 @@ void Kennzahlabschnitt(Laufkontext& k, std::initializer_list<Ergebnis> ergebniss
     k.Add("");
 }
 
+std::string Anzahl(const Laufkontext& k) {
+    return GanzzahlText(static_cast<long long>(k.M1.size()));
+}
+
+// "name = Sum(summand) / n = summe / n = ergebnis"
+std::string Quotientzeile(const Laufkontext& k, std::string_view name, std::string_view summand,
+                          const std::string& summe, double ergebnis) {
+    return std::string(name) + " = Sum(" + std::string(summand) + ") / n = " + summe + " / " +
+           Anzahl(k) + " = " + k.Gerundet(ergebnis);
+}
+
+// A row per value: i, xi and the value's two terms, rounded; under the terms their sums as
+// given (empty for none).
+template <class Term1, class Term2>
+void Abweichungstabelle(Laufkontext& k, Rechentabelle& t, Term1 term1, Term2 term2,
+                        std::string summe1, std::string summe2) {
+    for (std::size_t i = 0; i < k.M1.size(); ++i) {
+        const double x = k.M1[i];
+        t.Nummer(i) << k.TabellenVoll(x) << k.TabellenGerundet(term1(x))
+                    << k.TabellenGerundet(term2(x));
+    }
+    t.Summen({"", std::move(summe1), std::move(summe2)});
+    t.GerundeteEintraege = true;
+}
+
+// i, xi, xi - xMitt and (xi - xMitt)², the sum of the squares and the variance from it; the
+// variance and the standard deviation of one run show the same one, built once.
+std::shared_ptr<const Rechentabelle> Varianztabelle(Laufkontext& k, const Abweichungsteile& v) {
+    std::shared_ptr<const Rechentabelle>& gebaut = k.Tabellen["Varianz"];
+    if (gebaut) return gebaut;
+    auto t = std::make_shared<Rechentabelle>();
+    t->Vorspann = {"xMitt = " + k.Gerundet(v.Mitte)};
+    t->Kopf({"i", "xi", "xi - xMitt", "(xi - xMitt)²"}, k.M1.size());
+    const std::string summe = k.Gerundet(v.Summe);
+    Abweichungstabelle(
+        k, *t, [&](double x) { return Minus(x, v.Mitte); },
+        [&](double x) { return Quadratabweichung(x, v.Mitte); }, "", summe);
+    t->Nachspann = {Quotientzeile(k, "s²x", "(xi - xMitt)²", summe, v.Ergebnis)};
+    gebaut = std::move(t);
+    return gebaut;
+}
+
 }  // namespace
 
 void AusgabeMittelwert(Laufkontext& k) {
-    Kennzahlabschnitt(k, {{"Mittelwert: ", [&] { return k.Stat.Mittelwert(k.M1); }}});
+    double mittel = 0;
+    Kennzahlabschnitt(k, {{"Mittelwert: ", [&] { return mittel = k.Stat.Mittelwert(k.M1); }}});
+    if (!k.Rechentabellen) return;
+    // The sum the mean divides, from the routine the mean takes it from.
+    const std::string summe = k.Gerundet(k.Stat.Summe(k.M1));
+    Rechentabelle t;
+    t.Nachspann = {"Sum(xi) = " + summe, "n = " + Anzahl(k),
+                   Quotientzeile(k, "xMitt", "xi", summe, mittel)};
+    t.Schreiben(k);
 }
 
 // Largest minus smallest value.
 void AusgabeSpannweite(Laufkontext& k) {
-    Kennzahlabschnitt(k, {{"SP: ", [&] { return k.Stat.Spannweite(k.M1); }}});
+    double sp = 0;
+    Kennzahlabschnitt(k, {{"SP: ", [&] { return sp = k.Stat.Spannweite(k.M1); }}});
+    if (!k.Rechentabellen) return;
+    const Extremwerte e = k.Stat.Extrema(k.M1);
+    const std::string groesster = k.Voll(e.Groesster), kleinster = k.Voll(e.Kleinster);
+    Rechentabelle t;
+    t.Nachspann = {"xmax = " + groesster, "xmin = " + kleinster,
+                   "SP = xmax - xmin = " + groesster + " - " + kleinster + " = " + k.Gerundet(sp)};
+    t.Schreiben(k);
 }
 
 // Mean absolute deviation about the median, then about the mean.
 void AusgabeDurchschnittlicheAbweichung(Laufkontext& k) {
-    Kennzahlabschnitt(
-        k, {{"sMed: ", [&] { return k.Stat.DurchschnittlicheAbweichungMedian(k.M1); }},
-            {"sMitt: ", [&] { return k.Stat.DurchschnittlicheAbweichungMittelwert(k.M1); }}});
+    Abweichungsteile med, mitt;
+    Kennzahlabschnitt(k, {{"sMed: ",
+                           [&] {
+                               med = k.Stat.DurchschnittlicheAbweichungMedianTeile(k.M1);
+                               return med.Ergebnis;
+                           }},
+                          {"sMitt: ", [&] {
+                               mitt = k.Stat.DurchschnittlicheAbweichungMittelwertTeile(k.M1);
+                               return mitt.Ergebnis;
+                           }}});
+    if (!k.Rechentabellen) return;
+    Rechentabelle t;
+    // The median as its own section prints it, in full; the mean rounded.
+    t.Vorspann = {"Median = " + k.Voll(med.Mitte), "xMitt = " + k.Gerundet(mitt.Mitte)};
+    t.Kopf({"i", "xi", "|xi - Median|", "|xi - xMitt|"}, k.M1.size());
+    const std::string summeMed = k.Gerundet(med.Summe), summeMitt = k.Gerundet(mitt.Summe);
+    Abweichungstabelle(
+        k, t, [&](double x) { return Absolutabweichung(x, med.Mitte); },
+        [&](double x) { return Absolutabweichung(x, mitt.Mitte); }, summeMed, summeMitt);
+    t.Nachspann = {Quotientzeile(k, "sMed", "|xi - Median|", summeMed, med.Ergebnis),
+                   Quotientzeile(k, "sMitt", "|xi - xMitt|", summeMitt, mitt.Ergebnis)};
+    t.Schreiben(k);
 }
 
 // The population variance.
 void AusgabeVarianz(Laufkontext& k) {
-    Kennzahlabschnitt(k, {{"s²x: ", [&] { return k.Stat.MittlereQuadratischeAbweichung(k.M1); }}});
+    Abweichungsteile v;
+    Kennzahlabschnitt(k, {{"s²x: ", [&] {
+                               v = k.Stat.MittlereQuadratischeAbweichungTeile(k.M1);
+                               return v.Ergebnis;
+                           }}});
+    if (!k.Rechentabellen) return;
+    Varianztabelle(k, v)->Schreiben(k);
 }
 
 // The root of the unrounded population variance.
 void AusgabeStandardabweichung(Laufkontext& k) {
-    Kennzahlabschnitt(
-        k, {{"s: ", [&] { return Wurzel(k.Stat.MittlereQuadratischeAbweichung(k.M1)); }}});
+    Abweichungsteile v;
+    double s = 0;
+    Kennzahlabschnitt(k, {{"s: ", [&] {
+                               v = k.Stat.MittlereQuadratischeAbweichungTeile(k.M1);
+                               return s = Wurzel(v.Ergebnis);
+                           }}});
+    if (!k.Rechentabellen) return;
+    Varianztabelle(k, v)->Schreiben(
+        k, {"s = Sqrt(s²x) = Sqrt(" + k.Gerundet(v.Ergebnis) + ") = " + k.Gerundet(s)});
 }
 
 }  // namespace zv

@@ -141,7 +141,7 @@ TEST(ReportWerkzeug, UsageErrorsAndUnreadableInputOrOutput) {
     const std::vector<std::vector<std::string>> falsch = {
         {"--mode", "3"}, {"--separator", "pipe"}, {"--select", "Randhäufigkeiten"},
         {"--mode", "2", "--select", "Modus"}, {"--select", "modus"}, {"--a1"}, {"--bogus"},
-        {"--a1-file", "/nonexistent/zv"}, {"--detail=1"}, {"--a1-file", ordner},
+        {"--a1-file", "/nonexistent/zv"}, {"--detail=1"}, {"--tables=ja"}, {"--a1-file", ordner},
         {"--mode", "2", "--a1", "1 2", "--a2-file", ordner}};
     // clang-format on
     for (const auto& argumente : falsch) {

@@ -8,7 +8,8 @@
 //   byte 0     bit 0 two-dimensional, bit 1 details, bit 2 decimal point "." (else ","),
 //              bit 3 every entry selected; bits 4-7 = 13, 14, 15 repeat short boxes (up to 64
 //              bytes) 10, 100, 1100 times, joined by the separator, to reach the long lists
-//   byte 1     separator option: value % 6 - 1 (-1, none chosen, .. 4)
+//   byte 1     separator option: value % 6 - 1 (-1, none chosen, .. 4); value / 6 odd: the
+//              calculation tables
 //   bytes 2-3  selected entries, one bit each in list order (byte 2 is the low byte)
 //   the rest   decimal places | first box | second box
 
@@ -172,6 +173,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     z.chkDetail = (daten[0] & 2) != 0;
     const std::string dezimal = (daten[0] & 4) != 0 ? "." : ",";
     z.Trennzeichenwahl = daten[1] % 6 - 1;
+    z.Rechentabellen = daten[1] / 6 % 2 != 0;
     const unsigned auswahl = (daten[0] & 8) != 0 ? 0xFFFF : daten[2] | daten[3] << 8;
     const std::vector<std::string> eintraege = zv::ListenEintraege(z.Zweidimensional);
     for (std::size_t i = 0; i < eintraege.size(); ++i)

@@ -319,6 +319,36 @@ class TestFrmStatistik : public QObject {
         QCOMPARE(Ablage(), QString());
     }
 
+    // Extras "Rechen&tabellen": checkable, off at start, kept across runs and mode switches
+    // while the window lives, and handed to the run, whose report then holds the tables.
+    void rechentabellen() {
+        auto* punkt = K<QAction>("mnuRechentabellen");
+        QVERIFY(punkt->isCheckable() && !punkt->isChecked());
+        const auto bericht = [&](bool tabellen) {
+            zv::Steuerzustand z;
+            z.txtM1 = "1 2 4";
+            z.lstSelection = {{"Standardabweichnung", true}};
+            z.Rechentabellen = tabellen;
+            return QString::fromStdString(zv::clsRechenlauf(zv::DezimaltrennzeichenAusUmgebung())
+                                              .cmdCalculate_Click(z)
+                                              .txtAusgabe)
+                .replace("\r\n", "\n");
+        };
+        M1()->setText(QStringLiteral("1 2 4"));
+        Waehlen(QStringLiteral("Standardabweichnung"));
+        Klicken("cmdCalculate");
+        QCOMPARE(Ausgabe()->toPlainText(), bericht(false));
+        Menue("mnuRechentabellen");
+        for (const char* modus : {"", "optMaterial_1", "optMaterial_0"}) {
+            if (*modus) Klicken(modus);
+            QVERIFY2(punkt->isChecked(), modus);
+        }
+        Waehlen(QStringLiteral("Standardabweichnung"));
+        Klicken("cmdCalculate");
+        QCOMPARE(Ausgabe()->toPlainText(), bericht(true));
+        QVERIFY(Ausgabe()->toPlainText().contains("\nRechentabelle\n"));
+    }
+
     // 100 pixels larger, then too small: a refused negative width or height keeps the last one
     // and every other assignment is still made.
     void groesseAendern() {

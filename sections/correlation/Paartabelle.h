@@ -1,0 +1,33 @@
+#pragma once
+// The calculation tables of the paired-data sections Bravais-Pearson, regression and
+// determination: a row per pair with i, xi, yi, xi², yi² and xi*yi, the sums, n and the means.
+
+#include <string>
+
+#include "engine/Regression.h"
+#include "sections/Rechentabelle.h"
+
+namespace zv {
+
+// The section's sums and means the table shows.
+struct Paarsummen {
+    double Qx = 0;  // Sum(xi²)
+    double Qy = 0;  // Sum(yi²)
+    double SP = 0;  // Sum(xi*yi)
+    double xMitt = 0;
+    double yMitt = 0;
+};
+
+// The heading, the rows and the sum row, then the lines for n and the two means. mal: the
+// product sign as the section's formulas write it ("*" or " * "). Sum(xi) and Sum(yi) are
+// taken from the routine the means divide. With b also ^yi and ^yi² and the sum of ^yi².
+void Paartabelle(Laufkontext& k, Rechentabelle& t, const std::string& mal, const Paarsummen& s,
+                 const Bestimmtheit* b = nullptr);
+
+// The table of the regression line: the sums, Sxx, Syy and Sxy, and with mitGerade ^b and ^a.
+// With b (the determination) also ^yi and ^yi² per pair and R² from its parts; Syy is then
+// the determination's own, otherwise computed in the same way.
+void Regressionstabelle(Laufkontext& k, const Regressionsgerade& g, bool mitGerade,
+                        const Bestimmtheit* b = nullptr);
+
+}  // namespace zv
