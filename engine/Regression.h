@@ -23,6 +23,9 @@ struct Regressionsgerade {
 Regressionsgerade RegressionBerechnen(const clsStatistik& stat, const std::vector<double>& x,
                                       const std::vector<double>& y, double n);
 
+// The value of the line at x: ^y = ^b * x + ^a.
+double Schaetzwert(const Regressionsgerade& gerade, double x);
+
 struct Bestimmtheit {
     Regressionsgerade Gerade;
     std::vector<double> Geschaetzt;  // ^yi = ^b * xi + ^a

@@ -14,6 +14,7 @@
 #include <QTextDocument>
 
 #include "base/Zahlenlesen.h"
+#include "charts/frmDiagramm.h"
 #include "run/Statistiken.h"
 #include "ui/QtDialoge.h"
 #include "ui_frmStatistik.h"
@@ -112,6 +113,7 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     connect(ui->mnuZufallsgenerator, &QAction::triggered, this,
             &frmStatistik::mnuZufallsgenerator_Click);
     connect(ui->mnuCopy, &QAction::triggered, this, &frmStatistik::mnuCopy_Click);
+    connect(ui->mnuDiagramm, &QAction::triggered, this, &frmStatistik::mnuDiagramm_Click);
     connect(ui->mnuInfo, &QAction::triggered, this, &frmStatistik::mnuInfo_Click);
 
     for (Eingabezeile* feld : {ui->txtM1, ui->txtM2}) {
@@ -268,7 +270,7 @@ void frmStatistik::txtM_KeyPress(int& Zeichencode) {
         Zeichencode = static_cast<unsigned char>(lauf_.Ausgabetrennzeichen().front());
 }
 
-void frmStatistik::cmdCalculate_Click() {
+zv::Steuerzustand frmStatistik::Zustand() const {
     zv::Steuerzustand zustand;
     zustand.txtNks = ui->txtNks->text().toStdString();
     zustand.txtM1 = ui->txtM1->text().toStdString();
@@ -277,7 +279,11 @@ void frmStatistik::cmdCalculate_Click() {
     zustand.Trennzeichenwahl = GewaehlterTrenner();
     zustand.chkDetail = ui->chkDetail->isChecked();
     zustand.lstSelection = Listenzustand();
+    return zustand;
+}
 
+void frmStatistik::cmdCalculate_Click() {
+    const zv::Steuerzustand zustand = Zustand();
     const zv::Laufergebnis ergebnis = lauf_.cmdCalculate_Click(zustand);
 
     // Written back only where the run changed them, so cursor and undo survive otherwise.
@@ -289,6 +295,7 @@ void frmStatistik::cmdCalculate_Click() {
     zurueck(ui->txtM1, ergebnis.txtM1);
     zurueck(ui->txtM2, ergebnis.txtM2);
     BerichtZeigen(ergebnis.txtAusgabe);
+    if (diagramm_) diagramm_->Zeigen(zv::DiagrammdatenBilden(zustand, lauf_.Dezimaltrennzeichen()));
 }
 
 void frmStatistik::BerichtZeigen(const std::string& bericht) {
@@ -320,6 +327,18 @@ void frmStatistik::mnuCopy_Click() {
     QClipboard* ablage = QGuiApplication::clipboard();
     ablage->clear();
     ablage->setText(text);
+}
+
+void frmStatistik::mnuDiagramm_Click() {
+    // The charts of the boxes as they stand, read as "&Berechnen" reads them.
+    if (!diagramm_) {
+        diagramm_ = new frmDiagramm(this);
+        diagramm_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    diagramm_->Zeigen(zv::DiagrammdatenBilden(Zustand(), lauf_.Dezimaltrennzeichen()));
+    diagramm_->show();
+    diagramm_->raise();
+    diagramm_->activateWindow();
 }
 
 void frmStatistik::mnuInfo_Click() {

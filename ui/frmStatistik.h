@@ -5,6 +5,7 @@
 // the input behaviour and the Extras menu.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -16,6 +17,7 @@
 
 class QButtonGroup;
 class QWidget;
+class frmDiagramm;
 
 namespace Ui {
 class frmStatistik;
@@ -64,9 +66,11 @@ class frmStatistik : public QMainWindow {
     void cmdClose_Click();
     void mnuZufallsgenerator_Click();
     void mnuCopy_Click();
+    void mnuDiagramm_Click();
     void mnuInfo_Click();
 
     int GewaehlterTrenner() const;
+    zv::Steuerzustand Zustand() const;
     std::vector<zv::Listeneintrag> Listenzustand() const;
     void BerichtZeigen(const std::string& bericht);
 
@@ -89,4 +93,6 @@ class frmStatistik : public QMainWindow {
 
     QButtonGroup* optSeparator_ = nullptr;
     QButtonGroup* optMaterial_ = nullptr;
+    // The chart window while it is open; each run redraws it.
+    QPointer<frmDiagramm> diagramm_;
 };
