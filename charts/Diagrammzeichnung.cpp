@@ -6,6 +6,7 @@
 
 #include "base/Zahltext.h"
 #include "chartdata/Achsen.h"
+#include "charts/Textlegende.h"
 
 namespace zv {
 
@@ -43,38 +44,6 @@ QPen Stift(const QColor& farbe, double breite, Qt::PenStyle art = Qt::SolidLine)
     stift.setCapStyle(Qt::FlatCap);
     return stift;
 }
-
-// A legend entry of text alone, aligned with the texts of the entries that have a symbol.
-class Textlegende : public QCPAbstractLegendItem {
-  public:
-    Textlegende(QCPLegend* legende, const QString& text)
-        : QCPAbstractLegendItem(legende), text_(text) {}
-
-  protected:
-    void draw(QCPPainter* maler) override {
-        maler->setFont(mFont);
-        maler->setPen(QPen(mTextColor));
-        const QSize symbol = mParentLegend->iconSize();
-        const QRect rahmen =
-            maler->fontMetrics().boundingRect(0, 0, 0, symbol.height(), Qt::TextDontClip, text_);
-        const int x =
-            mRect.x() + mMargins.left() + symbol.width() + mParentLegend->iconTextPadding();
-        const int y =
-            mRect.y() + mMargins.top() + std::max(0, symbol.height() - rahmen.height()) / 2;
-        maler->drawText(x, y, rahmen.width(), rahmen.height(), Qt::TextDontClip, text_);
-    }
-    QSize minimumOuterSizeHint() const override {
-        const QFontMetrics metrik(mFont);
-        const QSize symbol = mParentLegend->iconSize();
-        const QRect rahmen = metrik.boundingRect(0, 0, 0, symbol.height(), Qt::TextDontClip, text_);
-        return {symbol.width() + mParentLegend->iconTextPadding() + rahmen.width() +
-                    mMargins.left() + mMargins.right(),
-                std::max(symbol.height(), rahmen.height()) + mMargins.top() + mMargins.bottom()};
-    }
-
-  private:
-    QString text_;
-};
 
 // Whole-number tick steps, for counts.
 class GanzzahlTicker : public QCPAxisTicker {
