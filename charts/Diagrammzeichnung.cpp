@@ -27,6 +27,7 @@ constexpr int kLaengsteLegende = 90;
 // Bars get their value written above them up to this many.
 constexpr std::size_t kBeschriftetBis = 30;
 constexpr std::size_t kBeschrifteteSpaltenBis = 8;
+constexpr std::size_t kGefuellteKreiseBis = 2000;
 
 QString Q(const std::string& text) {
     QString t = QString::fromStdString(text);
@@ -275,9 +276,13 @@ Ansicht StreudiagrammZeichnen(QCustomPlot& p, const Streudiagramm& s, const std:
     auto* punkte = new QCPGraph(p.xAxis, p.yAxis);
     punkte->setData(x, y, true);
     punkte->setLineStyle(QCPGraph::lsNone);
-    punkte->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, Stift(kBlau, 1.2),
-                                            QBrush(Durchscheinend(kHimmelblau, 140)),
-                                            n > 2000 ? 4 : 7));
+    // Filled circles cost several times the outline alone; many points get the outline.
+    if (n > kGefuellteKreiseBis)
+        punkte->setScatterStyle(
+            QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(kBlau, 1), Qt::NoBrush, 4));
+    else
+        punkte->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, Stift(kBlau, 1.2),
+                                                QBrush(Durchscheinend(kHimmelblau, 140)), 7));
     punkte->setName(QStringLiteral("Wertepaare (xi, yi)"));
 
     if (s.Regression) {

@@ -120,8 +120,8 @@ void frmDiagramm::SeitenAnlegen(const std::vector<zv::Diagrammart>& arten) {
     }
 }
 
-void frmDiagramm::Zeigen(const zv::Diagrammdaten& daten) {
-    daten_ = daten;
+void frmDiagramm::Zeigen(zv::Diagrammdaten daten) {
+    daten_ = std::move(daten);
     // Without data one page shows the report's message.
     const std::vector<zv::Diagrammart> arten =
         daten_.Streuung
@@ -154,7 +154,7 @@ void frmDiagramm::SeiteZeichnen(Seite& seite) {
         zv::AnsichtHerstellen(*plot, ansicht);
         plot->replot();
     });
-    plot->replot();
+    // A new plot is drawn when it is first shown and gets its size.
 }
 
 QCustomPlot* frmDiagramm::AktuellesDiagramm() const {

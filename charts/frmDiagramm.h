@@ -25,7 +25,7 @@ class frmDiagramm : public QWidget {
 
     // Draws the charts of the data, replacing what the window showed; the tab stays chosen
     // where the mode is the same.
-    void Zeigen(const zv::Diagrammdaten& daten);
+    void Zeigen(zv::Diagrammdaten daten);
 
     // The plot of the chosen tab.
     QCustomPlot* AktuellesDiagramm() const;
