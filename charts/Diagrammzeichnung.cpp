@@ -365,10 +365,11 @@ Ansicht HaeufigkeitenZeichnen(QCustomPlot& p, const Haeufigkeitsdiagramm& h,
     };
     std::vector<Reihe> reihen = {
         {&h.A1, &h.TexteA1, QStringLiteral("a1 beobachtet"), kBlau, false},
-        {&h.ErwartetA1, &h.ErwartetTexteA1, QStringLiteral("a1 theoretisch (h~a1)"), kBlau, true},
+        {&h.ErwartetA1, &h.ErwartetTexteA1,
+         QStringLiteral("a1 theoretisch, bei Unabhängigkeit (h~a1)"), kBlau, true},
         {&h.A2, &h.TexteA2, QStringLiteral("a2 beobachtet"), kOrange, false},
-        {&h.ErwartetA2, &h.ErwartetTexteA2, QStringLiteral("a2 theoretisch (h~a2)"), kOrange,
-         true}};
+        {&h.ErwartetA2, &h.ErwartetTexteA2,
+         QStringLiteral("a2 theoretisch, bei Unabhängigkeit (h~a2)"), kOrange, true}};
     if (!h.MitErwartet)
         reihen.erase(
             std::remove_if(reihen.begin(), reihen.end(), [](const Reihe& r) { return r.Erwartet; }),
@@ -406,9 +407,9 @@ Ansicht HaeufigkeitenZeichnen(QCustomPlot& p, const Haeufigkeitsdiagramm& h,
         }
     }
 
-    p.xAxis->setLabel(QStringLiteral("Ausprägung (Spalte der Tabelle)"));
+    p.xAxis->setLabel(QStringLiteral("Merkmal b (Spalten der Häufigkeitstabelle)"));
     p.xAxis->setTicker(QSharedPointer<QCPAxisTicker>(new SpaltenTicker(static_cast<int>(k))));
-    p.yAxis->setLabel(QString::fromStdString(Achsentitel("Häufigkeit", ay.Exponent)));
+    p.yAxis->setLabel(QString::fromStdString(Achsentitel("Häufigkeit (absolut)", ay.Exponent)));
     Bereiche(p, ax, ay);
     return {p.xAxis->range(), p.yAxis->range()};
 }
