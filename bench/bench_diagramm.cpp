@@ -213,7 +213,8 @@ bool Werkzeug(const std::vector<std::string>& argumente, Messung& m, double& dau
 enum class Befehl { Beispiel, W1, W2 };
 
 void WerkzeugMitDiagramm(benchmark::State& state, Befehl befehl) {
-    const std::string ordner = std::filesystem::temp_directory_path() / "zv_bench_diagramm";
+    const std::string ordner =
+        std::filesystem::temp_directory_path() / ("zv_bench_diagramm_" + std::to_string(getpid()));
     std::filesystem::create_directories(ordner);
     std::vector<std::string> argumente;
     if (befehl == Befehl::Beispiel) {
@@ -252,6 +253,7 @@ void WerkzeugMitDiagramm(benchmark::State& state, Befehl befehl) {
     }
     Melden(state, "chart", mit);
     Melden(state, "plain", ohne);
+    std::filesystem::remove_all(ordner);
 }
 
 const int kRegistriert = [] {

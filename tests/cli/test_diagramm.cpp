@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <QImage>
 #include <algorithm>
@@ -29,7 +30,12 @@ std::string Lesen(const fs::path& pfad) {
 
 class Diagrammwerkzeug : public ::testing::Test {
   protected:
-    fs::path ordner_ = fs::path(::testing::TempDir()) / "zv_diagramm";
+    // One folder per test and process: CTest runs the tests of this file side by side.
+    fs::path ordner_ =
+        fs::path(::testing::TempDir()) /
+        ("zv_diagramm_" +
+         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+         std::to_string(getpid()));
     void SetUp() override {
         fs::remove_all(ordner_);
         fs::create_directories(ordner_);
