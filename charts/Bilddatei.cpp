@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QSaveFile>
 
+#include "charts/Png.h"
+
 namespace zv {
 
 namespace {
@@ -17,8 +19,6 @@ namespace {
 // The PDF is laid out as the screen shows it: 96 pixels to the inch, 72 points.
 constexpr int kPixelProZoll = 96;
 constexpr double kPunktProPixel = 72.0 / kPixelProZoll;
-// Qt's scale for PNG: 100 stores uncompressed, lower values compress harder.
-constexpr int kPngQualitaet = 80;
 
 QString Grund(const QSaveFile& datei) {
     switch (datei.error()) {
@@ -65,11 +65,8 @@ QString BildSchreiben(QCustomPlot& plot, const QString& pfad, Bildformat format,
     if (!datei.open(QIODevice::WriteOnly)) return vorne + Grund(datei);
     bool gezeichnet = false;
     if (format == Bildformat::Png) {
-        // Opaque, without an alpha channel, and compressed lightly: a chart's large plain areas
-        // compress well even so, and the strongest compression costs several times the time.
-        const QImage bild =
-            plot.toPixmap(breite, hoehe).toImage().convertToFormat(QImage::Format_RGB32);
-        gezeichnet = !bild.isNull() && bild.save(&datei, "PNG", kPngQualitaet);
+        const QImage bild = plot.toPixmap(breite, hoehe).toImage();
+        gezeichnet = !bild.isNull() && PngSchreiben(bild, datei);
     } else {
         gezeichnet = PdfZeichnen(plot, datei, breite, hoehe);
     }

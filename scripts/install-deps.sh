@@ -4,7 +4,8 @@
 set -euo pipefail
 
 pakete=(build-essential cmake pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-        libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation libqcustomplot-dev "$@")
+        libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation libqcustomplot-dev
+        zlib1g-dev "$@")
 
 fehlend=()
 for p in "${pakete[@]}"; do
