@@ -270,6 +270,12 @@ TEST(Diagrammdaten, ClassesStayBetweenMinimumAndMaximumForAnyValues) {
     std::vector<double> gross(32767);
     for (std::size_t i = 0; i < gross.size(); ++i) gross[i] = static_cast<double>(i % 1000) / 7;
     listen.push_back(gross);
+    // Around the powers of two, where ceil(log2 n) steps.
+    for (int n : {31, 32, 33, 64, 65}) {
+        std::vector<double> liste(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) liste[static_cast<std::size_t>(i)] = i * 1.5;
+        listen.push_back(liste);
+    }
     for (auto& liste : listen) {
         std::sort(liste.begin(), liste.end());
         const std::vector<Saeule> klassen = Klassenbilden(liste);
@@ -324,6 +330,17 @@ TEST(Achsen, EveryFiniteRangeBecomesADrawableAxisHoldingItsValues) {
             EXPECT_EQ(a.Unten, 0);
         }
         EXPECT_TRUE(std::isfinite(a.GezeichneteDifferenz(f.lo, f.hi)));
+    }
+    // The values fill the axis but for a margin of 5 % of their span on each side; equal values
+    // get a tenth of their magnitude on each side.
+    const struct {
+        double lo, hi, unten, oben;
+    } raender[] = {
+        {1, 100, -3.95, 104.95}, {-2, 7, -2.45, 7.45}, {5, 5, 4.5, 5.5}, {-3, -3, -3.3, -2.7}};
+    for (const auto& r : raender) {
+        const Achse a = AchseBilden(r.lo, r.hi);
+        EXPECT_NEAR(a.Unten, r.unten, 1e-12) << r.lo << " .. " << r.hi;
+        EXPECT_NEAR(a.Oben, r.oben, 1e-12) << r.lo << " .. " << r.hi;
     }
     // Widening keeps a margin beyond what it must hold.
     Achse a = AchseBilden(1, 2);
