@@ -3,9 +3,9 @@
 
 Usage: ratios.py [--time cpu|real] FILE.json [FILE.json ...]
 
-The files are those of zv_bench_bericht and zv_bench_fenster, run with repetitions and
-aggregates (--benchmark_repetitions=N --benchmark_report_aggregates_only=true). Every figure is
-the median over the repetitions; each ratio divides two such medians.
+The files are those of zv_bench_bericht, zv_bench_fenster and zv_bench_diagramm, run with
+repetitions and aggregates (--benchmark_repetitions=N --benchmark_report_aggregates_only=true).
+Every figure is the median over the repetitions; each ratio divides two such medians.
 
 --time cpu (the default) uses processor time, which other work on the machine disturbs far less
 than the wall clock: the benchmark's own processor time, and for the parts the window
@@ -128,10 +128,19 @@ def ratio_rows(m):
     # 5: start-up to the first painted window against a bare main window of the same size.
     ratio("5 start-up, new process", "Startup_new_process:window",
           "Startup_new_process:bare", 2)
-    # 6: the whole report with every section's calculation table against the same without
+    # 6: the chart window from the menu click until painted against a bare QCustomPlot of the
+    # same size drawing the same values as points; the report tool with --chart against the
+    # same command without it, each as a whole process.
+    for w in ("W1", "W2"):
+        b = f"Chart_window_{w}/32767"
+        ratio(f"6 chart window {w}/32767 vs bare points", f"{b}:window", f"{b}:bare", 2)
+    for name in ("example", "W1", "W2"):
+        b = f"Report_chart_{name}"
+        ratio(f"6 --chart process {name} vs without", f"{b}:chart", f"{b}:plain", 3)
+    # 7: the whole report with every section's calculation table against the same without
     # (the tables write many times the text: a row per value in each of them).
     for w in ("W1_ganz", "W1_dezimal", "W2"):
-        ratio(f"6 tables {w}/32767 vs without", f"{w}_tabellen/32767", f"{w}/32767", 3)
+        ratio(f"7 tables {w}/32767 vs without", f"{w}_tabellen/32767", f"{w}/32767", 3)
     return rows
 
 

@@ -5,7 +5,7 @@
 #   bash bench/run.sh              # five repetitions
 #   REPS=9 bash bench/run.sh       # more repetitions on a busy machine
 #
-# The figures go to build-bench/bench_bericht.json and build-bench/bench_fenster.json.
+# The figures go to build-bench/bench_bericht.json, bench_fenster.json and bench_diagramm.json.
 # Exit status 0 once the benchmarks ran: the script measures, it does not gate a build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +14,7 @@ REPS="${REPS:-5}"
 BUILD=build-bench
 
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD" -j2 --target zv_bench_bericht zv_bench_fenster
+cmake --build "$BUILD" -j2 --target zv_bench_bericht zv_bench_fenster zv_bench_diagramm
 
 # Headless window; XDG_RUNTIME_DIR only silences the toolkit's note about its absence.
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
@@ -26,7 +26,7 @@ fi
 
 # Repetitions of different benchmarks are interleaved at random, so that a slow spell of the
 # machine does not fall on one side of a ratio only.
-for prog in bench_bericht bench_fenster; do
+for prog in bench_bericht bench_fenster bench_diagramm; do
     echo "== zv_$prog ($REPS repetitions)"
     "$BUILD/bench/zv_$prog" \
         --benchmark_repetitions="$REPS" \
@@ -36,6 +36,6 @@ for prog in bench_bericht bench_fenster; do
 done
 
 echo
-python3 bench/ratios.py --time cpu "$BUILD/bench_bericht.json" "$BUILD/bench_fenster.json"
+python3 bench/ratios.py --time cpu "$BUILD"/bench_{bericht,fenster,diagramm}.json
 echo
-python3 bench/ratios.py --time real "$BUILD/bench_bericht.json" "$BUILD/bench_fenster.json"
+python3 bench/ratios.py --time real "$BUILD"/bench_{bericht,fenster,diagramm}.json

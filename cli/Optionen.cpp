@@ -8,6 +8,7 @@
 
 #include "base/Text.h"
 #include "base/Zahlenlesen.h"
+#include "cli/Diagrammoptionen.h"
 #include "run/Rechenlauf.h"
 #include "run/Statistiken.h"
 
@@ -30,6 +31,9 @@ constexpr const char* kHilfe =
     "  --a2 TEXT             Text des zweiten Eingabefeldes\n"
     "  --a2-file PFAD        zweites Eingabefeld aus einer Datei (- für die Standardeingabe)\n"
     "  --locale NAME         Gebietsschema für Zahlen, z. B. de_DE oder en_US\n"
+    "  --chart PFAD          zusätzlich das Diagramm als PNG oder PDF, nach der Endung\n"
+    "  --chart-size BxH      Größe des Diagramms in Pixeln, je 100 bis 4000 (800x600)\n"
+    "  --chart-kind ART      bei --mode 2: streudiagramm oder haeufigkeiten (streudiagramm)\n"
     "  --list                alle Einträge der Auswahlliste: Datenmaterial, Berechnungsschritte,\n"
     "                        Eintrag und Überschrift des Abschnitts, durch Tabulatoren getrennt\n"
     "  --version             die Version\n"
@@ -121,6 +125,7 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
         std::vector<std::string> auswahl;
         Eingabefeld a1, a2;
         std::optional<std::string> locale;
+        Diagrammwunsch diagramm;
 
         for (std::size_t i = 0; i < argumente.size(); ++i) {
             std::string name = argumente[i];
@@ -176,10 +181,17 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
                 a2 = {std::nullopt, Wert()};
             } else if (name == "--locale") {
                 locale = Wert();
+            } else if (IstDiagrammoption(name)) {
+                const std::string f = DiagrammoptionSetzen(diagramm, name, Wert());
+                if (!f.empty()) throw Nutzungsfehler{f};
             } else {
                 throw Nutzungsfehler{"unbekannte Option: " + argumente[i]};
             }
         }
+
+        if (const std::string f = DiagrammwunschPruefen(diagramm, zustand.Zweidimensional);
+            !f.empty())
+            throw Nutzungsfehler{f};
 
         // The list of the mode, with the chosen entries selected; they run in list order.
         for (const std::string& text : ListenEintraege(zustand.Zweidimensional))
@@ -213,6 +225,10 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
             fehler << "zorvanta-report: Bericht nicht schreibbar\n";
             return 1;
         }
+        // The chart after the report, so that the report is there whatever becomes of it.
+        if (diagramm.Pfad &&
+            !DiagrammSchreiben(diagramm, zustand, lauf.Dezimaltrennzeichen(), fehler))
+            return 1;
         return 0;
     } catch (const Nutzungsfehler& f) {
         fehler << "zorvanta-report: " << f.Meldung << " (--help zeigt die Optionen)\n";

@@ -26,13 +26,17 @@ Regressionsgerade RegressionBerechnen(const clsStatistik& stat, const std::vecto
     return g;
 }
 
+double Schaetzwert(const Regressionsgerade& gerade, double x) {
+    return Plus(Mal(gerade.b, x), gerade.a);
+}
+
 Bestimmtheit BestimmtheitBerechnen(const clsStatistik& stat, const std::vector<double>& x,
                                    const std::vector<double>& y) {
     const double n = static_cast<double>(x.size());
     Bestimmtheit r;
     r.Gerade = RegressionBerechnen(stat, x, y, n);
     r.Geschaetzt.reserve(x.size());
-    for (double xi : x) r.Geschaetzt.push_back(Plus(Mal(r.Gerade.b, xi), r.Gerade.a));
+    for (double xi : x) r.Geschaetzt.push_back(Schaetzwert(r.Gerade, xi));
     r.Qy = stat.SummeQuadrate(y);
     r.QyDach = stat.SummeQuadrate(r.Geschaetzt);
     r.Erklaert = ZentrierteQuadratsumme(IstKonstant(r.Geschaetzt), r.QyDach, n, r.Gerade.yMitt);

@@ -29,6 +29,9 @@ Regressionsgerade RegressionBerechnen(const clsStatistik& stat, const std::vecto
 Regressionsgerade RegressionSummen(const clsStatistik& stat, const std::vector<double>& x,
                                    const std::vector<double>& y, double n);
 
+// The value of the line at x: ^y = ^b * x + ^a.
+double Schaetzwert(const Regressionsgerade& gerade, double x);
+
 struct Bestimmtheit {
     Regressionsgerade Gerade;
     std::vector<double> Geschaetzt;  // ^yi = ^b * xi + ^a

@@ -6,7 +6,7 @@ set -euo pipefail
 # librsvg2-bin: rsvg-convert draws the installed icon's larger sizes from its SVG.
 pakete=(build-essential cmake pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
         libbenchmark-dev xvfb xauth x11-utils openbox fonts-dejavu-core fonts-liberation
-        qt6-translations-l10n librsvg2-bin "$@")
+        qt6-translations-l10n librsvg2-bin libqcustomplot-dev zlib1g-dev "$@")
 
 fehlend=()
 for p in "${pakete[@]}"; do

@@ -1,6 +1,9 @@
 // Opens the window, types two lists, runs a few two-dimensional statistics with their
-// calculation steps and saves a picture of the window. Usage: zv_bildschirmfoto FILE.png
+// calculation steps and saves a picture of the window; with a folder, also pictures of the
+// chart window: the scatter chart and the frequencies of the same lists, and the distribution
+// of a one-dimensional list. Usage: zv_bildschirmfoto FILE.png [FOLDER]
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -9,9 +12,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
 #include <cstdio>
 
+#include "charts/frmDiagramm.h"
 #include "ui/frmStatistik.h"
 
 namespace {
@@ -39,12 +44,58 @@ void Tippen(QLineEdit* feld, const QStringList& werte) {
     }
 }
 
+// The screen's picture of a window, as a person sees it.
+bool Speichern(QWidget& fenster, const QString& datei) {
+    const QRect rahmen = fenster.frameGeometry();
+    const QPixmap bild =
+        fenster.screen()->grabWindow(0, rahmen.x(), rahmen.y(), rahmen.width(), rahmen.height());
+    std::fprintf(stderr, "%s: %dx%d\n", qPrintable(datei), rahmen.width(), rahmen.height());
+    return !bild.isNull() && bild.save(datei, "PNG");
+}
+
+// Extras "&Diagramm..." and the chart window it shows, painted.
+frmDiagramm* DiagrammOeffnen(QWidget& fenster) {
+    Element<QAction>(fenster, "mnuDiagramm")->trigger();
+    auto* diagramm = fenster.findChild<frmDiagramm*>();
+    if (diagramm == nullptr || !QTest::qWaitForWindowExposed(diagramm)) return nullptr;
+    QTest::qWait(500);
+    return diagramm;
+}
+
+// The charts of the lists typed into the window: each tab of the two-dimensional data, then
+// the distribution of a one-dimensional list.
+bool DiagrammeSpeichern(QWidget& fenster, const QString& ordner) {
+    frmDiagramm* diagramm = DiagrammOeffnen(fenster);
+    if (diagramm == nullptr) return false;
+    diagramm->move(fenster.frameGeometry().topLeft());
+    QTest::qWait(300);
+    auto* reiter = diagramm->findChild<QTabWidget*>();
+    const char* const namen[] = {"streudiagramm", "haeufigkeiten"};
+    for (int i = 0; i < 2; ++i) {
+        reiter->setCurrentIndex(i);
+        QTest::qWait(300);
+        if (!Speichern(*diagramm, ordner + "/diagramm-" + namen[i] + ".png")) return false;
+    }
+    diagramm->close();
+    QTest::qWait(100);  // the closed window is deleted
+
+    Klicken(Element<QRadioButton>(fenster, "optMaterial_0"));
+    Tippen(Element<QLineEdit>(fenster, "txtM1"),
+           {"2", "3", "3", "4", "4", "4", "5", "5", "6", "7", "9", "12"});
+    Klicken(Element<QPushButton>(fenster, "cmdCalculate"));
+    diagramm = DiagrammOeffnen(fenster);
+    if (diagramm == nullptr) return false;
+    diagramm->move(fenster.frameGeometry().topLeft());
+    QTest::qWait(300);
+    return Speichern(*diagramm, ordner + "/diagramm-verteilung.png");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication anwendung(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FILE.png\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s FILE.png [FOLDER]\n", argv[0]);
         return 2;
     }
     frmStatistik fenster;
@@ -73,10 +124,7 @@ int main(int argc, char* argv[]) {
                  fenster.frameGeometry().y(), fenster.centralWidget()->width(),
                  fenster.centralWidget()->height());
 
-    // The screen's picture of the window, as a person sees it.
-    const QPixmap bild = fenster.screen()->grabWindow(
-        0, fenster.frameGeometry().x(), fenster.frameGeometry().y(),
-        fenster.frameGeometry().width(), fenster.frameGeometry().height());
-    if (bild.isNull() || !bild.save(QString::fromLocal8Bit(argv[1]), "PNG")) return 1;
+    if (!Speichern(fenster, QString::fromLocal8Bit(argv[1]))) return 1;
+    if (argc == 3 && !DiagrammeSpeichern(fenster, QString::fromLocal8Bit(argv[2]))) return 1;
     return 0;
 }

@@ -19,6 +19,7 @@
 #include <QTextDocument>
 
 #include "base/Zahlenlesen.h"
+#include "charts/frmDiagramm.h"
 #include "run/Statistiken.h"
 #include "ui/Dateiausgabe.h"
 #include "ui/QtDialoge.h"
@@ -137,6 +138,7 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     connect(ui->mnuCopy, &QAction::triggered, this, &frmStatistik::mnuCopy_Click);
     connect(ui->mnuSave, &QAction::triggered, this, &frmStatistik::mnuSave_Click);
     connect(ui->mnuPrint, &QAction::triggered, this, &frmStatistik::mnuPrint_Click);
+    connect(ui->mnuDiagramm, &QAction::triggered, this, &frmStatistik::mnuDiagramm_Click);
     connect(ui->mnuInfo, &QAction::triggered, this, &frmStatistik::mnuInfo_Click);
 
     for (Eingabezeile* feld : {ui->txtM1, ui->txtM2}) {
@@ -311,7 +313,7 @@ void frmStatistik::txtM_KeyPress(int& Zeichencode) {
         Zeichencode = static_cast<unsigned char>(lauf_.Ausgabetrennzeichen().front());
 }
 
-void frmStatistik::cmdCalculate_Click() {
+zv::Steuerzustand frmStatistik::Zustand() const {
     zv::Steuerzustand zustand;
     zustand.txtNks = ui->txtNks->text().toStdString();
     zustand.txtM1 = ui->txtM1->text().toStdString();
@@ -321,7 +323,11 @@ void frmStatistik::cmdCalculate_Click() {
     zustand.chkDetail = ui->chkDetail->isChecked();
     zustand.lstSelection = Listenzustand();
     zustand.Rechentabellen = ui->mnuRechentabellen->isChecked();
+    return zustand;
+}
 
+void frmStatistik::cmdCalculate_Click() {
+    const zv::Steuerzustand zustand = Zustand();
     const zv::Laufergebnis ergebnis = lauf_.cmdCalculate_Click(zustand);
 
     // Written back only where the run changed them, so cursor and undo survive otherwise.
@@ -333,6 +339,7 @@ void frmStatistik::cmdCalculate_Click() {
     zurueck(ui->txtM1, ergebnis.txtM1);
     zurueck(ui->txtM2, ergebnis.txtM2);
     BerichtZeigen(ergebnis.txtAusgabe);
+    if (diagramm_) diagramm_->Zeigen(zv::DiagrammdatenBilden(zustand, lauf_.Dezimaltrennzeichen()));
 
     // A value that could not be read is selected in its box (an empty one: the cursor stands
     // where it is missing), so the learner sees which one it was.
@@ -402,6 +409,19 @@ void frmStatistik::mnuPrint_Click() {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(QStringLiteral("Zorvanta-Bericht"));
     if (druckdialog_(drucker)) AusgabeDrucken(drucker);
+}
+
+void frmStatistik::mnuDiagramm_Click() {
+    // The charts of the boxes as they stand, read as "&Berechnen" reads them.
+    if (!diagramm_) {
+        diagramm_ = new frmDiagramm(this);
+        diagramm_->setAttribute(Qt::WA_DeleteOnClose);
+        (new Tastenregeln(diagramm_))->Anwenden(diagramm_);
+    }
+    diagramm_->Zeigen(zv::DiagrammdatenBilden(Zustand(), lauf_.Dezimaltrennzeichen()));
+    diagramm_->show();
+    diagramm_->raise();
+    diagramm_->activateWindow();
 }
 
 void frmStatistik::mnuInfo_Click() {

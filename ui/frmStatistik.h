@@ -5,6 +5,7 @@
 // the input behaviour and the Extras menu.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -18,6 +19,7 @@
 class QButtonGroup;
 class QPrinter;
 class QWidget;
+class frmDiagramm;
 
 namespace Ui {
 class frmStatistik;
@@ -81,9 +83,11 @@ class frmStatistik : public QMainWindow {
     void mnuCopy_Click();
     void mnuSave_Click();
     void mnuPrint_Click();
+    void mnuDiagramm_Click();
     void mnuInfo_Click();
 
     int GewaehlterTrenner() const;
+    zv::Steuerzustand Zustand() const;
     std::vector<zv::Listeneintrag> Listenzustand() const;
     void BerichtZeigen(const std::string& bericht);
 
@@ -112,4 +116,6 @@ class frmStatistik : public QMainWindow {
     QString speicherordner_;
     // Whether the window was centred again once its frame was known.
     bool mitRahmenZentriert_ = false;
+    // The chart window while it is open; each run redraws it.
+    QPointer<frmDiagramm> diagramm_;
 };

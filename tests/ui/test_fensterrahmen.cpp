@@ -18,7 +18,7 @@ class TestFensterrahmen : public QObject {
         const QRect schirm = fenster.screen()->geometry();
         const QSize aussen = fenster.frameGeometry().size();
         const QPoint mitte = schirm.topLeft() + QPoint((schirm.width() - aussen.width()) / 2,
-                                                      (schirm.height() - aussen.height()) / 2);
+                                                       (schirm.height() - aussen.height()) / 2);
         QTRY_COMPARE(fenster.frameGeometry().topLeft(), mitte);
     }
 };

@@ -1,0 +1,267 @@
+#include "chartdata/Diagrammdaten.h"
+
+#include <algorithm>
+#include <bit>
+#include <string_view>
+
+#include "base/Laufzeitfehler.h"
+#include "base/Rechnen.h"
+#include "base/Text.h"
+#include "base/Zahltext.h"
+#include "engine/Kontingenz.h"
+#include "engine/Rangziffern.h"
+#include "engine/Regression.h"
+#include "engine/clsStatistik.h"
+#include "sections/correlation/Paare.h"
+
+namespace zv {
+
+namespace {
+
+// The number texts of the report under the run's settings.
+struct Texte {
+    const Einstellungen& e;
+    std::string Voll(double x) const { return VollText(x, e.Dezimaltrennzeichen); }
+    std::string Gerundet(double x) const { return GerundetText(x, e.Nks, e.Dezimaltrennzeichen); }
+};
+
+// Runs one mark's computation; a run-time error leaves the mark out and adds one line naming
+// it with the error's description, as the report would print it.
+template <class Schritt>
+void Versuchen(std::vector<std::string>& meldungen, std::string_view name, Schritt&& schritt) {
+    try {
+        schritt();
+    } catch (const Laufzeitfehler& fehler) {
+        meldungen.push_back(std::string(name) + ": " + fehler.what());
+    }
+}
+
+std::string MitAnzahl(std::string_view titel, std::size_t n) {
+    return std::string(titel) + " (n = " + GanzzahlText(static_cast<long long>(n)) + ")";
+}
+
+}  // namespace
+
+std::vector<Saeule> Klassenbilden(const std::vector<double>& sortiert) {
+    const std::size_t n = sortiert.size();
+    if (n == 0) return {};
+    // ceil(log2 n) + 1 classes.
+    const std::size_t k = static_cast<std::size_t>(std::bit_width(n - 1)) + 1;
+    const double kleinster = sortiert.front();
+    const double groesster = sortiert.back();
+
+    // Bound j lies the fraction j / k of the way from the minimum to the maximum. Formed as a
+    // weighted mean, it stays between the two without forming their difference, which can
+    // overflow; rounding is kept from running backwards or past the maximum.
+    std::vector<double> grenzen(k + 1);
+    grenzen[0] = kleinster;
+    for (std::size_t j = 1; j < k; ++j) {
+        const double t = static_cast<double>(j) / static_cast<double>(k);
+        const double g = kleinster * (1 - t) + groesster * t;
+        grenzen[j] = std::clamp(g, grenzen[j - 1], groesster);
+    }
+    grenzen[k] = groesster;
+
+    std::vector<Saeule> klassen(k);
+    for (std::size_t j = 0; j < k; ++j) klassen[j] = {grenzen[j], grenzen[j + 1], 0};
+    // A value belongs to the last class whose lower bound it reaches; the maximum to the last.
+    for (double x : sortiert) {
+        const auto innen = std::upper_bound(grenzen.begin() + 1, grenzen.end() - 1, x);
+        ++klassen[static_cast<std::size_t>(innen - (grenzen.begin() + 1))].Anzahl;
+    }
+    return klassen;
+}
+
+Verteilungsdiagramm VerteilungBilden(const std::vector<double>& werte, const Einstellungen& e) {
+    const clsStatistik stat;
+    const Texte texte{e};
+    Verteilungsdiagramm d;
+    d.n = werte.size();
+    d.Titel = MitAnzahl("Verteilung der Urliste", d.n);
+    if (werte.empty()) return d;
+
+    std::vector<double> sortiert;
+    stat.BubbleSort(werte, sortiert);
+
+    // The distinct values with their counts; equal as the mode compares them (0 and -0 alike).
+    for (std::size_t i = 0; i < sortiert.size();) {
+        std::size_t j = i + 1;
+        while (j < sortiert.size() && sortiert[j] == sortiert[i]) ++j;
+        d.Saeulen.push_back({sortiert[i], sortiert[i], static_cast<long long>(j - i)});
+        i = j;
+    }
+    if (d.Saeulen.size() > kHoechstensEinzelwerte) {
+        d.Klassiert = true;
+        d.Saeulen = Klassenbilden(sortiert);
+        d.Titel += ", in " + GanzzahlText(static_cast<long long>(d.Saeulen.size())) + " Klassen";
+    }
+
+    Versuchen(d.Meldungen, "Modus", [&] {
+        const std::vector<double> modi = stat.Modus(werte);
+        if (modi.size() < 2) {
+            d.ModusZeile = "Modus: kein Modus gefunden!";
+            return;
+        }
+        std::vector<Marke> marken;
+        std::vector<std::string> teile;
+        for (std::size_t i = 1; i < modi.size(); ++i) {
+            marken.push_back({modi[i], texte.Voll(modi[i])});
+            teile.push_back(marken.back().Text);
+        }
+        d.ModusZeile = "Modus: " + Verbinden(teile, e.Ausgabetrennzeichen);
+        d.Modi = std::move(marken);
+    });
+    Versuchen(d.Meldungen, "Median", [&] {
+        const double median = stat.Median(sortiert);
+        d.Median = Marke{median, "Median: " + texte.Voll(median)};
+    });
+    Versuchen(d.Meldungen, "Arithmetisches Mittel", [&] {
+        const double mittel = stat.Mittelwert(werte);
+        d.Mittelwert = Marke{mittel, "Mittelwert: " + texte.Gerundet(mittel)};
+    });
+    Versuchen(d.Meldungen, "Spannweite", [&] {
+        const double sp = stat.Spannweite(werte);
+        d.Spannweite = Strecke{sortiert.front(), sortiert.back(), "SP: " + texte.Gerundet(sp)};
+    });
+    Versuchen(d.Meldungen, "Standardabweichnung", [&] {
+        const double s = Wurzel(stat.MittlereQuadratischeAbweichung(werte));
+        const std::string text = "s: " + texte.Gerundet(s);
+        // The band lies around the mean; without one its own line says why.
+        if (!d.Mittelwert) return;
+        const double mittel = d.Mittelwert->Wert;
+        Versuchen(d.Meldungen, "Mittelwert ± s", [&] {
+            d.Streuung = Strecke{Minus(mittel, s), Plus(mittel, s), text};
+        });
+    });
+    return d;
+}
+
+Streudiagramm StreudiagrammBilden(const std::vector<double>& x, const std::vector<double>& y,
+                                  const Einstellungen& e) {
+    const clsStatistik stat;
+    const Texte texte{e};
+    Streudiagramm d;
+    d.X = x;
+    d.Y = y;
+    d.Titel = MitAnzahl("Streudiagramm der Wertepaare", x.size());
+    d.ResiduenAn = x.size() <= kResiduenBis;
+    if (x.empty() || x.size() != y.size()) return d;
+    // Spearman, the regression and R² need two pairs at least; the report then prints its
+    // message instead.
+    const auto paarweise = [&](std::string_view name, auto&& schritt) {
+        if (x.size() < 2)
+            d.Meldungen.push_back(std::string(name) + ": " + std::string(kPaareUnvollstaendig));
+        else
+            Versuchen(d.Meldungen, name, schritt);
+    };
+
+    Versuchen(d.Meldungen, "Schwerpunkt", [&] {
+        const double xMitt = stat.Mittelwert(x);
+        const double yMitt = stat.Mittelwert(y);
+        Marke mx{xMitt, "xMitt = " + texte.Gerundet(xMitt)};
+        Marke my{yMitt, "yMitt = " + texte.Gerundet(yMitt)};
+        d.SchwerpunktX = std::move(mx);
+        d.SchwerpunktY = std::move(my);
+    });
+    paarweise("Regressionsgerade", [&] {
+        const Regressionsgerade g = RegressionBerechnen(stat, x, y, static_cast<double>(x.size()));
+        Regressionslinie linie;
+        linie.TextB = "^b = " + texte.Gerundet(g.b);
+        linie.TextA = "^a = " + texte.Gerundet(g.a);
+        linie.Geschaetzt.reserve(x.size());
+        for (double xi : x) linie.Geschaetzt.push_back(Schaetzwert(g, xi));
+        const auto [links, rechts] = std::minmax_element(x.begin(), x.end());
+        const auto i0 = static_cast<std::size_t>(links - x.begin());
+        const auto i1 = static_cast<std::size_t>(rechts - x.begin());
+        linie.X0 = x[i0];
+        linie.Y0 = linie.Geschaetzt[i0];
+        linie.X1 = x[i1];
+        linie.Y1 = linie.Geschaetzt[i1];
+        d.Regression = std::move(linie);
+    });
+    Versuchen(d.Meldungen, "Bravais-Pearson-Korrelationskoeffizient", [&] {
+        const double r = stat.BravaisPearsonKorrelationskoeffizient(x, y);
+        d.r = Marke{r, "r: " + texte.Gerundet(r)};
+    });
+    paarweise("Spearmen-Rangkorrelationskoeffizient", [&] {
+        const double rSP =
+            stat.SpearmenRangkorrelationskoeffizient(RangzifferBilden(x), RangzifferBilden(y));
+        d.rSP = Marke{rSP, "rSP: " + texte.Gerundet(rSP)};
+    });
+    paarweise("Determinationskoeffizient", [&] {
+        const double R2 = BestimmtheitBerechnen(stat, x, y).R2;
+        d.R2 = Marke{R2, "R² = " + texte.Gerundet(R2)};
+    });
+    return d;
+}
+
+Haeufigkeitsdiagramm HaeufigkeitenBilden(const std::vector<double>& a1,
+                                         const std::vector<double>& a2, const Einstellungen& e) {
+    const clsStatistik stat;
+    const Texte texte{e};
+    Haeufigkeitsdiagramm d;
+    d.A1 = a1;
+    d.A2 = a2;
+    const std::size_t k = std::min(a1.size(), a2.size());
+    for (std::size_t j = 0; j < k; ++j) {
+        d.Spalten.push_back(Spaltenname(static_cast<long long>(j)));
+        d.TexteA1.push_back(texte.Voll(a1[j]));
+        d.TexteA2.push_back(texte.Voll(a2[j]));
+    }
+
+    Versuchen(d.Meldungen, "Unabhängigkeitsquotienten", [&] {
+        Tabelle tafel(2, static_cast<int>(k));
+        for (std::size_t j = 0; j < k; ++j) {
+            tafel(0, static_cast<int>(j)) = a1[j];
+            tafel(1, static_cast<int>(j)) = a2[j];
+        }
+        const Tabelle erwartet = stat.Unabhaengigkeitsquotienten(tafel);
+        std::vector<double> e1(k), e2(k);
+        std::vector<std::string> t1(k), t2(k);
+        for (std::size_t j = 0; j < k; ++j) {
+            e1[j] = erwartet(0, static_cast<int>(j));
+            e2[j] = erwartet(1, static_cast<int>(j));
+            t1[j] = texte.Gerundet(e1[j]);
+            t2[j] = texte.Gerundet(e2[j]);
+        }
+        d.ErwartetA1 = std::move(e1);
+        d.ErwartetA2 = std::move(e2);
+        d.ErwartetTexteA1 = std::move(t1);
+        d.ErwartetTexteA2 = std::move(t2);
+        d.MitErwartet = true;
+    });
+    Versuchen(d.Meldungen, "Kontingenzkoeffizient", [&] {
+        const Kontingenz kont = KontingenzBerechnen(a1, a2);
+        Marke chi2{kont.chi2, "chi² = " + texte.Gerundet(kont.chi2)};
+        Marke K{kont.K, "K = " + texte.Gerundet(kont.K)};
+        Marke KStern{kont.KStern, "K* = " + texte.Gerundet(kont.KStern)};
+        d.chi2 = std::move(chi2);
+        d.K = std::move(K);
+        d.KStern = std::move(KStern);
+    });
+
+    d.Titel = "Beobachtete und theoretische Häufigkeiten";
+    if (d.chi2) d.Titel += " (" + d.chi2->Text + "; " + d.K->Text + "; " + d.KStern->Text + ")";
+    return d;
+}
+
+Diagrammdaten DiagrammdatenBilden(const Steuerzustand& zustand, const std::string& dezimal) {
+    clsRechenlauf lauf(dezimal);
+    Lesung lesung = lauf.Einlesen(zustand);
+    Diagrammdaten d;
+    d.Einstellungen = lesung.Einstellungen;
+    if (!lesung.Daten) {
+        d.Abbruch = lesung.Abbruch;
+        return d;
+    }
+    const Datensatz& daten = *lesung.Daten;
+    if (!daten.Zweidimensional) {
+        d.Verteilung = VerteilungBilden(daten.M1, d.Einstellungen);
+    } else {
+        d.Streuung = StreudiagrammBilden(daten.M1, daten.M2, d.Einstellungen);
+        d.Haeufigkeiten = HaeufigkeitenBilden(daten.M1, daten.M2, d.Einstellungen);
+    }
+    return d;
+}
+
+}  // namespace zv

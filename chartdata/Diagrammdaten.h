@@ -1,0 +1,119 @@
+#pragma once
+// What the charts show, without drawing: from the control states of "&Berechnen", read exactly
+// as the run reads them, the data of each chart with every mark's value and its label. Each
+// value comes from the engine's routines, and each label is the line the report prints for
+// that statistic (the form without calculation steps). A statistic that fails has no mark;
+// instead the chart carries one line naming it with the report's error text.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "run/Rechenlauf.h"
+
+namespace zv {
+
+// A value on the chart with its label.
+struct Marke {
+    double Wert = 0;
+    std::string Text;
+};
+
+// A stretch of the value axis with its label: the range, the band of one standard deviation.
+struct Strecke {
+    double Von = 0;
+    double Bis = 0;
+    std::string Text;
+};
+
+// A bar of the distribution: a distinct value (Von == Bis) or a class from Von to Bis (right
+// end open, except for the last class).
+struct Saeule {
+    double Von = 0;
+    double Bis = 0;
+    long long Anzahl = 0;
+};
+
+// One-dimensional data: how often each value (or class of values) occurs, with the location
+// and dispersion statistics.
+struct Verteilungsdiagramm {
+    std::string Titel;
+    std::size_t n = 0;
+    bool Klassiert = false;       // more than kHoechstensEinzelwerte distinct values
+    std::vector<Saeule> Saeulen;  // ascending
+    std::vector<Marke> Modi;      // each mode, labelled with its value; empty without one
+    std::string ModusZeile;       // the report's line: the modes, or that there is none
+    std::optional<Marke> Median;
+    std::optional<Marke> Mittelwert;
+    std::optional<Strecke> Spannweite;  // from the minimum to the maximum
+    std::optional<Strecke> Streuung;    // from the mean - s to the mean + s
+    std::vector<std::string> Meldungen;
+};
+
+// Distinct values drawn one bar each up to this many; more are put into classes.
+inline constexpr std::size_t kHoechstensEinzelwerte = 30;
+
+// Residuals are shown from the start up to this many pairs.
+inline constexpr std::size_t kResiduenBis = 200;
+
+struct Regressionslinie {
+    // The line across the data: at the smallest x and at the largest x.
+    double X0 = 0, Y0 = 0, X1 = 0, Y1 = 0;
+    std::vector<double> Geschaetzt;  // ^yi for every pair, in input order
+    std::string TextB;               // "^b = ..."
+    std::string TextA;               // "^a = ..."
+};
+
+// Two-dimensional data read as pairs (x, y).
+struct Streudiagramm {
+    std::string Titel;
+    std::vector<double> X, Y;  // in input order
+    std::optional<Marke> SchwerpunktX, SchwerpunktY;
+    std::optional<Regressionslinie> Regression;
+    bool ResiduenAn = false;   // shown from the start
+    std::optional<Marke> r;    // Bravais-Pearson
+    std::optional<Marke> rSP;  // Spearman
+    std::optional<Marke> R2;   // coefficient of determination
+    std::vector<std::string> Meldungen;
+};
+
+// Two-dimensional data read as a 2 x k table of frequencies: observed beside expected.
+struct Haeufigkeitsdiagramm {
+    std::string Titel;
+    std::vector<std::string> Spalten;  // b1, b2, ...
+    std::vector<double> A1, A2;        // observed, as typed
+    std::vector<std::string> TexteA1, TexteA2;
+    bool MitErwartet = false;  // the expected frequencies could be computed
+    std::vector<double> ErwartetA1, ErwartetA2;
+    std::vector<std::string> ErwartetTexteA1, ErwartetTexteA2;
+    std::optional<Marke> chi2, K, KStern;
+    std::vector<std::string> Meldungen;
+};
+
+struct Diagrammdaten {
+    zv::Einstellungen Einstellungen;  // decimal places and separators as the run read them
+    // The line that ends the run before any section (the lists cannot be read): then there is
+    // no chart.
+    std::string Abbruch;
+    std::optional<Verteilungsdiagramm> Verteilung;      // one-dimensional mode
+    std::optional<Streudiagramm> Streuung;              // two-dimensional mode
+    std::optional<Haeufigkeitsdiagramm> Haeufigkeiten;  // two-dimensional mode
+};
+
+// The charts of the control states; dezimal is the locale's decimal separator, as the run
+// takes it.
+Diagrammdaten DiagrammdatenBilden(const Steuerzustand& zustand, const std::string& dezimal);
+
+// The parts of DiagrammdatenBilden on a data set that has been read.
+Verteilungsdiagramm VerteilungBilden(const std::vector<double>& werte, const Einstellungen& e);
+Streudiagramm StreudiagrammBilden(const std::vector<double>& x, const std::vector<double>& y,
+                                  const Einstellungen& e);
+Haeufigkeitsdiagramm HaeufigkeitenBilden(const std::vector<double>& a1,
+                                         const std::vector<double>& a2, const Einstellungen& e);
+
+// Equal-width classes from the minimum to the maximum of sorted values: ceil(log2 n) + 1 of
+// them, each from its lower bound up to, not including, the next; the last one closed. The
+// bounds lie between the minimum and the maximum and never overflow.
+std::vector<Saeule> Klassenbilden(const std::vector<double>& sortiert);
+
+}  // namespace zv

@@ -1,0 +1,38 @@
+#pragma once
+// Draws the data of a chart into a QCustomPlot: every value and label comes from the chart
+// data, nothing is computed here but drawn coordinates. German captions, the report's decimal
+// separator on the ticks, colours of the Okabe-Ito palette, and marks that differ in shape or
+// line style as well.
+
+#include <qcustomplot.h>
+
+#include <QString>
+
+#include "chartdata/Diagrammdaten.h"
+
+namespace zv {
+
+enum class Diagrammart { Verteilung, Streudiagramm, Haeufigkeiten };
+
+// The ranges the axes got when the chart was drawn, to return to them.
+struct Ansicht {
+    QCPRange X;
+    QCPRange Y;
+};
+
+// Draws the chart of the given kind into a plot that shows nothing yet. residuen: the
+// residuals of the scatter chart are shown. A chart the data do not hold (the lists could not
+// be read, or another mode) is drawn as its title with the report's line beneath.
+Ansicht Zeichnen(QCustomPlot& plot, const Diagrammdaten& daten, Diagrammart art, bool residuen);
+
+// Puts the axes back to the ranges they had when drawn.
+void AnsichtHerstellen(QCustomPlot& plot, const Ansicht& ansicht);
+
+// Mouse wheel zooms and dragging pans both axes; a range that could no longer be drawn
+// (overflowing or too narrow for the tick arithmetic) is refused and the previous one kept.
+void BedienbarMachen(QCustomPlot& plot);
+
+// The locale whose decimal separator is the report's, without group separators.
+QLocale Zahlenformat(const std::string& dezimal);
+
+}  // namespace zv

@@ -1,0 +1,58 @@
+#pragma once
+// The chart window: the charts of the main window's data, beside it and not modal. It computes
+// nothing itself; Zeigen takes the chart data and draws them. One-dimensional data give the
+// distribution, two-dimensional data two tabs, "Streudiagramm" and "Häufigkeiten". The mouse
+// wheel zooms, dragging pans, a double click returns to the whole chart.
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "charts/Diagrammzeichnung.h"
+
+class QCheckBox;
+class QPushButton;
+class QTabWidget;
+class QCustomPlot;
+
+class frmDiagramm : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit frmDiagramm(QWidget* parent = nullptr);
+    ~frmDiagramm() override;
+
+    // Draws the charts of the data, replacing what the window showed; the tab stays chosen
+    // where the mode is the same.
+    void Zeigen(zv::Diagrammdaten daten);
+
+    // The plot of the chosen tab.
+    QCustomPlot* AktuellesDiagramm() const;
+
+    // Asks for the file to save to: the name, and the chosen type's filter text; an empty
+    // name cancels. Shows a failure. Tests plug in their own.
+    std::function<QString(QString& filter)> Dateiwahl;
+    std::function<void(const QString& text)> Fehlermeldung;
+
+  private:
+    struct Seite {
+        zv::Diagrammart Art;
+        QWidget* Huelle = nullptr;
+        QCustomPlot* Plot = nullptr;
+        zv::Ansicht Ansicht;
+    };
+
+    void SeitenAnlegen(const std::vector<zv::Diagrammart>& arten);
+    void SeiteZeichnen(Seite& seite);
+    void BildSpeichern();
+    void Kopieren();
+
+    zv::Diagrammdaten daten_;
+    std::vector<Seite> seiten_;
+    QTabWidget* tabs_ = nullptr;
+    QCheckBox* chkResiduen_ = nullptr;
+    QPushButton* cmdSpeichern_ = nullptr;
+    QPushButton* cmdKopieren_ = nullptr;
+    QPushButton* cmdSchliessen_ = nullptr;
+};

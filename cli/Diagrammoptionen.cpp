@@ -1,0 +1,101 @@
+#include "cli/Diagrammoptionen.h"
+
+#include <algorithm>
+#include <cctype>
+
+#ifdef ZV_MIT_DIAGRAMMEN
+#include "charts/Werkzeugdiagramm.h"
+#endif
+
+namespace zv {
+
+namespace {
+
+constexpr int kKleinsteSeite = 100;
+constexpr int kGroessteSeite = 4000;
+
+// A side of --chart-size: 1 to 4 digits, 100 to 4000.
+std::optional<int> Seitenlaenge(const std::string& text) {
+    if (text.empty() || text.size() > 4) return std::nullopt;
+    if (!std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); }))
+        return std::nullopt;
+    const int wert = std::stoi(text);
+    if (wert < kKleinsteSeite || wert > kGroessteSeite) return std::nullopt;
+    return wert;
+}
+
+// The extension of the file name, in lower case: what follows its last dot.
+std::string Endung(const std::string& pfad) {
+    const std::string name = pfad.substr(pfad.find_last_of('/') + 1);
+    const auto punkt = name.find_last_of('.');
+    if (punkt == std::string::npos) return {};
+    std::string endung = name.substr(punkt + 1);
+    for (char& c : endung) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return endung;
+}
+
+}  // namespace
+
+bool IstDiagrammoption(const std::string& name) {
+    return name == "--chart" || name == "--chart-size" || name == "--chart-kind";
+}
+
+std::string DiagrammoptionSetzen(Diagrammwunsch& wunsch, const std::string& name,
+                                 const std::string& wert) {
+    if (name == "--chart") {
+        const std::string endung = Endung(wert);
+        if (endung != "png" && endung != "pdf")
+            return "--chart braucht eine Datei auf .png oder .pdf: " + wert;
+        wunsch.Pfad = wert;
+    } else if (name == "--chart-size") {
+        const auto mal = wert.find_first_of("xX");
+        const auto breite =
+            mal == std::string::npos ? std::nullopt : Seitenlaenge(wert.substr(0, mal));
+        const auto hoehe =
+            mal == std::string::npos ? std::nullopt : Seitenlaenge(wert.substr(mal + 1));
+        if (!breite || !hoehe)
+            return "--chart-size braucht BREITExHÖHE, jede Seite 100 bis 4000: " + wert;
+        wunsch.Groesse = wert;
+        wunsch.Breite = *breite;
+        wunsch.Hoehe = *hoehe;
+    } else if (name == "--chart-kind") {
+        if (wert != "streudiagramm" && wert != "haeufigkeiten")
+            return "unbekannte Diagrammart: " + wert;
+        wunsch.Art = wert;
+    }
+    return {};
+}
+
+std::string DiagrammwunschPruefen(const Diagrammwunsch& wunsch, bool zweidimensional) {
+    if (!wunsch.Pfad && wunsch.Groesse) return "--chart-size gilt nur mit --chart";
+    if (!wunsch.Pfad && wunsch.Art) return "--chart-kind gilt nur mit --chart";
+    if (wunsch.Art && !zweidimensional) return "--chart-kind gilt nur mit --mode 2";
+#ifndef ZV_MIT_DIAGRAMMEN
+    if (wunsch.Pfad) return "--chart: dieses Programm wurde ohne Diagramme gebaut";
+#endif
+    return {};
+}
+
+bool DiagrammSchreiben(const Diagrammwunsch& wunsch, const Steuerzustand& zustand,
+                       const std::string& dezimal, std::ostream& fehler) {
+#ifdef ZV_MIT_DIAGRAMMEN
+    const Diagrammdaten daten = DiagrammdatenBilden(zustand, dezimal);
+    std::string meldung;
+    if (!daten.Abbruch.empty()) {
+        meldung = "kein Diagramm: " + daten.Abbruch;
+    } else {
+        const Diagrammart art = !zustand.Zweidimensional        ? Diagrammart::Verteilung
+                                : wunsch.Art == "haeufigkeiten" ? Diagrammart::Haeufigkeiten
+                                                                : Diagrammart::Streudiagramm;
+        meldung = DiagrammdateiSchreiben(daten, art, wunsch.Breite, wunsch.Hoehe, *wunsch.Pfad);
+    }
+    if (meldung.empty()) return true;
+    fehler << "zorvanta-report: " << meldung << '\n';
+#else
+    (void)wunsch, (void)zustand, (void)dezimal;
+    fehler << "zorvanta-report: dieses Programm wurde ohne Diagramme gebaut\n";
+#endif
+    return false;
+}
+
+}  // namespace zv

@@ -1,0 +1,37 @@
+#pragma once
+// The chart options of the report tool: --chart PATH (PNG or PDF by the extension),
+// --chart-size WxH and, in the two-dimensional mode, --chart-kind. The toolkit is started
+// only when a chart is to be written.
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "run/Rechenlauf.h"
+
+namespace zv {
+
+struct Diagrammwunsch {
+    std::optional<std::string> Pfad;
+    std::optional<std::string> Groesse;  // as given, "800x600"
+    std::optional<std::string> Art;      // "streudiagramm" or "haeufigkeiten"
+    int Breite = 800;
+    int Hoehe = 600;
+};
+
+// Whether the option name is one of the chart options.
+bool IstDiagrammoption(const std::string& name);
+
+// Takes the value of a chart option. Returns the usage error, or the empty text.
+std::string DiagrammoptionSetzen(Diagrammwunsch& wunsch, const std::string& name,
+                                 const std::string& wert);
+
+// Checks the options together once all are read. Returns the usage error, or the empty text.
+std::string DiagrammwunschPruefen(const Diagrammwunsch& wunsch, bool zweidimensional);
+
+// Writes the chart of the control states, read as the run reads them. False, with one line on
+// fehler, when no chart could be written: the lists cannot be read, or the file not written.
+bool DiagrammSchreiben(const Diagrammwunsch& wunsch, const Steuerzustand& zustand,
+                       const std::string& dezimal, std::ostream& fehler);
+
+}  // namespace zv

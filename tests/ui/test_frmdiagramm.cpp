@@ -1,0 +1,393 @@
+// The chart window opened from the main window's Extras menu, headless: the graphs it draws
+// for the boxes, their point and bar counts, axis ranges that hold every mark, redrawing on
+// "&Berechnen", zoom and reset, saving and copying, and inputs at the limits.
+
+#include <qcustomplot.h>
+
+#include <QtTest>
+#include <QtWidgets>
+#include <cmath>
+#include <random>
+
+#include "chartdata/Achsen.h"
+#include "chartdata/Diagrammdaten.h"
+#include "charts/Png.h"
+#include "charts/Textlegende.h"
+#include "charts/frmDiagramm.h"
+#include "ui/frmStatistik.h"
+
+namespace {
+
+// Every legend text: the plottables' names and the entries of text alone.
+QStringList Legende(QCustomPlot* p) {
+    QStringList texte;
+    for (int i = 0; i < p->legend->itemCount(); ++i) {
+        if (auto* e = qobject_cast<QCPPlottableLegendItem*>(p->legend->item(i)))
+            texte << e->plottable()->name();
+        else if (auto* t = dynamic_cast<zv::Textlegende*>(p->legend->item(i)))
+            texte << t->Text();
+    }
+    return texte;
+}
+
+template <class T>
+QList<T*> Zeichnungen(QCustomPlot* p) {
+    QList<T*> liste;
+    for (int i = 0; i < p->plottableCount(); ++i)
+        if (auto* z = qobject_cast<T*>(p->plottable(i))) liste << z;
+    return liste;
+}
+
+// Every plottable lies inside the visible ranges, which can be drawn.
+bool AllesSichtbar(QCustomPlot* p, QString& grund) {
+    const QCPRange x = p->xAxis->range(), y = p->yAxis->range();
+    if (!zv::Zeichenbar(x.lower, x.upper) || !zv::Zeichenbar(y.lower, y.upper)) {
+        grund = QStringLiteral("range %1..%2 / %3..%4")
+                    .arg(x.lower)
+                    .arg(x.upper)
+                    .arg(y.lower)
+                    .arg(y.upper);
+        return false;
+    }
+    for (int i = 0; i < p->plottableCount(); ++i) {
+        QCPAbstractPlottable* z = p->plottable(i);
+        bool k = false, w = false;
+        const QCPRange kr = z->getKeyRange(k), wr = z->getValueRange(w);
+        if (!k || !w) continue;
+        if (kr.lower < x.lower || kr.upper > x.upper || wr.lower < y.lower || wr.upper > y.upper) {
+            grund = z->name() + QStringLiteral(": %1..%2 / %3..%4 outside")
+                                    .arg(kr.lower)
+                                    .arg(kr.upper)
+                                    .arg(wr.lower)
+                                    .arg(wr.upper);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+class TestFrmDiagramm : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<frmStatistik> f_;
+    QTemporaryDir ordner_;
+
+    template <class T = QWidget>
+    T* K(const QString& name) {
+        T* w = f_->findChild<T*>(name);
+        if (w == nullptr) qFatal("control %s missing", qPrintable(name));
+        return w;
+    }
+    void Daten(bool zwei, const QString& m1, const QString& m2 = {}, const QString& nks = "3") {
+        K<QRadioButton>(zwei ? "optMaterial_1" : "optMaterial_0")->setChecked(true);
+        K<QLineEdit>("txtM1")->setText(m1);
+        K<QLineEdit>("txtM2")->setText(m2);
+        K<QLineEdit>("txtNks")->setText(nks);
+    }
+    // Extras "&Diagramm..." and the window it shows.
+    frmDiagramm* Oeffnen() {
+        K<QAction>("mnuDiagramm")->trigger();
+        auto* d = f_->findChild<frmDiagramm*>();
+        if (d == nullptr || !QTest::qWaitForWindowExposed(d)) qFatal("no chart window");
+        return d;
+    }
+    // The chart data of the boxes, as the chart window is given them.
+    zv::Diagrammdaten Erwartet(bool zwei, const QString& m1, const QString& m2 = {}) {
+        zv::Steuerzustand z;
+        z.Zweidimensional = zwei;
+        z.txtM1 = m1.toStdString();
+        z.txtM2 = m2.toStdString();
+        return zv::DiagrammdatenBilden(z, f_->Lauf().Dezimaltrennzeichen());
+    }
+    static QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+  private slots:
+    void init() {
+        f_ = std::make_unique<frmStatistik>();
+        f_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f_.get()));
+    }
+    void cleanup() { f_.reset(); }
+
+    void menueUndKnoepfe() {
+        // Every item of Extras has an access key no other item has.
+        auto* menue = K<QMenu>("MExtras");
+        QStringList schluessel;
+        for (QAction* a : menue->actions()) {
+            const QString t = a->text();
+            schluessel << t.mid(t.indexOf('&') + 1, 1).toLower();
+        }
+        QCOMPARE(K<QAction>("mnuDiagramm")->text(), QStringLiteral("&Diagramm..."));
+        QCOMPARE(schluessel.size(), 7);
+        QCOMPARE(QSet<QString>(schluessel.begin(), schluessel.end()).size(), schluessel.size());
+
+        Daten(false, "1 2 2 3");
+        frmDiagramm* d = Oeffnen();
+        QVERIFY(!d->isModal());
+        QCOMPARE(d->findChild<QPushButton*>("cmdSpeichern")->text(),
+                 QStringLiteral("Bild &speichern..."));
+        QCOMPARE(d->findChild<QPushButton*>("cmdKopieren")->text(), QStringLiteral("&Kopieren"));
+        auto* schliessen = d->findChild<QPushButton*>("cmdSchliessen");
+        QCOMPARE(schliessen->text(), QStringLiteral("S&chließen"));
+        QTest::mouseClick(schliessen, Qt::LeftButton);
+        QTRY_VERIFY(f_->findChild<frmDiagramm*>() == nullptr);
+        // Closed, it is not brought back by a run.
+        QTest::mouseClick(K<QPushButton>("cmdCalculate"), Qt::LeftButton);
+        QVERIFY(f_->findChild<frmDiagramm*>() == nullptr);
+    }
+
+    void verteilung() {
+        const QString liste = "2 4 4 5 7 9 4 9";
+        Daten(false, liste);
+        frmDiagramm* d = Oeffnen();
+        const zv::Verteilungsdiagramm v = *Erwartet(false, liste).Verteilung;
+        auto* tabs = d->findChild<QTabWidget*>();
+        QCOMPARE(tabs->count(), 1);
+        QVERIFY(!tabs->tabBar()->isVisible());
+        QCustomPlot* p = d->AktuellesDiagramm();
+        QVERIFY(p != nullptr);
+
+        // One bar per distinct value holding its count, the counts adding up to n.
+        const auto balken = Zeichnungen<QCPBars>(p);
+        QCOMPARE(balken.size(), 1);
+        QCOMPARE(balken[0]->data()->size(), 5);
+        double summe = 0;
+        for (auto it = balken[0]->data()->constBegin(); it != balken[0]->data()->constEnd(); ++it)
+            summe += it->value;
+        QCOMPARE(summe, 8.0);
+        // The mean and median as vertical lines, the band and the range; the mode marked.
+        const QStringList legende = Legende(p);
+        for (const std::string& text : {v.Mittelwert->Text, v.Median->Text, v.ModusZeile})
+            QVERIFY2(legende.contains(Q(text)), qPrintable(legende.join(" | ")));
+        QVERIFY(legende.filter(Q(v.Spannweite->Text)).size() == 1);
+        QVERIFY(legende.filter(Q(v.Streuung->Text)).size() == 1);
+        for (QCPCurve* linie : Zeichnungen<QCPCurve>(p)) {
+            if (linie->name() != Q(v.Mittelwert->Text)) continue;
+            QCOMPARE(linie->data()->at(0)->key, v.Mittelwert->Wert);
+            QCOMPARE(linie->data()->at(1)->key, v.Mittelwert->Wert);
+        }
+        const auto modi = Zeichnungen<QCPGraph>(p);
+        QCOMPARE(modi.size(), 1);
+        QCOMPARE(modi[0]->data()->size(), 1);
+        QCOMPARE(modi[0]->data()->at(0)->key, 4.0);
+        QString grund;
+        QVERIFY2(AllesSichtbar(p, grund), qPrintable(grund));
+    }
+
+    void streudiagrammUndHaeufigkeiten() {
+        Daten(true, "2 4 5 7 9", "3 5 4 8 10");
+        frmDiagramm* d = Oeffnen();
+        const zv::Diagrammdaten erwartet = Erwartet(true, "2 4 5 7 9", "3 5 4 8 10");
+        auto* tabs = d->findChild<QTabWidget*>();
+        QCOMPARE(tabs->count(), 2);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Streudiagramm"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("Häufigkeiten"));
+
+        QCustomPlot* p = d->AktuellesDiagramm();
+        const auto graphen = Zeichnungen<QCPGraph>(p);
+        QCOMPARE(graphen.size(), 2);  // the pairs and the centroid
+        QCOMPARE(graphen[0]->data()->size(), 5);
+        QCOMPARE(graphen[1]->data()->size(), 1);
+        QCOMPARE(Zeichnungen<QCPCurve>(p).size(), 1);  // the regression line
+        QCOMPARE(Zeichnungen<QCPCurve>(p)[0]->data()->size(), 2);
+        QCOMPARE(Zeichnungen<QCPErrorBars>(p).size(), 1);
+        QCOMPARE(Zeichnungen<QCPErrorBars>(p)[0]->dataCount(), 5);
+        const QStringList legende = Legende(p);
+        for (const auto* marke :
+             {&erwartet.Streuung->r, &erwartet.Streuung->rSP, &erwartet.Streuung->R2})
+            QVERIFY2(!legende.filter(Q((*marke)->Text)).isEmpty(), qPrintable(legende.join(" | ")));
+        QString grund;
+        QVERIFY2(AllesSichtbar(p, grund), qPrintable(grund));
+
+        // The residuals can be switched off and on again.
+        auto* residuen = d->findChild<QCheckBox*>("chkResiduen");
+        QVERIFY(residuen->isVisible() && residuen->isChecked());
+        residuen->setChecked(false);
+        QCOMPARE(Zeichnungen<QCPErrorBars>(d->AktuellesDiagramm()).size(), 0);
+        residuen->setChecked(true);
+        QCOMPARE(Zeichnungen<QCPErrorBars>(d->AktuellesDiagramm()).size(), 1);
+
+        // Four groups of bars: a1 and a2, observed and expected, one bar per column.
+        tabs->setCurrentIndex(1);
+        p = d->AktuellesDiagramm();
+        QVERIFY(p != nullptr && !residuen->isVisible());
+        const auto balken = Zeichnungen<QCPBars>(p);
+        QCOMPARE(balken.size(), 4);
+        for (QCPBars* b : balken) QCOMPARE(b->data()->size(), 5);
+        QCOMPARE(balken[1]->data()->at(0)->value, erwartet.Haeufigkeiten->ErwartetA1[0]);
+        QVERIFY2(AllesSichtbar(p, grund), qPrintable(grund));
+    }
+
+    void berechnenZeichnetNeu() {
+        Daten(false, "1 2 3 4");
+        frmDiagramm* d = Oeffnen();
+        Daten(false, "5 5 6");
+        QTest::mouseClick(K<QPushButton>("cmdCalculate"), Qt::LeftButton);
+        auto* balken = Zeichnungen<QCPBars>(d->AktuellesDiagramm()).value(0);
+        QVERIFY(balken != nullptr);
+        QCOMPARE(balken->data()->size(), 2);
+        // Switched to two-dimensional data, the next run gives the two tabs.
+        Daten(true, "1 2 3", "4 6 5");
+        QTest::mouseClick(K<QPushButton>("cmdCalculate"), Qt::LeftButton);
+        QCOMPARE(d->findChild<QTabWidget*>()->count(), 2);
+        QCOMPARE(Zeichnungen<QCPGraph>(d->AktuellesDiagramm())[0]->data()->size(), 3);
+        // Unreadable lists: the report's line and nothing to save.
+        Daten(true, "1 2 3", "4 6");
+        QTest::mouseClick(K<QPushButton>("cmdCalculate"), Qt::LeftButton);
+        QCustomPlot* p = d->AktuellesDiagramm();
+        QCOMPARE(p->plottableCount(), 0);
+        auto* zeile = qobject_cast<QCPTextElement*>(p->plotLayout()->element(1, 0));
+        QVERIFY(zeile != nullptr);
+        QCOMPARE(zeile->text(),
+                 QStringLiteral("Anzahl der Merkmale ist nicht gleich, Berechnung nicht möglich!"));
+        QVERIFY(!d->findChild<QPushButton*>("cmdSpeichern")->isEnabled());
+        QVERIFY(!d->findChild<QPushButton*>("cmdKopieren")->isEnabled());
+    }
+
+    void zoomenUndZuruecksetzen() {
+        Daten(true, "2 4 5 7 9", "3 5 4 8 10");
+        frmDiagramm* d = Oeffnen();
+        QCustomPlot* p = d->AktuellesDiagramm();
+        const QCPRange x = p->xAxis->range(), y = p->yAxis->range();
+        const QPoint mitte = p->axisRect()->rect().center();
+        QWheelEvent rad(mitte, p->mapToGlobal(mitte), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+        QApplication::sendEvent(p, &rad);
+        QVERIFY(p->xAxis->range().size() < x.size());
+        QTest::mouseDClick(p, Qt::LeftButton, {}, mitte);
+        QCOMPARE(p->xAxis->range(), x);
+        QCOMPARE(p->yAxis->range(), y);
+        // A range too narrow for the tick arithmetic is refused.
+        p->xAxis->setRange(5, 5 + 1e-15);
+        QCOMPARE(p->xAxis->range(), x);
+    }
+
+    void speichernUndKopieren() {
+        Daten(false, "1 2 2 3 8");
+        frmDiagramm* d = Oeffnen();
+        QCustomPlot* p = d->AktuellesDiagramm();
+        QStringList fehler;
+        d->Fehlermeldung = [&](const QString& t) { fehler << t; };
+        // The type follows the name, or the chosen filter where the name has none.
+        const struct {
+            QString name, filter, datei;
+        } faelle[] = {{"a.png", "PNG-Bild (*.png)", "a.png"},
+                      {"b", "PDF-Dokument, Vektorgrafik (*.pdf)", "b.pdf"},
+                      {"c.PDF", "PNG-Bild (*.png)", "c.PDF"},
+                      {"d", "PNG-Bild (*.png)", "d.png"}};
+        for (const auto& fall : faelle) {
+            d->Dateiwahl = [&](QString& filter) {
+                filter = fall.filter;
+                return ordner_.filePath(fall.name);
+            };
+            QTest::mouseClick(d->findChild<QPushButton*>("cmdSpeichern"), Qt::LeftButton);
+            QFile datei(ordner_.filePath(fall.datei));
+            QVERIFY2(datei.open(QIODevice::ReadOnly), qPrintable(fall.datei));
+            const QByteArray inhalt = datei.readAll();
+            if (fall.datei.endsWith("pdf", Qt::CaseInsensitive)) {
+                QVERIFY(inhalt.startsWith("%PDF"));
+            } else {
+                // The picture as the plot draws it, pixel for pixel.
+                const QImage bild = QImage::fromData(inhalt, "PNG");
+                QCOMPARE(bild.convertToFormat(QImage::Format_RGB32),
+                         p->toPixmap().toImage().convertToFormat(QImage::Format_RGB32));
+            }
+        }
+        QVERIFY(fehler.isEmpty());
+        // Cancelling writes nothing; an unwritable place is one German message.
+        d->Dateiwahl = [](QString&) { return QString(); };
+        QTest::mouseClick(d->findChild<QPushButton*>("cmdSpeichern"), Qt::LeftButton);
+        QVERIFY(fehler.isEmpty());
+        d->Dateiwahl = [&](QString&) { return ordner_.filePath("fehlt/x.png"); };
+        QTest::mouseClick(d->findChild<QPushButton*>("cmdSpeichern"), Qt::LeftButton);
+        QCOMPARE(fehler.size(), 1);
+        QVERIFY2(fehler[0].startsWith("Diagramm nicht schreibbar: "), qPrintable(fehler[0]));
+        QVERIFY(!QFile::exists(ordner_.filePath("fehlt/x.png")));
+
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseClick(d->findChild<QPushButton*>("cmdKopieren"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), p->size());
+    }
+
+    // The PNG encoder against Qt's decoder: every pixel back, the alpha channel dropped, odd
+    // sizes and random bytes (every filter difference wraps around); a failing device fails.
+    void pngRundreise() {
+        std::mt19937 zufall(5);
+        for (const QSize groesse : {QSize(1, 1), QSize(3, 5), QSize(257, 3), QSize(4000, 40)}) {
+            QImage bild(groesse, QImage::Format_ARGB32);
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x) bild.setPixel(x, y, zufall());
+            QBuffer puffer;
+            puffer.open(QIODevice::WriteOnly);
+            QVERIFY(zv::PngSchreiben(bild, puffer));
+            const QImage zurueck = QImage::fromData(puffer.data(), "PNG");
+            QCOMPARE(zurueck.convertToFormat(QImage::Format_RGB32),
+                     bild.convertToFormat(QImage::Format_RGB32));
+        }
+        QBuffer geschlossen;
+        QVERIFY(!zv::PngSchreiben(QImage(10, 10, QImage::Format_RGB32), geschlossen));
+    }
+
+    void grenzfaelle_data() {
+        QTest::addColumn<bool>("zwei");
+        QTest::addColumn<QString>("m1");
+        QTest::addColumn<QString>("m2");
+        QTest::addColumn<int>("punkte");  // scatter points, or bars of the distribution
+        QString viele1, viele2;
+        for (int i = 0; i < 32767; ++i) {
+            viele1 += QString::number(i % 97) + (i + 1 < 32767 ? " " : "");
+            viele2 += QString::number((i * 7) % 101) + (i + 1 < 32767 ? " " : "");
+        }
+        QTest::newRow("ein Wert") << false << "7"
+                                  << "" << 1;
+        QTest::newRow("gleiche Werte") << false << "3 3 3"
+                                       << "" << 1;
+        QTest::newRow("nahe 1E+308") << false << "1E+308 -1E+308 1,7E+308 -1,7E+308"
+                                     << "" << 4;
+        QTest::newRow("kleinste") << false << "5E-324 1E-323 0"
+                                  << "" << 3;
+        QTest::newRow("32767 Werte") << false << viele1 << "" << 16;
+        QTest::newRow("ein Paar") << true << "4"
+                                  << "7" << 1;
+        QTest::newRow("gleiche Paare") << true << "3 3 3"
+                                       << "2 2 2" << 3;
+        QTest::newRow("Paare nahe 1E+308") << true << "1E+308 -1E+308 5"
+                                           << "-1,7E+308 1,7E+308 0" << 3;
+        QTest::newRow("32767 Paare") << true << viele1 << viele2 << 32767;
+    }
+    void grenzfaelle() {
+        QFETCH(bool, zwei);
+        QFETCH(QString, m1);
+        QFETCH(QString, m2);
+        QFETCH(int, punkte);
+        // The decimal separator of the window's run.
+        const QString dez = QString::fromStdString(f_->Lauf().Dezimaltrennzeichen());
+        m1.replace(',', dez);
+        m2.replace(',', dez);
+        Daten(zwei, m1, m2);
+        frmDiagramm* d = Oeffnen();
+        auto* tabs = d->findChild<QTabWidget*>();
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QCustomPlot* p = d->AktuellesDiagramm();
+            QVERIFY(p != nullptr);
+            QVERIFY(p->plottableCount() > 0);
+            QString grund;
+            QVERIFY2(AllesSichtbar(p, grund), qPrintable(QString::number(i) + ": " + grund));
+            QVERIFY(!p->toPixmap(400, 300).isNull());
+            if (i > 0) continue;
+            const int n = zwei ? Zeichnungen<QCPGraph>(p)[0]->dataCount()
+                               : Zeichnungen<QCPBars>(p)[0]->dataCount();
+            QCOMPARE(n, punkte);
+            if (zwei) {
+                const bool mitGerade = Erwartet(zwei, m1, m2).Streuung->Regression.has_value();
+                QCOMPARE(Zeichnungen<QCPErrorBars>(p).size(), mitGerade && punkte <= 200 ? 1 : 0);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestFrmDiagramm)
+#include "test_frmdiagramm.moc"
