@@ -2,14 +2,15 @@
 
 #include <qcustomplot.h>
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPixmap>
-#include <QSaveFile>
 
+#include "charts/Dateischreiben.h"
 #include "charts/Png.h"
 
 namespace zv {
@@ -20,20 +21,7 @@ namespace {
 constexpr int kPixelProZoll = 96;
 constexpr double kPunktProPixel = 72.0 / kPixelProZoll;
 
-QString Grund(const QSaveFile& datei) {
-    switch (datei.error()) {
-        case QFileDevice::OpenError:
-        case QFileDevice::PermissionsError:
-            return QStringLiteral("die Datei lässt sich dort nicht anlegen");
-        case QFileDevice::RenameError:
-        case QFileDevice::CopyError:
-            return QStringLiteral("die vorhandene Datei lässt sich nicht ersetzen");
-        default:
-            return QStringLiteral("das Schreiben ist fehlgeschlagen");
-    }
-}
-
-bool PdfZeichnen(QCustomPlot& plot, QSaveFile& datei, int breite, int hoehe) {
+bool PdfZeichnen(QCustomPlot& plot, QIODevice& datei, int breite, int hoehe) {
     QPdfWriter schreiber(&datei);
     schreiber.setResolution(kPixelProZoll);
     schreiber.setCreator(QStringLiteral("Zorvanta"));
@@ -61,23 +49,20 @@ std::optional<Bildformat> BildformatZuPfad(const QString& pfad) {
 QString BildSchreiben(QCustomPlot& plot, const QString& pfad, Bildformat format, int breite,
                       int hoehe) {
     const QString vorne = QStringLiteral("Diagramm nicht schreibbar: %1: ").arg(pfad);
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) return vorne + Grund(datei);
+    // Drawn in memory first, then written as a whole.
+    QByteArray inhalt;
+    QBuffer puffer(&inhalt);
+    puffer.open(QIODevice::WriteOnly);
     bool gezeichnet = false;
     if (format == Bildformat::Png) {
         const QImage bild = plot.toPixmap(breite, hoehe).toImage();
-        gezeichnet = !bild.isNull() && PngSchreiben(bild, datei);
+        gezeichnet = !bild.isNull() && PngSchreiben(bild, puffer);
     } else {
-        gezeichnet = PdfZeichnen(plot, datei, breite, hoehe);
+        gezeichnet = PdfZeichnen(plot, puffer, breite, hoehe);
     }
-    if (!gezeichnet) {
-        const QString grund = datei.error() != QFileDevice::NoError
-                                  ? Grund(datei)
-                                  : QStringLiteral("das Bild ließ sich nicht erzeugen");
-        datei.cancelWriting();
-        return vorne + grund;
-    }
-    if (!datei.commit()) return vorne + Grund(datei);
+    puffer.close();
+    if (!gezeichnet) return vorne + QStringLiteral("Das Bild ließ sich nicht erzeugen.");
+    if (const auto grund = AtomarSchreiben(pfad, inhalt)) return vorne + *grund;
     return {};
 }
 

@@ -19,6 +19,7 @@
 #include <QTextDocument>
 
 #include "base/Zahlenlesen.h"
+#include "charts/Dateischreiben.h"
 #include "charts/frmDiagramm.h"
 #include "run/Statistiken.h"
 #include "ui/Dateiausgabe.h"
@@ -393,7 +394,7 @@ void frmStatistik::mnuSave_Click() {
     const QString pfad = speicherdialog_(QDir(ordner).filePath(QStringLiteral("Bericht.txt")));
     if (pfad.isEmpty()) return;
     speicherordner_ = QFileInfo(pfad).absolutePath();
-    if (const auto grund = AtomarSchreiben(pfad, AusgabeText().toUtf8())) {
+    if (const auto grund = zv::AtomarSchreiben(pfad, AusgabeText().toUtf8())) {
         dialoge_->Meldung(("Die Ausgabe konnte nicht gespeichert werden.\r\n\r\n" +
                            QDir::toNativeSeparators(pfad) + "\r\n" + *grund)
                               .toStdString(),

@@ -7,6 +7,7 @@
 #include <QtWidgets>
 
 #include "base/Zahlenlesen.h"
+#include "charts/Dateischreiben.h"
 #include "run/Statistiken.h"
 #include "sizegrip/SizeGrip.h"
 #include "ui/Dateiausgabe.h"
@@ -539,7 +540,7 @@ class TestFrmStatistik : public QObject {
         // A folder nobody may write into (made so for this process even when it runs as root).
         QDir(ordner.path()).mkdir("gesperrt");
         const QString gesperrt = ordner.filePath("gesperrt/Bericht.txt");
-        QVERIFY(!AtomarSchreiben(gesperrt, "alt"));
+        QVERIFY(!zv::AtomarSchreiben(gesperrt, "alt"));
         QFile::setPermissions(ordner.filePath("gesperrt"), QFile::ReadOwner | QFile::ExeOwner);
         const auto alteFsuid = setfsuid(65534);
         speicherort_ = gesperrt;
