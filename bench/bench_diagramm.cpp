@@ -5,11 +5,7 @@
 // - the report tool with --chart as a whole process, beside the same command without it.
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
 #include <qcustomplot.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QAction>
@@ -30,6 +26,7 @@
 #include <vector>
 
 #include "Arbeitslasten.h"
+#include "Messung.h"
 #include "base/Speicher.h"
 #include "base/Zahlenlesen.h"
 #include "charts/frmDiagramm.h"
@@ -39,24 +36,11 @@ extern char** environ;
 
 namespace {
 
+using zvbench::Malzaehler;
+using zvbench::Melden;
+using zvbench::Messen;
+using zvbench::Messung;
 using zvbench::Werte;
-
-// Counts the paint events a widget receives.
-class Malzaehler : public QObject {
-  public:
-    explicit Malzaehler(QWidget* w) : w_(w) { w_->installEventFilter(this); }
-    ~Malzaehler() override { w_->removeEventFilter(this); }
-    int Anzahl = 0;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) ++Anzahl;
-        return false;
-    }
-
-  private:
-    QWidget* w_;
-};
 
 // Delivers events until the widget's window is exposed and the widget painted; false after
 // five seconds without.
@@ -69,36 +53,6 @@ bool GemaltAbwarten(QWidget* w, Malzaehler& maler) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return true;
-}
-
-struct Messung {
-    double Prozessor = 0;  // seconds
-    double Wand = 0;
-};
-
-double Prozessorsekunden() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
-}
-
-template <class Schritt>
-double Messen(Messung& m, Schritt&& schritt) {
-    const double prozessor = Prozessorsekunden();
-    const auto wand = std::chrono::steady_clock::now();
-    const bool gut = schritt();
-    const double dauer =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - wand).count();
-    m.Wand += dauer;
-    m.Prozessor += Prozessorsekunden() - prozessor;
-    return gut ? dauer : -1;
-}
-
-void Melden(benchmark::State& state, const std::string& name, const Messung& m) {
-    state.counters[name + "_cpu_ms"] =
-        benchmark::Counter(m.Prozessor * 1000.0, benchmark::Counter::kAvgIterations);
-    state.counters[name + "_wall_ms"] =
-        benchmark::Counter(m.Wand * 1000.0, benchmark::Counter::kAvgIterations);
 }
 
 // The workload's values, read as the run reads them.
@@ -138,14 +92,15 @@ void Diagrammfenster(benchmark::State& state, bool zweidimensional) {
     Messung fenster, bar;
     QSize groesse;
     for (auto _ : state) {
-        double dauer = Messen(fenster, [&] {
+        bool gezeigt = false, barGezeigt = false;
+        const double dauer = Messen(fenster, [&] {
             menue->trigger();
             auto* d = f.findChild<frmDiagramm*>();
             QCustomPlot* plot = d ? d->AktuellesDiagramm() : nullptr;
-            if (plot == nullptr) return false;
+            if (plot == nullptr) return;
             groesse = plot->size();
             Malzaehler maler(plot);
-            return GemaltAbwarten(plot, maler) && plot->plottableCount() > 0;
+            gezeigt = GemaltAbwarten(plot, maler) && plot->plottableCount() > 0;
         });
         const double dauerBar = Messen(bar, [&] {
             QCustomPlot plot;
@@ -159,9 +114,9 @@ void Diagrammfenster(benchmark::State& state, bool zweidimensional) {
             // Drawn once, when shown with its size.
             Malzaehler maler(&plot);
             plot.show();
-            return GemaltAbwarten(&plot, maler);
+            barGezeigt = GemaltAbwarten(&plot, maler);
         });
-        if (dauer < 0 || dauerBar < 0) {
+        if (!gezeigt || !barGezeigt) {
             state.SkipWithError("a chart was not shown");
             return;
         }
@@ -184,30 +139,9 @@ void Diagrammfenster(benchmark::State& state, bool zweidimensional) {
 bool Werkzeug(const std::vector<std::string>& argumente, Messung& m, double& dauer) {
     std::vector<std::string> teile{ZV_REPORT_PROGRAMM};
     teile.insert(teile.end(), argumente.begin(), argumente.end());
-    std::vector<char*> argv;
-    for (auto& t : teile) argv.push_back(t.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t ausgaben;
-    posix_spawn_file_actions_init(&ausgaben);
-    posix_spawn_file_actions_addopen(&ausgaben, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    bool gut = false;
-    rusage verbrauch{};
-    const auto wand = std::chrono::steady_clock::now();
-    pid_t kind = 0;
-    if (posix_spawn(&kind, ZV_REPORT_PROGRAMM, &ausgaben, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        gut = wait4(kind, &status, 0, &verbrauch) == kind && WIFEXITED(status) &&
-              WEXITSTATUS(status) == 0;
-    }
-    const double sekunden =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - wand).count();
-    posix_spawn_file_actions_destroy(&ausgaben);
-    m.Prozessor +=
-        static_cast<double>(verbrauch.ru_utime.tv_sec + verbrauch.ru_stime.tv_sec) +
-        static_cast<double>(verbrauch.ru_utime.tv_usec + verbrauch.ru_stime.tv_usec) / 1e6;
-    m.Wand += sekunden;
-    dauer += sekunden;
-    return gut;
+    std::vector<std::string> umgebung;
+    for (char** e = environ; *e != nullptr; ++e) umgebung.emplace_back(*e);
+    return zvbench::ProgrammMessen(ZV_REPORT_PROGRAMM, teile, umgebung, STDOUT_FILENO, m, dauer);
 }
 
 enum class Befehl { Beispiel, W1, W2 };

@@ -8,10 +8,6 @@
 // "Shown" always means: every pending event delivered and the widget painted.
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QAction>
@@ -37,6 +33,7 @@
 #include <vector>
 
 #include "Arbeitslasten.h"
+#include "Messung.h"
 #include "base/Speicher.h"
 #include "ui/frmStatistik.h"
 
@@ -44,24 +41,11 @@ extern char** environ;
 
 namespace {
 
+using zvbench::Malzaehler;
+using zvbench::Melden;
+using zvbench::Messen;
+using zvbench::Messung;
 using zvbench::Werte;
-
-// Counts the paint events a widget receives.
-class Malzaehler : public QObject {
-  public:
-    explicit Malzaehler(QWidget* w) : w_(w) { w_->installEventFilter(this); }
-    ~Malzaehler() override { w_->removeEventFilter(this); }
-    int Anzahl = 0;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) ++Anzahl;
-        return false;
-    }
-
-  private:
-    QWidget* w_;
-};
 
 // Delivers every pending event, the deferred repaint among them. Should the event loop not
 // have painted the widget, it is painted here, so that the painting is always counted.
@@ -153,37 +137,6 @@ QString BerichtDesFensters(frmStatistik& f) {
 // The parts of a ratio are measured in turn within every iteration, so that a busy spell of
 // the machine falls on all of them alike. Each part is timed by the processor time of the
 // whole process (the toolkit fills large areas with helper threads) and by the wall clock.
-
-struct Messung {
-    double Prozessor = 0;  // seconds
-    double Wand = 0;
-};
-
-double Prozessorsekunden() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
-}
-
-template <class Schritt>
-double Messen(Messung& m, Schritt&& schritt) {
-    const double prozessor = Prozessorsekunden();
-    const auto wand = std::chrono::steady_clock::now();
-    schritt();
-    const double dauer =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - wand).count();
-    m.Wand += dauer;
-    m.Prozessor += Prozessorsekunden() - prozessor;
-    return dauer;
-}
-
-// Per iteration, in milliseconds: NAME_cpu_ms and NAME_wall_ms.
-void Melden(benchmark::State& state, const std::string& name, const Messung& m) {
-    state.counters[name + "_cpu_ms"] =
-        benchmark::Counter(m.Prozessor * 1000.0, benchmark::Counter::kAvgIterations);
-    state.counters[name + "_wall_ms"] =
-        benchmark::Counter(m.Wand * 1000.0, benchmark::Counter::kAvgIterations);
-}
 
 // ----- Target 4: the report in the window, the run alone, the output box alone -------------
 
@@ -397,35 +350,9 @@ bool Prozess(const std::string& art, Messung& m, double& dauer) {
     std::vector<std::string> umgebung{std::string(kKaltstart) + "=" + art};
     for (char** e = environ; *e != nullptr; ++e)
         if (std::strncmp(*e, kKaltstart, std::strlen(kKaltstart)) != 0) umgebung.emplace_back(*e);
-    std::vector<char*> envp;
-    for (auto& e : umgebung) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    std::string name = "zv_bench_fenster";
-    char* argv[] = {name.data(), nullptr};
     // The toolkit's start-up notes would repeat once per process.
-    posix_spawn_file_actions_t ausgaben;
-    posix_spawn_file_actions_init(&ausgaben);
-    posix_spawn_file_actions_addopen(&ausgaben, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-
-    bool gut = false;
-    rusage verbrauch{};
-    const auto wand = std::chrono::steady_clock::now();
-    pid_t kind = 0;
-    if (posix_spawn(&kind, "/proc/self/exe", &ausgaben, nullptr, argv, envp.data()) == 0) {
-        int status = 0;
-        gut = wait4(kind, &status, 0, &verbrauch) == kind && WIFEXITED(status) &&
-              WEXITSTATUS(status) == 0;
-    }
-    const double sekunden =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - wand).count();
-    posix_spawn_file_actions_destroy(&ausgaben);
-    // The child's own processor time, user and system.
-    m.Prozessor +=
-        static_cast<double>(verbrauch.ru_utime.tv_sec + verbrauch.ru_stime.tv_sec) +
-        static_cast<double>(verbrauch.ru_utime.tv_usec + verbrauch.ru_stime.tv_usec) / 1e6;
-    m.Wand += sekunden;
-    dauer += sekunden;
-    return gut;
+    return zvbench::ProgrammMessen("/proc/self/exe", {"zv_bench_fenster"}, umgebung, STDERR_FILENO,
+                                   m, dauer);
 }
 
 void StartNeuerProzess(benchmark::State& state) {

@@ -16,10 +16,7 @@ namespace zv {
 void AusgabeDeterminationskoeffizient(Laufkontext& k) {
     k.Add(k.Titel);
     if (ZuWenigePaare(k)) {
-        // A single pair has its sums, but no line.
-        if (k.Rechentabellen && k.M1.size() == 1 && k.M2.size() == 1)
-            Regressionstabelle(
-                k, RegressionSummen(k.Stat, k.M1, k.M2, static_cast<double>(k.M1.size())), false);
+        EinzelpaarTabelle(k);
         return;
     }
 

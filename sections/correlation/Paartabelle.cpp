@@ -69,4 +69,10 @@ void Regressionstabelle(Laufkontext& k, const Regressionsgerade& g, bool mitGera
     t.Schreiben(k);
 }
 
+void EinzelpaarTabelle(Laufkontext& k) {
+    if (k.Rechentabellen && k.M1.size() == 1 && k.M2.size() == 1)
+        Regressionstabelle(
+            k, RegressionSummen(k.Stat, k.M1, k.M2, static_cast<double>(k.M1.size())), false);
+}
+
 }  // namespace zv

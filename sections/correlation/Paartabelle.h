@@ -30,4 +30,8 @@ void Paartabelle(Laufkontext& k, Rechentabelle& t, const std::string& mal, const
 void Regressionstabelle(Laufkontext& k, const Regressionsgerade& g, bool mitGerade,
                         const Bestimmtheit* b = nullptr);
 
+// After the count message of the regression and the determination: a single pair still has
+// its sums, so with the tables switched on they are shown, without a line.
+void EinzelpaarTabelle(Laufkontext& k);
+
 }  // namespace zv
