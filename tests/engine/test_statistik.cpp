@@ -142,7 +142,7 @@ TEST(Statistik, FailureKinds) {
     EXPECT_EQ(FehlerBeim([] { Stat.Spannweite({-1e308, 1e308}); }), Fehlerart::Ueberlauf);
     // A constant list gives 0 / 0, never a coefficient made of rounding noise.
     EXPECT_EQ(FehlerBeim([] {
-                  Stat.BravaisPearsonKorrelationskoeffizient({0.1, 0.1}, {1, 2});
+                  Stat.BravaisPearsonKorrelationskoeffizient({0.1, 0.1, 0.1}, {1, 2, 4});
               }),
               Fehlerart::Ueberlauf);
     EXPECT_EQ(FehlerBeim([] {
