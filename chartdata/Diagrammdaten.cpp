@@ -164,7 +164,7 @@ Streudiagramm StreudiagrammBilden(const std::vector<double>& x, const std::vecto
         d.SchwerpunktY = std::move(my);
     });
     paarweise("Regressionsgerade", [&] {
-        const Regressionsgerade g = RegressionBerechnen(stat, x, y, static_cast<double>(x.size()));
+        const Regressionsgerade g = RegressionBerechnen(stat, x, y);
         Regressionslinie linie;
         linie.TextB = "^b = " + texte.Gerundet(g.b);
         linie.TextA = "^a = " + texte.Gerundet(g.a);

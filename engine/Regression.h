@@ -13,21 +13,23 @@ struct Regressionsgerade {
     double yMitt = 0;  // mean of y
     double Qx = 0;     // sum of the squares of x
     double S = 0;      // sum of the products xi * yi
-    double Sxy = 0;    // S - (n * xMitt) * yMitt, the numerator of ^b
-    double Sxx = 0;    // Qx - xMitt² * n, its denominator
-    double b = 0;      // slope ^b
-    double a = 0;      // intercept ^a
+    double Sxy =
+        0;  // Sum((xi - xMitt) * (yi - yMitt)) = S - n * xMitt * yMitt, the numerator of ^b
+    double Sxx = 0;  // Sum((xi - xMitt)²) = Qx - n * xMitt², its denominator
+    double b = 0;    // slope ^b
+    double a = 0;    // intercept ^a
 };
 
 // Engine calls in the order mean of x, mean of y, sum of squares of x, sum of products; then
-//   ^b = (S - (n * xMitt) * yMitt) / (Qx - xMitt² * n),   ^a = yMitt - ^b * xMitt.
+// the centred sums Sxy and Sxx and
+//   ^b = Sxy / Sxx,   ^a = yMitt - ^b * xMitt.
 // Constant x gives 0 / 0 (overflow), constant y a horizontal line.
 Regressionsgerade RegressionBerechnen(const clsStatistik& stat, const std::vector<double>& x,
-                                      const std::vector<double>& y, double n);
+                                      const std::vector<double>& y);
 
 // The same up to Sxy and Sxx, without ^b and ^a (which stay 0): the sums of a single pair too.
 Regressionsgerade RegressionSummen(const clsStatistik& stat, const std::vector<double>& x,
-                                   const std::vector<double>& y, double n);
+                                   const std::vector<double>& y);
 
 // The value of the line at x: ^y = ^b * x + ^a.
 double Schaetzwert(const Regressionsgerade& gerade, double x);
@@ -37,8 +39,8 @@ struct Bestimmtheit {
     std::vector<double> Geschaetzt;  // ^yi = ^b * xi + ^a
     double Qy = 0;                   // Sum(yi²)
     double QyDach = 0;               // Sum(^yi²)
-    double Erklaert = 0;             // QyDach - yMitt² * n, the numerator of R²
-    double Syy = 0;                  // Qy - yMitt² * n, its denominator
+    double Erklaert = 0;             // Sum((^yi - yMitt)²), the numerator of R²
+    double Syy = 0;                  // Sum((yi - yMitt)²), its denominator
     double R2 = 0;                   // Erklaert / Syy
 };
 

@@ -191,8 +191,7 @@ Abweichungsteile clsStatistik::MittlereQuadratischeAbweichungTeile(const Liste& 
     if (arr.empty()) return {0.0, 0.0, Mittelwert(arr)};  // fails: 0 / 0
     if (IstKonstant(arr)) return {arr.front(), 0.0, 0.0};
     const double m = Mittelwert(arr);
-    double s = 0.0;
-    for (double x : arr) s = Plus(s, Quadratabweichung(x, m));
+    const double s = ZentrierteQuadratsumme(arr, m);
     return {m, s, Durch(s, static_cast<double>(arr.size()))};
 }
 
@@ -202,20 +201,16 @@ Korrelationsteile clsStatistik::BravaisPearsonTeile(const Liste& arr1, const Lis
     const double mx = Mittelwert(arr1);
     const double my = Mittelwert(arr2);
     const double sp = SummeProdukte(arr1, arr2);
-    const double nx = static_cast<double>(arr1.size());
-    const double ny = static_cast<double>(arr2.size());
-    const bool xKonstant = IstKonstant(arr1);
-    const bool yKonstant = IstKonstant(arr2);
     Korrelationsteile t;
     t.Qx = qx;
     t.Qy = qy;
     t.SP = sp;
     t.xMitt = mx;
     t.yMitt = my;
-    t.Zaehler = ZentrierteProduktsumme(xKonstant || yKonstant, sp, nx, mx, my);
-    t.Sxx = ZentrierteProduktsumme(xKonstant, qx, nx, mx, mx);
+    t.Zaehler = ZentrierteProduktsumme(arr1, arr2, mx, my);
+    t.Sxx = ZentrierteQuadratsumme(arr1, mx);
     t.WurzelX = Wurzel(t.Sxx);
-    t.Syy = ZentrierteProduktsumme(yKonstant, qy, ny, my, my);
+    t.Syy = ZentrierteQuadratsumme(arr2, my);
     t.WurzelY = Wurzel(t.Syy);
     return t;
 }
@@ -229,12 +224,22 @@ double BravaisPearson(const Korrelationsteile& teile) {
     return Durch(teile.Zaehler, Mal(teile.WurzelY, teile.WurzelX));
 }
 
-double ZentrierteProduktsumme(bool konstant, double summe, double n, double a, double b) {
-    return konstant ? 0.0 : Minus(summe, Mal(Mal(n, a), b));
+double ZentrierteQuadratsumme(const std::vector<double>& x, double xMitt) {
+    if (IstKonstant(x)) return 0.0;
+    double s = 0.0;
+    for (double xi : x) s = Plus(s, Quadratabweichung(xi, xMitt));
+    return s;
 }
 
-double ZentrierteQuadratsumme(bool konstant, double summe, double n, double mittel) {
-    return konstant ? 0.0 : Minus(summe, Mal(Quadrat(mittel), n));
+double ZentrierteProduktsumme(const std::vector<double>& x, const std::vector<double>& y,
+                              double xMitt, double yMitt) {
+    if (IstKonstant(x) || IstKonstant(y)) return 0.0;
+    double s = 0.0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        if (i >= y.size()) Wirf(Fehlerart::IndexAusserhalb);
+        s = Plus(s, Mal(Minus(x[i], xMitt), Minus(y[i], yMitt)));
+    }
+    return s;
 }
 
 double clsStatistik::SpearmenRangkorrelationskoeffizient(const Liste& rl1, const Liste& rl2) const {
@@ -242,6 +247,7 @@ double clsStatistik::SpearmenRangkorrelationskoeffizient(const Liste& rl1, const
 }
 
 double Spearman(const Spearmanteile& teile) {
+    if (teile.KonstanteListe) Wirf(Fehlerart::Ueberlauf);  // 0 / 0, as for Pearson
     return Minus(1.0, Durch(teile.Zaehler, teile.Nenner));
 }
 
@@ -254,6 +260,7 @@ Spearmanteile clsStatistik::SpearmenTeile(const Liste& rl1, const Liste& rl2) co
         t.SummeD2 = Plus(t.SummeD2, Rangdifferenzquadrat(rl1[i], rl2[i]));
     }
     t.Zaehler = Mal(t.SummeD2, 6.0);
+    t.KonstanteListe = IstKonstant(rl1) || IstKonstant(rl2);
     // (n - 1) * n * (n + 1) exactly in 64 bits: no overflow for any list length.
     t.Nenner = static_cast<double>(((n - 1) * n) * (n + 1));
     return t;

@@ -28,9 +28,10 @@ struct Tabelle {
 };
 
 // The parts of the Bravais-Pearson coefficient r = Zaehler / (WurzelY * WurzelX):
-// Zaehler = Sum(xi*yi) - n*xMitt*yMitt, WurzelX = Sqrt(Sum(xi²) - n*xMitt²), WurzelY likewise.
+// Zaehler = Sxy, WurzelX = Sqrt(Sxx), WurzelY = Sqrt(Syy), the centred sums below. Each equals
+// its textbook form (Sum(xi*yi) - n*xMitt*yMitt, Sum(xi²) - n*xMitt², ...).
 struct Korrelationsteile {
-    double Zaehler = 0;  // Sxy
+    double Zaehler = 0;  // Sxy = Sum((xi - xMitt) * (yi - yMitt))
     double WurzelX = 0;
     double WurzelY = 0;
     double Qx = 0;  // Sum(xi²)
@@ -38,8 +39,8 @@ struct Korrelationsteile {
     double SP = 0;  // Sum(xi*yi)
     double xMitt = 0;
     double yMitt = 0;
-    double Sxx = 0;  // Sum(xi²) - n*xMitt*xMitt, the radicand of WurzelX
-    double Syy = 0;  // the radicand of WurzelY
+    double Sxx = 0;  // Sum((xi - xMitt)²), the radicand of WurzelX
+    double Syy = 0;  // Sum((yi - yMitt)²), the radicand of WurzelY
 };
 
 // The distinct values in order of first appearance and how often each occurs.
@@ -67,6 +68,9 @@ struct Spearmanteile {
     double SummeD2 = 0;  // Sum((Rx - Ry)²)
     double Zaehler = 0;  // 6 * SummeD2
     double Nenner = 0;   // (n - 1) * n * (n + 1)
+    // A constant list has one mean rank for every value: its rank correlation is undefined,
+    // as Pearson's is, and rSP is 0 / 0 then.
+    bool KonstanteListe = false;
 };
 
 // The term of one value or pair in the engine's sums, one routine for the sum and for a
@@ -131,14 +135,17 @@ class clsStatistik {
 // r from its parts: Zaehler / (WurzelY * WurzelX).
 double BravaisPearson(const Korrelationsteile& teile);
 
-// rSP from its parts: 1 - Zaehler / Nenner.
+// rSP from its parts: 1 - Zaehler / Nenner; overflow (0 / 0) for a constant list.
 double Spearman(const Spearmanteile& teile);
 
-// Centred sums. A centred sum over a constant list is exactly 0 and is not evaluated, so that
-// rounding noise never shows up as a value or turns into a slope or a coefficient.
-// summe - (n * a) * b, the form of Sum(xi*yi) - n*xMitt*yMitt and Sum(xi²) - n*xMitt*xMitt:
-double ZentrierteProduktsumme(bool konstant, double summe, double n, double a, double b);
-// summe - mittel² * n, the form of Sum(xi²) - xMitt² * n:
-double ZentrierteQuadratsumme(bool konstant, double summe, double n, double mittel);
+// Centred sums in two passes: the means first, then the deviations from them summed in index
+// order from 0. Unlike Sum(xi²) - n*xMitt², they lose no precision when the values share a large
+// offset. A centred sum over a constant list is exactly 0 and is not evaluated, so that rounding
+// noise of a mean never shows up as a value or turns into a slope or a coefficient.
+// Sum((xi - xMitt)²):
+double ZentrierteQuadratsumme(const std::vector<double>& x, double xMitt);
+// Sum((xi - xMitt) * (yi - yMitt)) over the indexes of x; 0 when either list is constant:
+double ZentrierteProduktsumme(const std::vector<double>& x, const std::vector<double>& y,
+                              double xMitt, double yMitt);
 
 }  // namespace zv

@@ -19,8 +19,7 @@ void AusgabeLineareRegression(Laufkontext& k) {
     }
 
     // Everything is computed before the next line, so a fault leaves only the title.
-    const Regressionsgerade g =
-        RegressionBerechnen(k.Stat, k.M1, k.M2, static_cast<double>(k.M1.size()));
+    const Regressionsgerade g = RegressionBerechnen(k.Stat, k.M1, k.M2);
 
     if (k.Detail) {
         const std::string n = GanzzahlText(static_cast<long long>(k.M1.size()));

@@ -42,10 +42,9 @@ void Paartabelle(Laufkontext& k, Rechentabelle& t, const std::string& mal, const
 
 void Regressionstabelle(Laufkontext& k, const Regressionsgerade& g, bool mitGerade,
                         const Bestimmtheit* b) {
-    const double n = static_cast<double>(k.M1.size());
     // Syy as the determination forms its denominator.
     const double Qy = b ? b->Qy : k.Stat.SummeQuadrate(k.M2);
-    const double Syy = b ? b->Syy : ZentrierteQuadratsumme(IstKonstant(k.M2), Qy, n, g.yMitt);
+    const double Syy = b ? b->Syy : ZentrierteQuadratsumme(k.M2, g.yMitt);
 
     Rechentabelle t;
     Paartabelle(k, t, " * ", {g.Qx, Qy, g.S, g.xMitt, g.yMitt}, b);
@@ -71,8 +70,7 @@ void Regressionstabelle(Laufkontext& k, const Regressionsgerade& g, bool mitGera
 
 void EinzelpaarTabelle(Laufkontext& k) {
     if (k.Rechentabellen && k.M1.size() == 1 && k.M2.size() == 1)
-        Regressionstabelle(
-            k, RegressionSummen(k.Stat, k.M1, k.M2, static_cast<double>(k.M1.size())), false);
+        Regressionstabelle(k, RegressionSummen(k.Stat, k.M1, k.M2), false);
 }
 
 }  // namespace zv

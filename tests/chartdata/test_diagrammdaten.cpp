@@ -187,6 +187,7 @@ TEST(Diagrammdaten, FailingStatisticsAreNamedInsteadOfDrawn) {
     // entry (the regression line: "Lineare Regression") whose section prints the same error.
     const std::string kPaare = "Anzahl der Ausprägungen nicht identisch, Berechnung nicht möglich.";
     const std::string kR = "Bravais-Pearson-Korrelationskoeffizient: ";
+    const std::string kRSP = "Spearmen-Rangkorrelationskoeffizient: ";
     const struct {
         Steuerzustand z;
         std::set<std::string> meldungen;
@@ -200,11 +201,13 @@ TEST(Diagrammdaten, FailingStatisticsAreNamedInsteadOfDrawn) {
         {Zustand(false, 0, "1 2 2", "", {}, false, "-1"),
          {"Arithmetisches Mittel: Ungültiges Argument", "Spannweite: Ungültiges Argument",
           "Standardabweichnung: Ungültiges Argument"}},
-        // A constant x leaves the line undetermined (0 / 0), a constant y nothing to explain.
+        // A constant x leaves the line undetermined (0 / 0), a constant y nothing to explain;
+        // either leaves both correlations undefined.
         {Zustand(true, 0, "3 3 3", "1 2 4", {}),
-         {"Regressionsgerade: Überlauf", kR + "Überlauf", "Determinationskoeffizient: Überlauf"}},
+         {"Regressionsgerade: Überlauf", kR + "Überlauf", kRSP + "Überlauf",
+          "Determinationskoeffizient: Überlauf"}},
         {Zustand(true, 0, "1 2 4", "5 5 5", {}),
-         {kR + "Überlauf", "Determinationskoeffizient: Überlauf"}},
+         {kR + "Überlauf", kRSP + "Überlauf", "Determinationskoeffizient: Überlauf"}},
         // One pair: the report's message for the sections that need two.
         {Zustand(true, 0, "4", "7", {}),
          {"Regressionsgerade: " + kPaare, kR + "Überlauf",
@@ -213,8 +216,9 @@ TEST(Diagrammdaten, FailingStatisticsAreNamedInsteadOfDrawn) {
         // A table of zeros has no expected frequencies (0 / 0); a zero total with a non-zero
         // row divides by zero.
         {Zustand(true, 0, "0 0", "0 0", {}),
-         {"Regressionsgerade: Überlauf", kR + "Überlauf", "Determinationskoeffizient: Überlauf",
-          "Unabhängigkeitsquotienten: Überlauf", "Kontingenzkoeffizient: Überlauf"}},
+         {"Regressionsgerade: Überlauf", kR + "Überlauf", kRSP + "Überlauf",
+          "Determinationskoeffizient: Überlauf", "Unabhängigkeitsquotienten: Überlauf",
+          "Kontingenzkoeffizient: Überlauf"}},
         {Zustand(true, 0, "2 -1", "-1 0", {}),
          {"Unabhängigkeitsquotienten: Division durch Null",
           "Kontingenzkoeffizient: Division durch Null"}},

@@ -1,6 +1,7 @@
 // The engine's routines: what the whole reports in tests/faelle/ cannot show (summation order,
-// stability, exact operand order, failure kinds), and the fast sort, mode and ranks against
-// plain reference forms on random data with ties, 0 beside -0 and last-bit differences.
+// stability under shifted and scaled data, outside reference values, failure kinds), and the
+// fast sort, mode and ranks against plain reference forms on random data with ties, 0 beside
+// -0 and last-bit differences.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 
 #include "Fehlerpruefung.h"
 #include "engine/Rangziffern.h"
+#include "engine/Regression.h"
 #include "engine/clsStatistik.h"
 
 using namespace zv;
@@ -51,6 +53,42 @@ Liste ReferenzRaenge(const Liste& w) {
         r.push_back(static_cast<double>(groesser + 1) + static_cast<double>(gleich - 1) / 2);
     }
     return r;
+}
+
+// What must not change when the data are shifted or scaled, or must change as the algebra says.
+struct Kennwerte {
+    double r, b, a, R2;
+    double varianz, s, mittlereAbweichung, abweichungMedian;  // of x
+    double varianzY;
+};
+
+Kennwerte Berechnen(const Liste& x, const Liste& y) {
+    const Bestimmtheit b = BestimmtheitBerechnen(Stat, x, y);
+    const double varianz = Stat.MittlereQuadratischeAbweichung(x);
+    return {Stat.BravaisPearsonKorrelationskoeffizient(x, y),
+            b.Gerade.b,
+            b.Gerade.a,
+            b.R2,
+            varianz,
+            std::sqrt(varianz),
+            Stat.DurchschnittlicheAbweichungMittelwert(x),
+            Stat.DurchschnittlicheAbweichungMedian(x),
+            Stat.MittlereQuadratischeAbweichung(y)};
+}
+
+::testing::AssertionResult Nahe(double ist, double soll) {
+    if (std::fabs(ist - soll) <= 1e-6 * std::fabs(soll)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << ist << " statt " << soll;
+}
+
+Liste Verschoben(Liste w, double c) {
+    for (double& x : w) x += c;
+    return w;
+}
+
+Liste Skaliert(Liste w, double f) {
+    for (double& x : w) x *= f;
+    return w;
 }
 
 bool BitGleich(const Liste& a, const Liste& b) {
@@ -108,10 +146,79 @@ TEST(Statistik, VarianceIsCentred) {
     EXPECT_EQ(Stat.MittlereQuadratischeAbweichung({1e200, 1e200}), 0.0);
 }
 
+TEST(Statistik, ShiftingOrScalingTheDataChangesOnlyWhatItMust) {
+    // The worked example, then random lists of eighths (exact after every shift) with a trend,
+    // so that r stays away from 0 and a relative comparison means something.
+    std::vector<std::pair<Liste, Liste>> daten = {{{1, 2, 3, 4}, {1, 3, 2, 4}}};
+    std::mt19937 zufall(11);
+    for (double steigung : {-2.0, 0.5, 3.0}) {
+        for (int runde = 0; runde < 4; ++runde) {
+            Liste x, y;
+            for (int i = 0, n = 3 + static_cast<int>(zufall() % 28); i < n; ++i) {
+                x.push_back(static_cast<double>(static_cast<int>(zufall() % 1601) - 800) / 8);
+                y.push_back(steigung * x.back() +
+                            static_cast<double>(static_cast<int>(zufall() % 161) - 80) / 8);
+            }
+            daten.emplace_back(x, y);
+        }
+    }
+    for (const auto& [x, y] : daten) {
+        const Kennwerte k = Berechnen(x, y);
+        const auto gleich = [&](const Kennwerte& v, double b, double a, double fx, double fy) {
+            EXPECT_TRUE(Nahe(v.r, k.r));
+            EXPECT_TRUE(Nahe(v.R2, k.R2));
+            EXPECT_TRUE(Nahe(v.b, k.b * fy / fx));
+            EXPECT_TRUE(Nahe(v.a, a));
+            EXPECT_TRUE(Nahe(v.b, b));
+            EXPECT_TRUE(Nahe(v.varianz, k.varianz * fx * fx));
+            EXPECT_TRUE(Nahe(v.s, k.s * fx));
+            EXPECT_TRUE(Nahe(v.mittlereAbweichung, k.mittlereAbweichung * fx));
+            EXPECT_TRUE(Nahe(v.abweichungMedian, k.abweichungMedian * fx));
+            EXPECT_TRUE(Nahe(v.varianzY, k.varianzY * fy * fy));
+        };
+        for (double c : {1e3, 1e6, 1e8, 1e9}) {
+            SCOPED_TRACE(::testing::Message() << "n " << x.size() << ", + " << c);
+            // ^y = ^a + ^b x: x + c keeps the line where it was, y + c lifts it by c.
+            gleich(Berechnen(Verschoben(x, c), y), k.b, k.a - k.b * c, 1, 1);
+            gleich(Berechnen(x, Verschoben(y, c)), k.b, k.a + c, 1, 1);
+        }
+        for (int e : {-6, -3, 3, 6}) {
+            SCOPED_TRACE(::testing::Message() << "n " << x.size() << ", * 1E" << e);
+            const double f = std::pow(10.0, e);
+            gleich(Berechnen(Skaliert(x, f), y), k.b / f, k.a, f, 1);
+            gleich(Berechnen(x, Skaliert(y, f)), k.b * f, k.a * f, 1, f);
+        }
+    }
+    const Kennwerte beispiel = Berechnen(Verschoben({1, 2, 3, 4}, 1e8), {1, 3, 2, 4});
+    EXPECT_DOUBLE_EQ(beispiel.r, 0.8);
+    EXPECT_DOUBLE_EQ(beispiel.b, 0.8);
+    EXPECT_TRUE(Nahe(beispiel.R2, 0.64));  // through ^yi = ^a + ^b xi, which carry the offset
+}
+
+TEST(Statistik, ReferenceDataSets) {
+    // Norris (NIST StRD, linear least squares): the certified line of y on x and its R².
+    const Liste x = {0.2,   337.4, 118.2, 884.6, 10.1,  226.5, 666.3, 996.3, 448.6,
+                     777.0, 558.2, 0.4,   0.6,   775.5, 666.9, 338.0, 447.5, 11.6,
+                     556.0, 228.1, 995.8, 887.6, 120.2, 0.3,   0.3,   556.8, 339.1,
+                     887.2, 999.0, 779.0, 11.1,  118.3, 229.2, 669.1, 448.9, 0.5};
+    const Liste y = {0.1,   338.8, 118.1, 888.0, 9.2,   228.1, 668.5, 998.5, 449.1,
+                     778.9, 559.2, 0.3,   0.1,   778.1, 668.8, 339.3, 448.9, 10.8,
+                     557.7, 228.3, 998.0, 888.8, 119.6, 0.3,   0.6,   557.6, 339.3,
+                     888.0, 998.5, 778.9, 10.2,  117.6, 228.9, 668.4, 449.2, 0.2};
+    const Bestimmtheit b = BestimmtheitBerechnen(Stat, x, y);
+    EXPECT_NEAR(b.Gerade.b, 1.00211681802045, 1e-12);
+    EXPECT_NEAR(b.Gerade.a, -0.262323073774029, 1e-11);
+    EXPECT_NEAR(b.R2, 0.999993745883712, 1e-13);
+    EXPECT_NEAR(Stat.BravaisPearsonKorrelationskoeffizient(x, y), std::sqrt(0.999993745883712),
+                1e-13);
+    // NumAcc4 (NIST StRD, univariate): 10000000.2, then 500 times 10000000.1 and 10000000.3;
+    // certified standard deviation 0.1 with divisor n - 1.
+    Liste w = {10000000.2};
+    for (int i = 0; i < 500; ++i) w.insert(w.end(), {10000000.1, 10000000.3});
+    EXPECT_TRUE(Nahe(Stat.MittlereQuadratischeAbweichung(w), 0.01 * 1000 / 1001));
+}
+
 TEST(Statistik, Correlation) {
-    // Exact operand order: sqrt(8) * sqrt(2) is 4 plus one unit in the last place.
-    EXPECT_EQ(Stat.BravaisPearsonKorrelationskoeffizient({1, 2, 3}, {2, 4, 6}),
-              4.0 / (std::sqrt(8.0) * std::sqrt(2.0)));
     EXPECT_DOUBLE_EQ(Stat.BravaisPearsonKorrelationskoeffizient({1, 2, 3, 4}, {1, 3, 2, 4}), 0.8);
     EXPECT_EQ(Stat.SpearmenRangkorrelationskoeffizient({3, 2, 1}, {3, 1, 2}), 0.5);
     EXPECT_EQ(Stat.SpearmenRangkorrelationskoeffizient({1.5, 1.5, 3}, {1, 2, 3}), 0.875);
@@ -150,6 +257,15 @@ TEST(Statistik, FailureKinds) {
               }),
               Fehlerart::Ueberlauf);
     EXPECT_EQ(FehlerBeim([] { Stat.SpearmenRangkorrelationskoeffizient({1}, {1}); }),
+              Fehlerart::Ueberlauf);
+    // Every rank of a constant list is the same mean rank: rSP is 0 / 0 like r.
+    EXPECT_EQ(FehlerBeim([] {
+                  Stat.SpearmenRangkorrelationskoeffizient({2.5, 2.5, 2.5, 2.5}, {4, 3, 2, 1});
+              }),
+              Fehlerart::Ueberlauf);
+    EXPECT_EQ(FehlerBeim([] {
+                  Stat.SpearmenRangkorrelationskoeffizient({1, 2}, {1.5, 1.5});
+              }),
               Fehlerart::Ueberlauf);
     EXPECT_EQ(FehlerBeim([] {
                   Stat.SpearmenRangkorrelationskoeffizient({1, 2}, {1});
