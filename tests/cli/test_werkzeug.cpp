@@ -1,8 +1,8 @@
 // The report tool as a program: its bytes on standard output are the run's report, files and
 // standard input are taken as pasted, and what only files and streams can carry (bytes that are
-// no text, ten megabytes, unreadable input, a report that cannot be written) ends in a report
-// line or a usage error, never in a crash or silence. The reports themselves are checked by the
-// case files in tests/faelle/.
+// no text, ten megabytes, input without end, unreadable input, a report that cannot be written)
+// ends in a report line or a usage error, never in a crash or silence. The reports themselves are
+// checked by the case files in tests/faelle/.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -33,15 +33,25 @@ Ausgang Werkzeug(std::vector<std::string> argumente, const std::string& stdin_te
     return {code, aus.str(), fehler.str()};
 }
 
-// The real program through the shell: its exit status (-1 unless it exited) and standard output.
-std::pair<int, std::string> Programm(const std::string& argumente) {
-    FILE* rohr = popen((std::string(ZV_REPORT_PROGRAMM) + " " + argumente).c_str(), "r");
+// A shell command line: its exit status (-1 unless it exited) and standard output.
+std::pair<int, std::string> Befehl(const std::string& befehl) {
+    FILE* rohr = popen(befehl.c_str(), "r");
     if (rohr == nullptr) return {-1, ""};
     std::string aus;
     char puffer[65536];
     for (std::size_t n; (n = fread(puffer, 1, sizeof puffer, rohr)) > 0;) aus.append(puffer, n);
     const int status = pclose(rohr);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, aus};
+}
+
+// The real program through the shell.
+std::pair<int, std::string> Programm(const std::string& argumente) {
+    return Befehl(std::string(ZV_REPORT_PROGRAMM) + " " + argumente);
+}
+
+// The real program reading what the command before it writes.
+std::pair<int, std::string> NachRohr(const std::string& quelle, const std::string& argumente) {
+    return Befehl(quelle + " | " + ZV_REPORT_PROGRAMM + " " + argumente);
 }
 
 std::string Datei(const std::string& name, const std::string& inhalt) {
@@ -131,6 +141,30 @@ TEST(ReportWerkzeug, TenMegabyteFiles) {
               std::make_pair(0, Zeilen({"Überlauf"})));
     std::filesystem::remove(gross);
     std::filesystem::remove(::testing::TempDir() + "zv_fuenf_mio.txt");
+}
+
+TEST(ReportWerkzeug, EndlessOrHugeInputEndsAtTheOverflowOrAtTheLimit) {
+    // Reading stops where the list overflows; a second "-" finds standard input at its end.
+    const std::string ueberlauf = Zeilen({"Überlauf"});
+    EXPECT_EQ(NachRohr("yes 1", "--a1-file -"), std::make_pair(0, ueberlauf));
+    EXPECT_EQ(NachRohr("yes '1 2'", "--mode 2 --a1-file - --a2-file - 2>&1"),
+              std::make_pair(0, ueberlauf));
+    EXPECT_EQ(NachRohr("printf '1\\n2\\n'", "--mode 2 --a1-file - --a2-file -"),
+              std::make_pair(0, Zeilen({"Anzahl der Merkmale ist nicht gleich, Berechnung "
+                                        "nicht möglich!"})));
+    // Without that, more than 16 MiB are refused as input that cannot be read: one line, no
+    // report. Exactly 16 MiB are still read.
+    const std::string zuGross = " (höchstens 16 MiB je Eingabefeld)\n";
+    EXPECT_EQ(Programm("--a1-file /dev/zero 2>&1"),
+              std::make_pair(2, "zorvanta-report: Datei zu groß: /dev/zero" + zuGross));
+    EXPECT_EQ(NachRohr("yes 7 | tr -d '\\n'", "--a1-file - 2>&1"),
+              std::make_pair(2, "zorvanta-report: Standardeingabe zu groß" + zuGross));
+    const std::string blanks = Datei("zv_16_mib.txt", std::string(16 << 20, ' '));
+    EXPECT_EQ(Programm("--a1-file " + blanks), std::make_pair(0, kUnvollstaendig));
+    std::ofstream(blanks, std::ios::app) << '\n';
+    EXPECT_EQ(Programm("--mode 2 --a1 1 --a2-file " + blanks + " 2>&1"),
+              std::make_pair(2, "zorvanta-report: Datei zu groß: " + blanks + zuGross));
+    std::filesystem::remove(blanks);
 }
 
 TEST(ReportWerkzeug, UsageErrorsAndUnreadableInputOrOutput) {
