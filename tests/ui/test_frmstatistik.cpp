@@ -1,10 +1,13 @@
 // The main window driven by clicks and keys, headless.
 
 #include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <QPrinter>
 #include <QtTest>
 #include <QtWidgets>
+#include <thread>
 
 #include "base/Zahlenlesen.h"
 #include "charts/Dateischreiben.h"
@@ -555,6 +558,33 @@ class TestFrmStatistik : public QObject {
         QVERIFY2(dialoge_.Meldungen[0].contains("Keine Berechtigung") &&
                      dialoge_.Meldungen[0].endsWith("|Ausgabe speichern|kritisch"),
                  qPrintable(dialoge_.Meldungen[0]));
+
+        // A pipe is written into and stays; a full device behind a link names the lack of
+        // space, and link and device stay (a device node of our own where it can be made).
+        const QString rohr = ordner.filePath("rohr.txt");
+        QVERIFY(mkfifo(QFile::encodeName(rohr).constData(), 0666) == 0);
+        QByteArray gelesen;
+        std::thread leser([&] {
+            QFile lesen(rohr);
+            if (lesen.open(QIODevice::ReadOnly)) gelesen = lesen.readAll();
+        });
+        speicherort_ = rohr;
+        Menue("mnuSave");
+        leser.join();
+        QCOMPARE(gelesen, Ablage().toUtf8());
+        QVERIFY(QFileInfo(rohr).isFile() == false && QFileInfo::exists(rohr));
+        QString voll = ordner.filePath("voll");
+        if (mknod(QFile::encodeName(voll).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+            voll = "/dev/full";
+        QVERIFY(QFile::link(voll, ordner.filePath("voll.txt")));
+        speicherort_ = ordner.filePath("voll.txt");
+        Menue("mnuSave");
+        QCOMPARE(dialoge_.Meldungen.size(), 2);
+        QVERIFY2(dialoge_.Meldungen[1].contains("kein Platz mehr frei"),
+                 qPrintable(dialoge_.Meldungen[1]));
+        QVERIFY(QFileInfo(speicherort_).isSymLink());
+        struct stat geraet;
+        QVERIFY(stat(QFile::encodeName(voll).constData(), &geraet) == 0 && S_ISCHR(geraet.st_mode));
 
         // Printed into a PDF file: long lines wrapped, not cut.
         const auto dokument = Druckdokument(QString(500, 'x') + "\r\nEnde\r\n", Ausgabe()->font());
