@@ -253,7 +253,17 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
         fehler << "zorvanta-report: " << f.Meldung
                << (f.MitHilfehinweis ? " (--help zeigt die Optionen)\n" : "\n");
         return 2;
+    } catch (const std::bad_alloc&) {
+        fehler << kSpeichermangel;
+        return 1;
+    } catch (const std::exception& f) {
+        fehler << UnerwarteterFehler(f.what());
+        return 1;
     }
+}
+
+std::string UnerwarteterFehler(std::string_view grund) {
+    return "zorvanta-report: abgebrochen, unerwarteter Fehler: " + Anzeigetext(grund) + "\n";
 }
 
 }  // namespace zv

@@ -11,7 +11,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <new>
 #include <sstream>
+#include <stdexcept>
 
 #include "Berichtstest.h"
 #include "cli/Optionen.h"
@@ -165,6 +168,67 @@ TEST(ReportWerkzeug, EndlessOrHugeInputEndsAtTheOverflowOrAtTheLimit) {
     EXPECT_EQ(Programm("--mode 2 --a1 1 --a2-file " + blanks + " 2>&1"),
               std::make_pair(2, "zorvanta-report: Datei zu groß: " + blanks + zuGross));
     std::filesystem::remove(blanks);
+}
+
+TEST(ReportWerkzeug, WhatTheRunDidNotForeseeEndsInOneLineAndStatusOne) {
+    // Standard input that fails in a way no reading expects.
+    struct Werfend : std::streambuf {
+        std::function<void()> Wurf;
+        std::streamsize xsgetn(char*, std::streamsize) override {
+            Wurf();
+            return 0;
+        }
+    };
+    const struct {
+        std::function<void()> wurf;
+        std::string zeile;
+    } faelle[] = {
+        {[] { throw std::bad_alloc(); }, zv::kSpeichermangel},
+        {[] { throw std::length_error("zu lang\nfür eine Zeile"); },
+         "zorvanta-report: abgebrochen, unerwarteter Fehler: zu lang\\nfür eine Zeile\n"}};
+    for (const auto& f : faelle) {
+        Werfend puffer;
+        puffer.Wurf = f.wurf;
+        std::istream ein(&puffer);
+        std::ostringstream aus, fehler;
+        EXPECT_EQ(zv::ReportWerkzeug({"--a1-file", "-"}, ein, aus, fehler), 1);
+        EXPECT_EQ(aus.str(), "");
+        EXPECT_EQ(fehler.str(), f.zeile);
+    }
+}
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZV_MIT_ASAN
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define ZV_MIT_ASAN
+#endif
+
+TEST(ReportWerkzeug, RunningOutOfMemoryEndsInOneLineAndLeavesTheChartFile) {
+#ifdef ZV_MIT_ASAN
+    GTEST_SKIP() << "the address sanitizer needs more address space than any limit here allows";
+#endif
+    // The least address space (in steps of 8 MiB) in which the program answers at all; with
+    // 40 MiB more it can read a 16 MiB box, but not run over it.
+    const std::string programm = ZV_REPORT_PROGRAMM;
+    int grenze = 32;
+    while (grenze < 4096 && Befehl("ulimit -v " + std::to_string(grenze * 1024) + " && " +
+                                   programm + " --a1 1 >/dev/null 2>&1")
+                                    .first != 0)
+        grenze += 8;
+    ASSERT_LT(grenze, 4096);
+    const std::string zahl = Datei("zv_16_mib_zahl.txt", std::string(16 << 20, '7'));
+    const std::string bild = Datei("zv_bild_alt.png", "alt");
+    const auto [status, aus] =
+        Befehl("ulimit -v " + std::to_string((grenze + 40) * 1024) + " && " + programm +
+               " --a1-file " + zahl + " --chart " + bild + " 2>&1");
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(aus, zv::kSpeichermangel);
+    std::ifstream alt(bild);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(alt), {}), "alt");
+    std::filesystem::remove(zahl);
 }
 
 TEST(ReportWerkzeug, UsageErrorsAndUnreadableInputOrOutput) {
