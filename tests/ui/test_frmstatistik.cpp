@@ -37,6 +37,20 @@ class Testdialoge : public zv::IDialoge {
     }
 };
 
+// The window's own random source, which can be made to fail as a lack of memory would.
+class Testzufall : public zv::IZufallsquelle {
+  public:
+    bool Werfen = false;
+    void Saeen(double startwert) override { echt_.Saeen(startwert); }
+    float Ziehen() override {
+        if (Werfen) throw std::bad_alloc();
+        return echt_.Ziehen();
+    }
+
+  private:
+    zv::Zufallsquelle echt_;
+};
+
 // The controls anchored at the bottom edge of the client area.
 const char* const kUnten[] = {"cmdClose", "cmdCalculate", "chkDetail", "lblNks", "txtNks"};
 
@@ -46,6 +60,7 @@ class TestFrmStatistik : public QObject {
     Q_OBJECT
 
     Testdialoge dialoge_;
+    Testzufall zufall_;
     QStringList vorschlaege_;  // what the save dialog offered
     QString speicherort_;      // what it answers
     std::unique_ptr<frmStatistik> f_;
@@ -174,6 +189,7 @@ class TestFrmStatistik : public QObject {
         dialoge_ = Testdialoge();
         frmStatistik::Dienste dienste;
         dienste.Dialoge = &dialoge_;
+        dienste.Zufall = &zufall_;
         dienste.Speicherdialog = [this](const QString& vorschlag) {
             vorschlaege_ << vorschlag;
             return speicherort_;
@@ -484,6 +500,28 @@ class TestFrmStatistik : public QObject {
         Klicken("cmdCalculate");
         QCOMPARE(QApplication::focusWidget(), M2());
         QCOMPARE(M2()->selectedText(), "1e999");
+    }
+
+    // What the program did not foresee ends only the action: a German message, every box keeps
+    // its text, and the window goes on working.
+    void unerwartetesEndetNurDieAktion() {
+        Klicken("optMaterial_1");
+        M1()->setText("1 2 3");
+        M2()->setText("4 5 6");
+        zufall_.Werfen = true;
+        dialoge_.Antworten = QStringList{"20"};
+        Menue("mnuZufallsgenerator");
+        zufall_.Werfen = false;
+        QCOMPARE(Werte(), QStringLiteral("1 2 3/4 5 6"));
+        QCOMPARE(dialoge_.Meldungen,
+                 QStringList{"„Zufallsgenerator“ wurde abgebrochen.\r\n\r\nDer Arbeitsspeicher "
+                             "reicht dafür nicht aus.\r\nDie Eingaben bleiben, wie sie "
+                             "waren.|Zufallsgenerator|kritisch"});
+        Klicken("cmdCalculate");
+        QVERIFY(Ausgabe()->toPlainText().startsWith("Merkmal"));
+        dialoge_.Antworten = QStringList{"20"};
+        Menue("mnuZufallsgenerator");
+        QVERIFY2(Zahlenlisten(" ", 20), qPrintable(Werte()));
     }
 
     // The toolkit's own texts are German: the input dialog's buttons, the boxes' context menu;
