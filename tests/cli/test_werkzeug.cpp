@@ -229,6 +229,7 @@ TEST(ReportWerkzeug, RunningOutOfMemoryEndsInOneLineAndLeavesTheChartFile) {
     std::ifstream alt(bild);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(alt), {}), "alt");
     std::filesystem::remove(zahl);
+    std::filesystem::remove(bild);
 }
 
 TEST(ReportWerkzeug, UsageErrorsAndUnreadableInputOrOutput) {
