@@ -58,26 +58,30 @@ frmDiagramm::frmDiagramm(QWidget* parent) : QWidget(parent, Qt::Window) {
     spalte->addWidget(tabs_, 1);
     spalte->addLayout(knoepfe);
 
-    connect(cmdSpeichern_, &QPushButton::clicked, this, &frmDiagramm::BildSpeichern);
-    connect(cmdKopieren_, &QPushButton::clicked, this, &frmDiagramm::Kopieren);
+    connect(cmdSpeichern_, &QPushButton::clicked, this,
+            [this] { Abgesichert(QStringLiteral("Bild speichern"), [this] { BildSpeichern(); }); });
+    connect(cmdKopieren_, &QPushButton::clicked, this,
+            [this] { Abgesichert(QStringLiteral("Kopieren"), [this] { Kopieren(); }); });
     connect(cmdSchliessen_, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int i) {
         if (i < 0 || i >= static_cast<int>(seiten_.size())) return;
         Seite& seite = seiten_[static_cast<std::size_t>(i)];
-        SeiteZeichnen(seite);
+        Abgesichert(QStringLiteral("Diagramm zeichnen"), [this, &seite] { SeiteZeichnen(seite); });
         // The switch belongs to the scatter chart with its regression line.
         chkResiduen_->setVisible(seite.Art == zv::Diagrammart::Streudiagramm && daten_.Streuung &&
                                  daten_.Streuung->Regression);
     });
     connect(chkResiduen_, &QCheckBox::toggled, this, [this] {
-        for (Seite& seite : seiten_) {
-            if (seite.Art != zv::Diagrammart::Streudiagramm || seite.Plot == nullptr) continue;
-            delete seite.Plot;
-            seite.Plot = nullptr;
-            SeiteZeichnen(seite);
-        }
+        Abgesichert(QStringLiteral("Diagramm zeichnen"), [this] {
+            for (Seite& seite : seiten_) {
+                if (seite.Art != zv::Diagrammart::Streudiagramm || seite.Plot == nullptr) continue;
+                delete seite.Plot;
+                seite.Plot = nullptr;
+                SeiteZeichnen(seite);
+            }
+        });
     });
 
     Dateiwahl = [this](QString& filter) {
@@ -85,8 +89,8 @@ frmDiagramm::frmDiagramm(QWidget* parent) : QWidget(parent, Qt::Window) {
             this, QStringLiteral("Bild speichern"), QStringLiteral("diagramm.png"),
             kPngFilter + QStringLiteral(";;") + kPdfFilter, &filter);
     };
-    Fehlermeldung = [this](const QString& text) {
-        QMessageBox::critical(this, QStringLiteral("Bild speichern"), text);
+    Fehlermeldung = [this](const QString& titel, const QString& text) {
+        QMessageBox::critical(this, titel, text);
     };
 }
 
@@ -146,7 +150,14 @@ void frmDiagramm::SeiteZeichnen(Seite& seite) {
     seite.Plot->setObjectName(QStringLiteral("plot") + Reitername(seite.Art));
     seite.Huelle->layout()->addWidget(seite.Plot);
     const bool residuen = chkResiduen_->isChecked();
-    seite.Ansicht = zv::Zeichnen(*seite.Plot, daten_, seite.Art, residuen);
+    try {
+        seite.Ansicht = zv::Zeichnen(*seite.Plot, daten_, seite.Art, residuen);
+    } catch (...) {
+        // No half-drawn chart stays; the next showing of the page tries anew.
+        delete seite.Plot;
+        seite.Plot = nullptr;
+        throw;
+    }
     zv::BedienbarMachen(*seite.Plot);
     QCustomPlot* plot = seite.Plot;
     const zv::Ansicht ansicht = seite.Ansicht;
@@ -177,7 +188,20 @@ void frmDiagramm::BildSpeichern() {
     }
     const QString fehler = zv::BildSchreiben(*plot, pfad, *format, std::max(100, plot->width()),
                                              std::max(100, plot->height()));
-    if (!fehler.isEmpty()) Fehlermeldung(fehler);
+    if (!fehler.isEmpty()) Fehlermeldung(QStringLiteral("Bild speichern"), fehler);
+}
+
+void frmDiagramm::Abgesichert(const QString& aktion, const std::function<void()>& arbeit) {
+    QString grund;
+    try {
+        arbeit();
+        return;
+    } catch (const std::bad_alloc&) {
+        grund = QStringLiteral("Der Arbeitsspeicher reicht dafür nicht aus.");
+    } catch (const std::exception& f) {
+        grund = QStringLiteral("Unerwarteter Fehler: ") + QString::fromUtf8(f.what());
+    }
+    Fehlermeldung(aktion, QStringLiteral("„%1“ wurde abgebrochen.\n\n%2").arg(aktion, grund));
 }
 
 void frmDiagramm::Kopieren() {

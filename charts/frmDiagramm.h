@@ -31,9 +31,9 @@ class frmDiagramm : public QWidget {
     QCustomPlot* AktuellesDiagramm() const;
 
     // Asks for the file to save to: the name, and the chosen type's filter text; an empty
-    // name cancels. Shows a failure. Tests plug in their own.
+    // name cancels. Shows a failure with its title. Tests plug in their own.
     std::function<QString(QString& filter)> Dateiwahl;
-    std::function<void(const QString& text)> Fehlermeldung;
+    std::function<void(const QString& titel, const QString& text)> Fehlermeldung;
 
   private:
     struct Seite {
@@ -47,6 +47,9 @@ class frmDiagramm : public QWidget {
     void SeiteZeichnen(Seite& seite);
     void BildSpeichern();
     void Kopieren();
+    // Runs what a button or a page change does. What the program did not foresee (no memory
+    // left for a large chart, an error of a library) ends only that action, with a message.
+    void Abgesichert(const QString& aktion, const std::function<void()>& arbeit);
 
     zv::Diagrammdaten daten_;
     std::vector<Seite> seiten_;

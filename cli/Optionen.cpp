@@ -1,7 +1,6 @@
 #include "cli/Optionen.h"
 
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -9,6 +8,7 @@
 #include "base/Text.h"
 #include "base/Zahlenlesen.h"
 #include "cli/Diagrammoptionen.h"
+#include "cli/Feldlesen.h"
 #include "run/Rechenlauf.h"
 #include "run/Statistiken.h"
 
@@ -40,10 +40,12 @@ constexpr const char* kHilfe =
     "  --help                diese Hilfe\n"
     "\n"
     "Kann ein Wert eines Eingabefeldes nicht gelesen werden, nennt eine Zeile auf der\n"
-    "Standardfehlerausgabe das Feld, die Nummer des Wertes und seinen Text.\n";
+    "Standardfehlerausgabe das Feld, die Nummer des Wertes und seinen Text. Eine Datei oder die\n"
+    "Standardeingabe darf je Eingabefeld höchstens 16 MiB groß sein.\n";
 
 struct Nutzungsfehler {
     std::string Meldung;
+    bool MitHilfehinweis = true;  // the hint at --help, where the options are what went wrong
 };
 
 struct Eingabefeld {
@@ -51,22 +53,37 @@ struct Eingabefeld {
     std::optional<std::string> Datei;
 };
 
-std::string DateiLesen(const std::string& pfad, std::istream& eingabe) {
-    // A directory or an unreadable device fails while reading, and the library may throw.
+// The text of an input box read from a file, or from the standard input for "-". The standard
+// input goes to the first box that names it; a second "-" gets the empty text, as it did when the
+// first box read the stream to its end, and still does where the first stopped early.
+std::string DateiLesen(const std::string& pfad, char trenner, std::istream& eingabe,
+                       bool& eingabeGelesen) {
+    const bool standard = pfad == "-";
+    const std::string nichtLesbar =
+        standard ? std::string("Standardeingabe nicht lesbar") : "Datei nicht lesbar: " + pfad;
+    // A directory or an unreadable device fails while reading, and the library throws.
     try {
-        if (pfad == "-") {
-            std::string inhalt(std::istreambuf_iterator<char>(eingabe), {});
-            if (eingabe.bad()) throw Nutzungsfehler{"Standardeingabe nicht lesbar"};
-            return inhalt;
+        Feldinhalt inhalt;
+        if (standard) {
+            if (eingabeGelesen) return {};
+            eingabeGelesen = true;
+            if (eingabe.rdbuf() == nullptr) throw Nutzungsfehler{nichtLesbar};
+            inhalt = FeldLesen(*eingabe.rdbuf(), trenner);
+        } else {
+            std::filebuf datei;
+            if (datei.open(pfad, std::ios::in | std::ios::binary) == nullptr)
+                throw Nutzungsfehler{nichtLesbar};
+            inhalt = FeldLesen(datei, trenner);
         }
-        std::ifstream datei(pfad, std::ios::binary);
-        if (!datei) throw Nutzungsfehler{"Datei nicht lesbar: " + pfad};
-        std::string inhalt((std::istreambuf_iterator<char>(datei)), {});
-        if (datei.bad()) throw Nutzungsfehler{"Datei nicht lesbar: " + pfad};
-        return inhalt;
+        if (inhalt.Ende == Leseende::ZuGross)
+            throw Nutzungsfehler{
+                (standard ? std::string("Standardeingabe zu groß") : "Datei zu groß: " + pfad) +
+                    " (höchstens " + std::to_string(kGroessteEingabe >> 20) +
+                    " MiB je Eingabefeld)",
+                false};
+        return std::move(inhalt.Text);
     } catch (const std::ios_base::failure&) {
-        throw Nutzungsfehler{pfad == "-" ? std::string("Standardeingabe nicht lesbar")
-                                         : "Datei nicht lesbar: " + pfad};
+        throw Nutzungsfehler{nichtLesbar};
     }
 }
 
@@ -109,8 +126,9 @@ std::string Lesehinweis(const Lesefehler& f) {
            "\n";
 }
 
-std::string FeldText(const Eingabefeld& feld, char trenner, std::istream& eingabe) {
-    if (feld.Datei) return ZeilenumbruecheAlsTrenner(DateiLesen(*feld.Datei, eingabe), trenner);
+std::string FeldText(const Eingabefeld& feld, char trenner, std::istream& eingabe,
+                     bool& eingabeGelesen) {
+    if (feld.Datei) return DateiLesen(*feld.Datei, trenner, eingabe, eingabeGelesen);
     return feld.Text.value_or("");
 }
 
@@ -213,8 +231,9 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
                                   : DezimaltrennzeichenAusUmgebung());
         lauf.TrennzeichenSetzen(zustand.Trennzeichenwahl);
         const char trenner = lauf.Trennzeichen().front();
-        zustand.txtM1 = FeldText(a1, trenner, eingabe);
-        zustand.txtM2 = FeldText(a2, trenner, eingabe);
+        bool eingabeGelesen = false;
+        zustand.txtM1 = FeldText(a1, trenner, eingabe, eingabeGelesen);
+        zustand.txtM2 = FeldText(a2, trenner, eingabe, eingabeGelesen);
 
         const Laufergebnis ergebnis = lauf.cmdCalculate_Click(zustand);
         aus.write(ergebnis.txtAusgabe.data(),
@@ -231,9 +250,20 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
             return 1;
         return 0;
     } catch (const Nutzungsfehler& f) {
-        fehler << "zorvanta-report: " << f.Meldung << " (--help zeigt die Optionen)\n";
+        fehler << "zorvanta-report: " << f.Meldung
+               << (f.MitHilfehinweis ? " (--help zeigt die Optionen)\n" : "\n");
         return 2;
+    } catch (const std::bad_alloc&) {
+        fehler << kSpeichermangel;
+        return 1;
+    } catch (const std::exception& f) {
+        fehler << UnerwarteterFehler(f.what());
+        return 1;
     }
+}
+
+std::string UnerwarteterFehler(std::string_view grund) {
+    return "zorvanta-report: abgebrochen, unerwarteter Fehler: " + Anzeigetext(grund) + "\n";
 }
 
 }  // namespace zv

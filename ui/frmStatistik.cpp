@@ -128,18 +128,29 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
         if (gewaehlt) optSeparator_Click(id);
     });
     connect(optMaterial_, &QButtonGroup::idToggled, this, [this](int id, bool gewaehlt) {
-        if (gewaehlt) optMaterial_Click(id);
+        if (gewaehlt) Abgesichert("Datenmaterial", [this, id] { optMaterial_Click(id); });
     });
     connect(ui->lstSelection, &QListWidget::itemSelectionChanged, this,
             &frmStatistik::lstSelection_Click);
-    connect(ui->cmdCalculate, &QPushButton::clicked, this, &frmStatistik::cmdCalculate_Click);
+    // What a button or menu item does that can need much memory: the run, the generator, the
+    // report handed on, the charts.
+    const auto abgesichert = [this](const char* aktion, void (frmStatistik::*arbeit)()) {
+        return
+            [this, aktion, arbeit] { Abgesichert(aktion, [this, arbeit] { (this->*arbeit)(); }); };
+    };
+    connect(ui->cmdCalculate, &QPushButton::clicked, this,
+            abgesichert("Berechnen", &frmStatistik::cmdCalculate_Click));
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmStatistik::cmdClose_Click);
     connect(ui->mnuZufallsgenerator, &QAction::triggered, this,
-            &frmStatistik::mnuZufallsgenerator_Click);
-    connect(ui->mnuCopy, &QAction::triggered, this, &frmStatistik::mnuCopy_Click);
-    connect(ui->mnuSave, &QAction::triggered, this, &frmStatistik::mnuSave_Click);
-    connect(ui->mnuPrint, &QAction::triggered, this, &frmStatistik::mnuPrint_Click);
-    connect(ui->mnuDiagramm, &QAction::triggered, this, &frmStatistik::mnuDiagramm_Click);
+            abgesichert("Zufallsgenerator", &frmStatistik::mnuZufallsgenerator_Click));
+    connect(ui->mnuCopy, &QAction::triggered, this,
+            abgesichert("Ausgabe kopieren", &frmStatistik::mnuCopy_Click));
+    connect(ui->mnuSave, &QAction::triggered, this,
+            abgesichert("Ausgabe speichern", &frmStatistik::mnuSave_Click));
+    connect(ui->mnuPrint, &QAction::triggered, this,
+            abgesichert("Ausgabe drucken", &frmStatistik::mnuPrint_Click));
+    connect(ui->mnuDiagramm, &QAction::triggered, this,
+            abgesichert("Diagramm", &frmStatistik::mnuDiagramm_Click));
     connect(ui->mnuInfo, &QAction::triggered, this, &frmStatistik::mnuInfo_Click);
 
     for (Eingabezeile* feld : {ui->txtM1, ui->txtM2}) {
@@ -325,6 +336,21 @@ zv::Steuerzustand frmStatistik::Zustand() const {
     zustand.lstSelection = Listenzustand();
     zustand.Rechentabellen = ui->mnuRechentabellen->isChecked();
     return zustand;
+}
+
+void frmStatistik::Abgesichert(const char* aktion, const std::function<void()>& arbeit) {
+    std::string grund;
+    try {
+        arbeit();
+        return;
+    } catch (const std::bad_alloc&) {
+        grund = "Der Arbeitsspeicher reicht dafür nicht aus.";
+    } catch (const std::exception& f) {
+        grund = std::string("Unerwarteter Fehler: ") + f.what();
+    }
+    dialoge_->Meldung(std::string("„") + aktion + "“ wurde abgebrochen.\r\n\r\n" + grund +
+                          "\r\nDie Eingaben bleiben, wie sie waren.",
+                      aktion, zv::Meldungssymbol::Kritisch);
 }
 
 void frmStatistik::cmdCalculate_Click() {

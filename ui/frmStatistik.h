@@ -86,6 +86,10 @@ class frmStatistik : public QMainWindow {
     void mnuDiagramm_Click();
     void mnuInfo_Click();
 
+    // Runs what a button or menu item does. What the program did not foresee (no memory left,
+    // an error of a library) ends only that action: a message names it, every box keeps its text.
+    void Abgesichert(const char* aktion, const std::function<void()>& arbeit);
+
     int GewaehlterTrenner() const;
     zv::Steuerzustand Zustand() const;
     std::vector<zv::Listeneintrag> Listenzustand() const;

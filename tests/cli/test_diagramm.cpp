@@ -1,9 +1,12 @@
 // The chart of the report tool, as a program: --chart writes a PNG of the asked size or a PDF
 // beside an unchanged report, without a display; wrong chart options are usage errors, an
 // unwritable path or unreadable lists one line on the error stream with exit status 1; and
-// without --chart the toolkit is not started at all.
+// without --chart the toolkit is not started at all; a pipe or a device is written into, never
+// replaced.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -182,4 +186,61 @@ TEST_F(Diagrammwerkzeug, WithoutChartTheToolkitIsNotStarted) {
     EXPECT_EQ(e.fehler, "");
     // With --chart the same setting does stop it: the toolkit starts only then.
     EXPECT_NE(Programm(kZwei + " --chart " + Pfad("d.png"), "env QT_QPA_PLATFORM=keine").status, 0);
+}
+
+TEST_F(Diagrammwerkzeug, WhatIsNoRegularFileIsNeverReplaced) {
+    // Device nodes of our own where this process may make them, so that a fault replaces those
+    // and not the system's; elsewhere the system's, which such a process cannot replace.
+    const auto geraet = [&](const std::string& name, unsigned nummer) {
+        if (mknod(Pfad(name).c_str(), S_IFCHR | 0666, makedev(1, nummer)) == 0) return Pfad(name);
+        return "/dev/" + name;
+    };
+    const std::string nullgeraet = geraet("null", 3), vollgeraet = geraet("full", 7);
+    fs::create_symlink(nullgeraet, ordner_ / "null.png");
+    fs::create_symlink(vollgeraet, ordner_ / "voll.png");
+    const struct {
+        std::string name;
+        int status;
+        std::string fehler;
+    } faelle[] = {{"null.png", 0, ""},
+                  {"voll.png", 1,
+                   "zorvanta-report: Diagramm nicht schreibbar: " + Pfad("voll.png") +
+                       ": Auf dem Datenträger ist kein Platz mehr frei.\n"}};
+    for (const auto& f : faelle) {
+        const Ergebnis e = Programm(kEin + " --chart " + Pfad(f.name));
+        EXPECT_EQ(e.status, f.status) << f.name;
+        EXPECT_EQ(e.fehler, f.fehler);
+        EXPECT_EQ(e.aus, Programm(kEin).aus);
+        EXPECT_TRUE(fs::is_symlink(ordner_ / f.name)) << f.name;
+    }
+    EXPECT_TRUE(fs::is_character_file(nullgeraet) && fs::is_character_file(vollgeraet));
+
+    // A pipe's reader gets the picture, and the pipe stays.
+    ASSERT_EQ(mkfifo(Pfad("x.png").c_str(), 0666), 0);
+    std::string gelesen;
+    std::thread leser([&] { gelesen = Lesen(ordner_ / "x.png"); });
+    const Ergebnis e = Programm(kEin + " --chart " + Pfad("x.png"));
+    leser.join();
+    EXPECT_EQ(e.status, 0) << e.fehler;
+    EXPECT_EQ(QImage::fromData(QByteArray::fromStdString(gelesen), "PNG").size(), QSize(800, 600));
+    EXPECT_EQ(fs::status(ordner_ / "x.png").type(), fs::file_type::fifo);
+
+    // A link to a file stays a link, the file is replaced with its permissions; a link to no
+    // file yet makes that file.
+    { std::ofstream(Pfad("alt.png")) << "alt"; }
+    fs::permissions(Pfad("alt.png"), fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("alt.png", ordner_ / "link.png");
+    fs::create_symlink("neu.png", ordner_ / "neu-link.png");
+    for (const std::string name : {"link.png", "neu-link.png"})
+        EXPECT_EQ(Programm(kEin + " --chart " + Pfad(name)).status, 0) << name;
+    for (const std::string ziel : {"alt.png", "neu.png"}) {
+        EXPECT_EQ(QImage(QString::fromStdString(Pfad(ziel))).size(), QSize(800, 600)) << ziel;
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(ordner_ / ziel)));
+    }
+    EXPECT_TRUE(fs::is_symlink(ordner_ / "link.png") && fs::is_symlink(ordner_ / "neu-link.png"));
+    EXPECT_EQ(fs::status(Pfad("alt.png")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    // No temporary file is left.
+    for (const auto& eintrag : fs::directory_iterator(ordner_))
+        EXPECT_NE(eintrag.path().filename().string().front(), '.') << eintrag.path();
 }

@@ -1,8 +1,8 @@
 // The report tool as a program: its bytes on standard output are the run's report, files and
 // standard input are taken as pasted, and what only files and streams can carry (bytes that are
-// no text, ten megabytes, unreadable input, a report that cannot be written) ends in a report
-// line or a usage error, never in a crash or silence. The reports themselves are checked by the
-// case files in tests/faelle/.
+// no text, ten megabytes, input without end, unreadable input, a report that cannot be written)
+// ends in a report line or a usage error, never in a crash or silence. The reports themselves are
+// checked by the case files in tests/faelle/.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -11,7 +11,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <new>
 #include <sstream>
+#include <stdexcept>
 
 #include "Berichtstest.h"
 #include "cli/Optionen.h"
@@ -33,15 +36,25 @@ Ausgang Werkzeug(std::vector<std::string> argumente, const std::string& stdin_te
     return {code, aus.str(), fehler.str()};
 }
 
-// The real program through the shell: its exit status (-1 unless it exited) and standard output.
-std::pair<int, std::string> Programm(const std::string& argumente) {
-    FILE* rohr = popen((std::string(ZV_REPORT_PROGRAMM) + " " + argumente).c_str(), "r");
+// A shell command line: its exit status (-1 unless it exited) and standard output.
+std::pair<int, std::string> Befehl(const std::string& befehl) {
+    FILE* rohr = popen(befehl.c_str(), "r");
     if (rohr == nullptr) return {-1, ""};
     std::string aus;
     char puffer[65536];
     for (std::size_t n; (n = fread(puffer, 1, sizeof puffer, rohr)) > 0;) aus.append(puffer, n);
     const int status = pclose(rohr);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, aus};
+}
+
+// The real program through the shell.
+std::pair<int, std::string> Programm(const std::string& argumente) {
+    return Befehl(std::string(ZV_REPORT_PROGRAMM) + " " + argumente);
+}
+
+// The real program reading what the command before it writes.
+std::pair<int, std::string> NachRohr(const std::string& quelle, const std::string& argumente) {
+    return Befehl(quelle + " | " + ZV_REPORT_PROGRAMM + " " + argumente);
 }
 
 std::string Datei(const std::string& name, const std::string& inhalt) {
@@ -131,6 +144,92 @@ TEST(ReportWerkzeug, TenMegabyteFiles) {
               std::make_pair(0, Zeilen({"Überlauf"})));
     std::filesystem::remove(gross);
     std::filesystem::remove(::testing::TempDir() + "zv_fuenf_mio.txt");
+}
+
+TEST(ReportWerkzeug, EndlessOrHugeInputEndsAtTheOverflowOrAtTheLimit) {
+    // Reading stops where the list overflows; a second "-" finds standard input at its end.
+    const std::string ueberlauf = Zeilen({"Überlauf"});
+    EXPECT_EQ(NachRohr("yes 1", "--a1-file -"), std::make_pair(0, ueberlauf));
+    EXPECT_EQ(NachRohr("yes '1 2'", "--mode 2 --a1-file - --a2-file - 2>&1"),
+              std::make_pair(0, ueberlauf));
+    EXPECT_EQ(NachRohr("printf '1\\n2\\n'", "--mode 2 --a1-file - --a2-file -"),
+              std::make_pair(0, Zeilen({"Anzahl der Merkmale ist nicht gleich, Berechnung "
+                                        "nicht möglich!"})));
+    // Without that, more than 16 MiB are refused as input that cannot be read: one line, no
+    // report. Exactly 16 MiB are still read.
+    const std::string zuGross = " (höchstens 16 MiB je Eingabefeld)\n";
+    EXPECT_EQ(Programm("--a1-file /dev/zero 2>&1"),
+              std::make_pair(2, "zorvanta-report: Datei zu groß: /dev/zero" + zuGross));
+    EXPECT_EQ(NachRohr("yes 7 | tr -d '\\n'", "--a1-file - 2>&1"),
+              std::make_pair(2, "zorvanta-report: Standardeingabe zu groß" + zuGross));
+    const std::string blanks = Datei("zv_16_mib.txt", std::string(16 << 20, ' '));
+    EXPECT_EQ(Programm("--a1-file " + blanks), std::make_pair(0, kUnvollstaendig));
+    std::ofstream(blanks, std::ios::app) << '\n';
+    EXPECT_EQ(Programm("--mode 2 --a1 1 --a2-file " + blanks + " 2>&1"),
+              std::make_pair(2, "zorvanta-report: Datei zu groß: " + blanks + zuGross));
+    std::filesystem::remove(blanks);
+}
+
+TEST(ReportWerkzeug, WhatTheRunDidNotForeseeEndsInOneLineAndStatusOne) {
+    // Standard input that fails in a way no reading expects.
+    struct Werfend : std::streambuf {
+        std::function<void()> Wurf;
+        std::streamsize xsgetn(char*, std::streamsize) override {
+            Wurf();
+            return 0;
+        }
+    };
+    const struct {
+        std::function<void()> wurf;
+        std::string zeile;
+    } faelle[] = {
+        {[] { throw std::bad_alloc(); }, zv::kSpeichermangel},
+        {[] { throw std::length_error("zu lang\nfür eine Zeile"); },
+         "zorvanta-report: abgebrochen, unerwarteter Fehler: zu lang\\nfür eine Zeile\n"}};
+    for (const auto& f : faelle) {
+        Werfend puffer;
+        puffer.Wurf = f.wurf;
+        std::istream ein(&puffer);
+        std::ostringstream aus, fehler;
+        EXPECT_EQ(zv::ReportWerkzeug({"--a1-file", "-"}, ein, aus, fehler), 1);
+        EXPECT_EQ(aus.str(), "");
+        EXPECT_EQ(fehler.str(), f.zeile);
+    }
+}
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZV_MIT_ASAN
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define ZV_MIT_ASAN
+#endif
+
+TEST(ReportWerkzeug, RunningOutOfMemoryEndsInOneLineAndLeavesTheChartFile) {
+#ifdef ZV_MIT_ASAN
+    GTEST_SKIP() << "the address sanitizer needs more address space than any limit here allows";
+#endif
+    // The least address space (in steps of 8 MiB) in which the program answers at all; with
+    // 40 MiB more it can read a 16 MiB box, but not run over it.
+    const std::string programm = ZV_REPORT_PROGRAMM;
+    int grenze = 32;
+    while (grenze < 4096 && Befehl("ulimit -v " + std::to_string(grenze * 1024) + " && " +
+                                   programm + " --a1 1 >/dev/null 2>&1")
+                                    .first != 0)
+        grenze += 8;
+    ASSERT_LT(grenze, 4096);
+    const std::string zahl = Datei("zv_16_mib_zahl.txt", std::string(16 << 20, '7'));
+    const std::string bild = Datei("zv_bild_alt.png", "alt");
+    const auto [status, aus] =
+        Befehl("ulimit -v " + std::to_string((grenze + 40) * 1024) + " && " + programm +
+               " --a1-file " + zahl + " --chart " + bild + " 2>&1");
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(aus, zv::kSpeichermangel);
+    std::ifstream alt(bild);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(alt), {}), "alt");
+    std::filesystem::remove(zahl);
+    std::filesystem::remove(bild);
 }
 
 TEST(ReportWerkzeug, UsageErrorsAndUnreadableInputOrOutput) {

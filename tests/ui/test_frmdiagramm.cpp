@@ -269,7 +269,10 @@ class TestFrmDiagramm : public QObject {
         frmDiagramm* d = Oeffnen();
         QCustomPlot* p = d->AktuellesDiagramm();
         QStringList fehler;
-        d->Fehlermeldung = [&](const QString& t) { fehler << t; };
+        d->Fehlermeldung = [&](const QString& titel, const QString& t) {
+            fehler << t;
+            QCOMPARE(titel, QStringLiteral("Bild speichern"));
+        };
         // The type follows the name, or the chosen filter where the name has none.
         const struct {
             QString name, filter, datei;
@@ -305,6 +308,13 @@ class TestFrmDiagramm : public QObject {
         QCOMPARE(fehler.size(), 1);
         QVERIFY2(fehler[0].startsWith("Diagramm nicht schreibbar: "), qPrintable(fehler[0]));
         QVERIFY(!QFile::exists(ordner_.filePath("fehlt/x.png")));
+        // What was not foreseen ends only the saving, with a German message.
+        d->Dateiwahl = [](QString&) -> QString { throw std::bad_alloc(); };
+        QTest::mouseClick(d->findChild<QPushButton*>("cmdSpeichern"), Qt::LeftButton);
+        QCOMPARE(fehler.size(), 2);
+        QVERIFY2(fehler[1].startsWith("„Bild speichern“ wurde abgebrochen.") &&
+                     fehler[1].contains("Arbeitsspeicher"),
+                 qPrintable(fehler[1]));
 
         QGuiApplication::clipboard()->clear();
         QTest::mouseClick(d->findChild<QPushButton*>("cmdKopieren"), Qt::LeftButton);

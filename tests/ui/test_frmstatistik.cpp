@@ -1,10 +1,13 @@
 // The main window driven by clicks and keys, headless.
 
 #include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <QPrinter>
 #include <QtTest>
 #include <QtWidgets>
+#include <thread>
 
 #include "base/Zahlenlesen.h"
 #include "charts/Dateischreiben.h"
@@ -34,6 +37,20 @@ class Testdialoge : public zv::IDialoge {
     }
 };
 
+// The window's own random source, which can be made to fail as a lack of memory would.
+class Testzufall : public zv::IZufallsquelle {
+  public:
+    bool Werfen = false;
+    void Saeen(double startwert) override { echt_.Saeen(startwert); }
+    float Ziehen() override {
+        if (Werfen) throw std::bad_alloc();
+        return echt_.Ziehen();
+    }
+
+  private:
+    zv::Zufallsquelle echt_;
+};
+
 // The controls anchored at the bottom edge of the client area.
 const char* const kUnten[] = {"cmdClose", "cmdCalculate", "chkDetail", "lblNks", "txtNks"};
 
@@ -43,6 +60,7 @@ class TestFrmStatistik : public QObject {
     Q_OBJECT
 
     Testdialoge dialoge_;
+    Testzufall zufall_;
     QStringList vorschlaege_;  // what the save dialog offered
     QString speicherort_;      // what it answers
     std::unique_ptr<frmStatistik> f_;
@@ -171,6 +189,7 @@ class TestFrmStatistik : public QObject {
         dialoge_ = Testdialoge();
         frmStatistik::Dienste dienste;
         dienste.Dialoge = &dialoge_;
+        dienste.Zufall = &zufall_;
         dienste.Speicherdialog = [this](const QString& vorschlag) {
             vorschlaege_ << vorschlag;
             return speicherort_;
@@ -483,6 +502,28 @@ class TestFrmStatistik : public QObject {
         QCOMPARE(M2()->selectedText(), "1e999");
     }
 
+    // What the program did not foresee ends only the action: a German message, every box keeps
+    // its text, and the window goes on working.
+    void unerwartetesEndetNurDieAktion() {
+        Klicken("optMaterial_1");
+        M1()->setText("1 2 3");
+        M2()->setText("4 5 6");
+        zufall_.Werfen = true;
+        dialoge_.Antworten = QStringList{"20"};
+        Menue("mnuZufallsgenerator");
+        zufall_.Werfen = false;
+        QCOMPARE(Werte(), QStringLiteral("1 2 3/4 5 6"));
+        QCOMPARE(dialoge_.Meldungen,
+                 QStringList{"„Zufallsgenerator“ wurde abgebrochen.\r\n\r\nDer Arbeitsspeicher "
+                             "reicht dafür nicht aus.\r\nDie Eingaben bleiben, wie sie "
+                             "waren.|Zufallsgenerator|kritisch"});
+        Klicken("cmdCalculate");
+        QVERIFY(Ausgabe()->toPlainText().startsWith("Merkmal"));
+        dialoge_.Antworten = QStringList{"20"};
+        Menue("mnuZufallsgenerator");
+        QVERIFY2(Zahlenlisten(" ", 20), qPrintable(Werte()));
+    }
+
     // The toolkit's own texts are German: the input dialog's buttons, the boxes' context menu;
     // a critical message shows the critical icon.
     void deutscheDialoge() {
@@ -555,6 +596,33 @@ class TestFrmStatistik : public QObject {
         QVERIFY2(dialoge_.Meldungen[0].contains("Keine Berechtigung") &&
                      dialoge_.Meldungen[0].endsWith("|Ausgabe speichern|kritisch"),
                  qPrintable(dialoge_.Meldungen[0]));
+
+        // A pipe is written into and stays; a full device behind a link names the lack of
+        // space, and link and device stay (a device node of our own where it can be made).
+        const QString rohr = ordner.filePath("rohr.txt");
+        QVERIFY(mkfifo(QFile::encodeName(rohr).constData(), 0666) == 0);
+        QByteArray gelesen;
+        std::thread leser([&] {
+            QFile lesen(rohr);
+            if (lesen.open(QIODevice::ReadOnly)) gelesen = lesen.readAll();
+        });
+        speicherort_ = rohr;
+        Menue("mnuSave");
+        leser.join();
+        QCOMPARE(gelesen, Ablage().toUtf8());
+        QVERIFY(QFileInfo(rohr).isFile() == false && QFileInfo::exists(rohr));
+        QString voll = ordner.filePath("voll");
+        if (mknod(QFile::encodeName(voll).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+            voll = "/dev/full";
+        QVERIFY(QFile::link(voll, ordner.filePath("voll.txt")));
+        speicherort_ = ordner.filePath("voll.txt");
+        Menue("mnuSave");
+        QCOMPARE(dialoge_.Meldungen.size(), 2);
+        QVERIFY2(dialoge_.Meldungen[1].contains("kein Platz mehr frei"),
+                 qPrintable(dialoge_.Meldungen[1]));
+        QVERIFY(QFileInfo(speicherort_).isSymLink());
+        struct stat geraet;
+        QVERIFY(stat(QFile::encodeName(voll).constData(), &geraet) == 0 && S_ISCHR(geraet.st_mode));
 
         // Printed into a PDF file: long lines wrapped, not cut.
         const auto dokument = Druckdokument(QString(500, 'x') + "\r\nEnde\r\n", Ausgabe()->font());
