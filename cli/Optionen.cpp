@@ -118,9 +118,11 @@ std::string Anzeigetext(std::string_view text) {
 }
 
 // The line that names the value the run could not read.
-std::string Lesehinweis(const Lesefehler& f) {
+// feld: the trimmed text of the box the piece is in.
+std::string Lesehinweis(const Lesefehler& f, std::string_view feld) {
     return "zorvanta-report: a" + std::to_string(f.Feld) + ", Wert " +
-           std::to_string(f.Stueck + 1) + " (\"" + Anzeigetext(f.Text) + "\") " +
+           std::to_string(f.Stueck + 1) + " (\"" + Anzeigetext(feld.substr(f.Anfang, f.Laenge)) +
+           "\") " +
            (f.Art == Fehlerart::Ueberlauf ? "liegt außerhalb des Zahlenbereichs"
                                           : "ist keine Zahl") +
            "\n";
@@ -235,11 +237,15 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
         zustand.txtM1 = FeldText(a1, trenner, eingabe, eingabeGelesen);
         zustand.txtM2 = FeldText(a2, trenner, eingabe, eingabeGelesen);
 
-        const Laufergebnis ergebnis = lauf.cmdCalculate_Click(zustand);
+        // Without a chart the control states are not needed again: the boxes move into the run.
+        const Laufergebnis ergebnis = diagramm.Pfad ? lauf.cmdCalculate_Click(zustand)
+                                                    : lauf.cmdCalculate_Click(std::move(zustand));
         aus.write(ergebnis.txtAusgabe.data(),
                   static_cast<std::streamsize>(ergebnis.txtAusgabe.size()));
         aus.flush();
-        if (ergebnis.Fehler) fehler << Lesehinweis(*ergebnis.Fehler);
+        if (ergebnis.Fehler)
+            fehler << Lesehinweis(*ergebnis.Fehler,
+                                  ergebnis.Fehler->Feld == 1 ? ergebnis.txtM1 : ergebnis.txtM2);
         if (!aus) {
             fehler << "zorvanta-report: Bericht nicht schreibbar\n";
             return 1;

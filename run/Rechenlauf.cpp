@@ -36,12 +36,21 @@ std::vector<double> Umwandeln(const std::vector<std::string_view>& stuecke, std:
             werte[i] = ZahlLesen(stuecke[i], dezimal);
         } catch (const Laufzeitfehler& f) {
             fehler = Lesefehler{feld, i, static_cast<std::size_t>(stuecke[i].data() - text.data()),
-                                std::string(stuecke[i]), f.Art()};
+                                stuecke[i].size(), f.Art()};
             throw;
         }
     }
     if (stuecke.size() > 32767) Wirf(Fehlerart::Ueberlauf);
     return werte;
+}
+
+// Trims leading and trailing blanks in place, without a second copy of the box.
+void OhneRandLeerzeichenKuerzen(std::string& text) {
+    const std::string_view innen = OhneRandLeerzeichen(text);
+    const std::size_t anfang =
+        innen.empty() ? 0 : static_cast<std::size_t>(innen.data() - text.data());
+    text.resize(anfang + innen.size());
+    text.erase(0, anfang);
 }
 
 }  // namespace
@@ -56,8 +65,8 @@ void clsRechenlauf::TrennzeichenSetzen(int gewaehlt) {
     einstellungen_.Ausgabetrennzeichen = einstellungen_.Trennzeichen + " ";
 }
 
-Lesung clsRechenlauf::Einlesen(const Steuerzustand& zustand) {
-    Lesung l{{}, {}, {}, {}, zustand.txtM1, zustand.txtM2, zustand.txtNks};
+Lesung clsRechenlauf::Einlesen(Steuerzustand zustand) {
+    Lesung l{{}, {}, {}, {}, std::move(zustand.txtM1), std::move(zustand.txtM2), zustand.txtNks};
     Datensatz daten;
     daten.Zweidimensional = zustand.Zweidimensional;
     try {
@@ -72,7 +81,7 @@ Lesung clsRechenlauf::Einlesen(const Steuerzustand& zustand) {
         l.Einstellungen = einstellungen_;
         const char trenner = einstellungen_.Trennzeichen.front();
 
-        l.txtM1 = std::string(OhneRandLeerzeichen(zustand.txtM1));
+        OhneRandLeerzeichenKuerzen(l.txtM1);
         const auto stuecke1 = InStuecke(l.txtM1, trenner);
         if (stuecke1.empty()) {
             l.Abbruch = kDatenUnvollstaendig;
@@ -81,7 +90,7 @@ Lesung clsRechenlauf::Einlesen(const Steuerzustand& zustand) {
         daten.M1 = Umwandeln(stuecke1, l.txtM1, einstellungen_.Dezimaltrennzeichen, 1, l.Fehler);
 
         if (zustand.Zweidimensional) {
-            l.txtM2 = std::string(OhneRandLeerzeichen(zustand.txtM2));
+            OhneRandLeerzeichenKuerzen(l.txtM2);
             const auto stuecke2 = InStuecke(l.txtM2, trenner);
             if (stuecke1.size() != stuecke2.size()) {
                 l.Abbruch = kAnzahlUngleich;
@@ -98,15 +107,18 @@ Lesung clsRechenlauf::Einlesen(const Steuerzustand& zustand) {
     return l;
 }
 
-Laufergebnis clsRechenlauf::cmdCalculate_Click(const Steuerzustand& zustand) {
-    const Lesung l = Einlesen(zustand);
-    Laufergebnis ergebnis{{}, l.txtM1, l.txtM2, l.txtNks, l.Fehler};
+Laufergebnis clsRechenlauf::cmdCalculate_Click(Steuerzustand zustand) {
+    // The boxes move into the result: a box may hold megabytes, and each copy costs as much.
+    const std::vector<Listeneintrag> auswahl = std::move(zustand.lstSelection);
+    Lesung l = Einlesen(std::move(zustand));
+    Laufergebnis ergebnis{
+        {}, std::move(l.txtM1), std::move(l.txtM2), std::move(l.txtNks), std::move(l.Fehler)};
     clsConcat Ausgabe;
     // A run that ends early shows one line: a message, or the description of an error.
     const auto endeMit = [&](std::string_view zeile) {
         Ausgabe.Add(zeile);
         ergebnis.txtAusgabe = Ausgabe.Value();
-        return ergebnis;
+        return std::move(ergebnis);  // called once, on the way out
     };
     if (!l.Daten) return endeMit(l.Abbruch);
 
@@ -118,7 +130,7 @@ Laufergebnis clsRechenlauf::cmdCalculate_Click(const Steuerzustand& zustand) {
     }
 
     // The selected statistics in list order; an error ends only its own section.
-    for (const Listeneintrag& eintrag : zustand.lstSelection) {
+    for (const Listeneintrag& eintrag : auswahl) {
         if (!eintrag.Ausgewaehlt) continue;
         if (const Statistik* statistik = StatistikZuText(eintrag.Text))
             AbschnittSchreiben(*statistik, kontext);

@@ -36,7 +36,7 @@ struct Lesefehler {
     int Feld = 1;            // 1: the first box (txtM1), 2: the second (txtM2)
     std::size_t Stueck = 0;  // its index among the box's pieces, from 0
     std::size_t Anfang = 0;  // where it starts in the trimmed box text, in bytes
-    std::string Text;        // the piece itself (empty for two separators in a row)
+    std::size_t Laenge = 0;  // its length in bytes (0 for two separators in a row)
     Fehlerart Art = Fehlerart::Typenunvertraeglich;  // or Ueberlauf
 };
 
@@ -66,11 +66,12 @@ class clsRechenlauf {
     // dezimal: the locale's decimal separator, used for reading and printing numbers.
     explicit clsRechenlauf(std::string dezimal = ",");
 
-    // The run of "&Berechnen".
-    Laufergebnis cmdCalculate_Click(const Steuerzustand& zustand);
+    // The run of "&Berechnen". The control states are taken by value: a caller that no longer
+    // needs them moves them in, and the box texts, which may be megabytes, are not copied.
+    Laufergebnis cmdCalculate_Click(Steuerzustand zustand);
 
     // Only the reading of the settings and the boxes, as the run does it.
-    Lesung Einlesen(const Steuerzustand& zustand);
+    Lesung Einlesen(Steuerzustand zustand);
 
     // Sets the separator from the chosen separator option (0 blank, 1 comma, 2 semicolon,
     // 3 tab, 4 tilde); any other index keeps the current one.

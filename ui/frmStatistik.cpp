@@ -375,7 +375,9 @@ void frmStatistik::cmdCalculate_Click() {
         const std::string& text = fehler->Feld == 1 ? ergebnis.txtM1 : ergebnis.txtM2;
         const auto anfang = static_cast<int>(
             QString::fromUtf8(text.data(), static_cast<qsizetype>(fehler->Anfang)).size());
-        const auto laenge = static_cast<int>(QString::fromStdString(fehler->Text).size());
+        const auto laenge = static_cast<int>(
+            QString::fromUtf8(text.data() + fehler->Anfang, static_cast<qsizetype>(fehler->Laenge))
+                .size());
         feld->setFocus(Qt::OtherFocusReason);
         if (laenge > 0)
             feld->setSelection(anfang, laenge);
