@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "base/Text.h"
+#include "base/Version.h"
 #include "base/Zahlenlesen.h"
 #include "cli/Diagrammoptionen.h"
 #include "run/Rechenlauf.h"

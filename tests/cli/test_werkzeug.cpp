@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "Berichtstest.h"
+#include "base/Version.h"
 #include "cli/Optionen.h"
 
 using zvtest::Zeilen;
