@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 REPS="${REPS:-5}"
 BUILD=build-bench
 
-cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --preset benchmark >/dev/null
 cmake --build "$BUILD" -j2 --target zv_bench_bericht zv_bench_fenster zv_bench_diagramm
 
 # Headless window; XDG_RUNTIME_DIR only silences the toolkit's note about its absence.
