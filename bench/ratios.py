@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Prints every performance ratio beside its target, from Google Benchmark JSON files.
 
-Usage: ratios.py [--time cpu|real] FILE.json [FILE.json ...]
+Usage: ratios.py [--time cpu|real] [--markdown] FILE.json [FILE.json ...]
+       ratios.py --seite PAGE.md FILE.json [FILE.json ...]
 
 The files are those of zv_bench_bericht, zv_bench_fenster and zv_bench_diagramm, run with
 repetitions and aggregates (--benchmark_repetitions=N --benchmark_report_aggregates_only=true).
@@ -12,13 +13,20 @@ than the wall clock: the benchmark's own processor time, and for the parts the w
 benchmarks time in turn that of the whole process (a started process: its own). --time real
 uses the wall clock throughout.
 
+--seite writes both tables as Markdown, with the day and the machine of the measurement taken
+from the files, into PAGE.md between the lines "<!-- messwerte -->" and "<!-- /messwerte -->"
+(docs/leistung.md, by bench/run.sh --markdown). It fails when no file can be read or the page
+has no such block, and leaves the page as it was then.
+
 The script measures; it does not judge a build: the exit status is 0 whatever the figures.
 """
 
 import argparse
 import json
+import os
 import re
 import sys
+import textwrap
 
 UNIT_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
 
@@ -144,33 +152,113 @@ def ratio_rows(m):
     return rows
 
 
+def tabelle(rows, markdown, mode):
+    """The lines of the table of ratios, as Markdown or as plain columns."""
+    if markdown:
+        zeilen = ["| ratio | measured | target | result | medians |", "|---|---:|---|---|---|"]
+    else:
+        zeilen = [f"time: {mode}, medians of the repetitions",
+                  f"{'ratio':42} {'measured':>9}  {'target':10} {'result':6} medians"]
+    for label, value, target, limit, detail in rows:
+        shown = f"{value:.2f}" if value is not None else "-"
+        result = "-" if value is None else ("pass" if value <= limit else "FAIL")
+        if markdown:
+            zeilen.append(f"| {label} | {shown} | {target} | {result} | {detail} |")
+        else:
+            zeilen.append(f"{label:42} {shown:>9}  {target:10} {result:6} {detail}")
+    return zeilen
+
+
+class Seitenfehler(Exception):
+    """The page cannot be written: no results, or no block to write them into."""
+
+
+def messumstaende(paths):
+    """The sentence that dates the figures: the day, the repetitions and the machine, from the
+    "context" of the files and the repetition counts of their aggregates."""
+    tage, wiederholungen, maschine = set(), set(), None
+    for path in paths:
+        try:
+            with open(path, encoding="utf-8") as f:
+                data = json.load(f)
+        except (OSError, ValueError):
+            continue
+        kontext = data.get("context", {})
+        if isinstance(kontext.get("date"), str):
+            tage.add(kontext["date"][:10])
+        if maschine is None and "num_cpus" in kontext:
+            maschine = kontext
+        for b in data.get("benchmarks", []):
+            if b.get("run_type") == "aggregate" and isinstance(b.get("repetitions"), int):
+                wiederholungen.add(b["repetitions"])
+    if not tage:
+        raise Seitenfehler("no results to write: run bash bench/run.sh first (" +
+                           ", ".join(paths) + ")")
+    tag = min(tage) if len(tage) == 1 else f"{min(tage)} to {max(tage)}"
+    if not wiederholungen:
+        wie = "medians"
+    elif len(wiederholungen) == 1:
+        wie = f"{wiederholungen.pop()} repetitions, medians"
+    else:
+        wie = f"{min(wiederholungen)} to {max(wiederholungen)} repetitions, medians"
+    satz = f"Measured on {tag} with `bash bench/run.sh` ({wie})"
+    if maschine is not None:
+        satz += f" on a machine with {maschine['num_cpus']} processors"
+        if maschine.get("mhz_per_cpu"):
+            satz += f" at {maschine['mhz_per_cpu']} MHz"
+        last = maschine.get("load_avg")
+        if isinstance(last, list) and last:
+            satz += f", load average {last[0]:.2f} at the start"
+    return textwrap.fill(satz + ".", width=96)
+
+
+def seite_schreiben(seite, paths):
+    """Writes the dated figures by processor time and by the wall clock into the page's block."""
+    block = [messumstaende(paths), "", "By processor time:", ""]
+    block += tabelle(ratio_rows(load_medians(paths, "cpu")), True, "cpu")
+    block += ["", "By the wall clock:", ""]
+    block += tabelle(ratio_rows(load_medians(paths, "real")), True, "real")
+    with open(seite, encoding="utf-8") as f:
+        text = f.read()
+    anfang, ende = "<!-- messwerte -->\n", "<!-- /messwerte -->"
+    a, e = text.find(anfang), text.find(ende)
+    if a < 0 or e < a:
+        raise Seitenfehler(f"{seite} has no block {anfang.strip()} ... {ende}")
+    neu = text[:a + len(anfang)] + "\n".join(block) + "\n" + text[e:]
+    # Written beside the page and renamed over it, so that a failure leaves the old page.
+    vorlaeufig = seite + ".neu"
+    with open(vorlaeufig, "w", encoding="utf-8") as f:
+        f.write(neu)
+    os.replace(vorlaeufig, seite)
+    print(f"{seite}: {' '.join(block[0].split())}")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--time", choices=("cpu", "real"), default="cpu")
     parser.add_argument("--markdown", action="store_true", help="print a Markdown table")
+    parser.add_argument("--seite", metavar="PAGE.md",
+                        help="write both tables, dated, into the page's block of figures")
     parser.add_argument("files", nargs="+")
     args = parser.parse_args()
 
-    rows = ratio_rows(load_medians(args.files, args.time))
-    if args.markdown:
-        print("| ratio | measured | target | result | medians |")
-        print("|---|---:|---|---|---|")
-    else:
-        print(f"time: {args.time}, medians of the repetitions")
-        print(f"{'ratio':42} {'measured':>9}  {'target':10} {'result':6} medians")
-    for label, value, target, limit, detail in rows:
-        shown = f"{value:.2f}" if value is not None else "-"
-        result = "-" if value is None else ("pass" if value <= limit else "FAIL")
-        if args.markdown:
-            print(f"| {label} | {shown} | {target} | {result} | {detail} |")
-        else:
-            print(f"{label:42} {shown:>9}  {target:10} {result:6} {detail}")
+    if args.seite:
+        try:
+            seite_schreiben(args.seite, args.files)
+        except Exception as e:  # the page is asked for: no figures is a failure
+            print(f"ratios.py: {e}", file=sys.stderr)
+            return 1
+        return 0
+    for zeile in tabelle(ratio_rows(load_medians(args.files, args.time)), args.markdown,
+                         args.time):
+        print(zeile)
     return 0
 
 
 if __name__ == "__main__":
     try:
-        main()
+        status = main()
     except Exception as e:  # measuring only: never fail the caller
         print(f"ratios.py: {e}", file=sys.stderr)
-    sys.exit(0)
+        status = 0
+    sys.exit(status)

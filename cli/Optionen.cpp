@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "base/Text.h"
+#include "base/Version.h"
 #include "base/Zahlenlesen.h"
 #include "cli/Diagrammoptionen.h"
 #include "cli/Feldlesen.h"

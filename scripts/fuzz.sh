@@ -17,8 +17,7 @@ if ! command -v clang++ >/dev/null || ! compgen -G "$laufzeit" >/dev/null; then
     scripts/install-deps.sh clang libclang-rt-dev
 fi
 
-cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DZV_FUZZ=ON -DZV_BUILD_TESTS=OFF -DZV_BUILD_UI=OFF -DZV_BUILD_BENCH=OFF >/dev/null
+cmake --preset fuzz >/dev/null
 cmake --build build-fuzz --target fuzz_rechenlauf -j2
 
 # The fuzzer adds what it finds to its working corpus; the seeds in the tree stay as they are.

@@ -3,10 +3,9 @@
 # are present. Usage: scripts/install-deps.sh [extra packages...]
 set -euo pipefail
 
-# librsvg2-bin: rsvg-convert draws the installed icon's larger sizes from its SVG.
 pakete=(build-essential cmake pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
         libbenchmark-dev xvfb xauth x11-utils openbox fonts-dejavu-core fonts-liberation
-        qt6-translations-l10n librsvg2-bin libqcustomplot-dev zlib1g-dev "$@")
+        qt6-translations-l10n libqcustomplot-dev zlib1g-dev "$@")
 
 fehlend=()
 for p in "${pakete[@]}"; do

@@ -12,8 +12,7 @@ scripts/install-deps.sh clang libclang-rt-dev
 fenster=OFF
 pkg-config --exists Qt6Widgets 2>/dev/null && fenster=ON
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZV_SANITIZE=ON -DCMAKE_CXX_COMPILER=clang++ \
-    -DZV_BUILD_UI="$fenster" -DZV_BUILD_BENCH=OFF >/dev/null
+cmake --preset sanitizer -DZV_FENSTER="$fenster" -DZV_DIAGRAMME="$fenster" >/dev/null
 cmake --build build-asan -j2
 
 # Qt and the font libraries keep some allocations until the process ends on purpose; leaks
@@ -30,4 +29,4 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:${ASAN_OPTIONS:-}
 export LSAN_OPTIONS=suppressions=$PWD/$unterdrueckt:${LSAN_OPTIONS:-}
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:${UBSAN_OPTIONS:-}
-ctest --test-dir build-asan --output-on-failure -j2
+ctest --test-dir build-asan --output-on-failure -j2 -LE package

@@ -15,7 +15,8 @@ wurzel="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bau="${1:-$wurzel/build-ui}"
 bild="${2:-$wurzel/docs/screenshot.png}"
 
-cmake -S "$wurzel" -B "$bau" -DZV_BUILD_UI=ON -DZV_BUILD_TESTS=ON >/dev/null
+cmake -S "$wurzel" -B "$bau" -DZV_FENSTER=ON -DZV_DIAGRAMME=ON -DBUILD_TESTING=ON \
+    -DZV_WARNUNGEN_ALS_FEHLER=ON >/dev/null
 cmake --build "$bau" -j2 --target zorvanta zv_bildschirmfoto
 mkdir -p "$(dirname "$bild")"
 

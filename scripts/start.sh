@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --preset release >/dev/null
 cmake --build build -j"$(nproc)" --target zorvanta zorvanta-report
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

@@ -18,6 +18,7 @@
 #include <QSignalBlocker>
 #include <QTextDocument>
 
+#include "base/Version.h"
 #include "base/Zahlenlesen.h"
 #include "charts/Dateischreiben.h"
 #include "charts/frmDiagramm.h"
@@ -26,10 +27,6 @@
 #include "ui/QtDialoge.h"
 #include "ui/Tastenregeln.h"
 #include "ui_frmStatistik.h"
-
-#ifndef ZV_VERSION_MAJOR
-#error "ZV_VERSION_MAJOR, ZV_VERSION_MINOR and ZV_VERSION_REVISION come from the build"
-#endif
 
 namespace {
 

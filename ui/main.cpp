@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "base/Speicher.h"
+#include "base/Version.h"
 #include "ui/Uebersetzung.h"
 #include "ui/frmStatistik.h"
 

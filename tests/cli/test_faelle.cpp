@@ -85,6 +85,6 @@ TEST_P(Bericht, MatchesByteForByte) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faelle, Bericht, ::testing::ValuesIn(FaelleLesen()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& fall) { return fall.param.name; });
 
 }  // namespace

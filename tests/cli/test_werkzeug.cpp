@@ -17,6 +17,7 @@
 #include <stdexcept>
 
 #include "Berichtstest.h"
+#include "base/Version.h"
 #include "cli/Optionen.h"
 
 using zvtest::Zeilen;
