@@ -17,6 +17,8 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTextDocument>
+#include <QTimer>
+#include <QWindow>
 
 #include "base/Version.h"
 #include "base/Zahlenlesen.h"
@@ -197,25 +199,41 @@ void frmStatistik::Form_Load() {
 }
 
 void frmStatistik::Zentrieren() {
-    // Centred by the outer size: half the free space, whole pixels.
+    // Centred by the outer size: half the free space, whole pixels. The frame's margins come
+    // from the window system itself; the widget's own copy of them is renewed only by a later
+    // move or resize, which may never come.
     if (const QScreen* bildschirm = screen()) {
         const QRect flaeche = bildschirm->geometry();
-        const QSize aussen = frameGeometry().size();
-        move(flaeche.x() + (flaeche.width() - aussen.width()) / 2,
-             flaeche.y() + (flaeche.height() - aussen.height()) / 2);
+        QWindow* fenster = windowHandle();
+        const QMargins rand = fenster ? fenster->frameMargins() : QMargins();
+        const QSize aussen = size().grownBy(rand);
+        const QPoint ecke(flaeche.x() + (flaeche.width() - aussen.width()) / 2,
+                          flaeche.y() + (flaeche.height() - aussen.height()) / 2);
+        if (fenster && !rand.isNull())
+            fenster->setFramePosition(ecke);
+        else
+            move(ecke);
     }
 }
 
 bool frmStatistik::event(QEvent* e) {
     const bool ergebnis = QMainWindow::event(e);
     // A window manager puts its frame around the window only after it is shown, and no event
-    // of its own tells when; as soon as the frame's size is known the window is centred by it
-    // once more.
-    if (!mitRahmenZentriert_ && isVisible() && frameGeometry().size() != size()) {
+    // of its own tells when: from the first showing on, the frame is looked for every 20 ms
+    // for two seconds, and the window is centred by it once more as soon as it is there.
+    if (e->type() == QEvent::Show && !mitRahmenZentriert_ && rahmenGesucht_ == 0) RahmenSuchen();
+    return ergebnis;
+}
+
+void frmStatistik::RahmenSuchen() {
+    if (mitRahmenZentriert_ || !isVisible()) return;
+    const QWindow* fenster = windowHandle();
+    if (fenster && !fenster->frameMargins().isNull()) {
         mitRahmenZentriert_ = true;
         Zentrieren();
+    } else if (++rahmenGesucht_ < 100) {
+        QTimer::singleShot(20, this, &frmStatistik::RahmenSuchen);
     }
-    return ergebnis;
 }
 
 bool frmStatistik::eventFilter(QObject* beobachtet, QEvent* e) {

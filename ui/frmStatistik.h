@@ -68,6 +68,7 @@ class frmStatistik : public QMainWindow {
   private:
     void Form_Load();
     void Zentrieren();
+    void RahmenSuchen();
     void Form_Resize();
     void ListeFuellen();
     void ZufallsdatenErzeugen();
@@ -118,8 +119,10 @@ class frmStatistik : public QMainWindow {
     std::function<bool(QPrinter&)> druckdialog_;
     // The folder of the last save, offered again while the program runs.
     QString speicherordner_;
-    // Whether the window was centred again once its frame was known.
+    // Whether the window was centred again once its frame was known, and how often the frame
+    // was looked for since the window was shown.
     bool mitRahmenZentriert_ = false;
+    int rahmenGesucht_ = 0;
     // The chart window while it is open; each run redraws it.
     QPointer<frmDiagramm> diagramm_;
 };
