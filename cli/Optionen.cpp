@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <optional>
 #include <sstream>
 
@@ -11,6 +10,7 @@
 #include "cli/Diagrammoptionen.h"
 #include "run/Rechenlauf.h"
 #include "run/Statistiken.h"
+#include "run/Trennzeichen.h"
 
 namespace zv {
 
@@ -119,8 +119,6 @@ std::string FeldText(const Eingabefeld& feld, char trenner, std::istream& eingab
 int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eingabe,
                    std::ostream& aus, std::ostream& fehler) {
     try {
-        static const std::map<std::string, int> kTrennzeichen = {
-            {"space", 0}, {"comma", 1}, {"semicolon", 2}, {"tab", 3}, {"tilde", 4}};
         Steuerzustand zustand;
         std::vector<std::string> auswahl;
         Eingabefeld a1, a2;
@@ -163,10 +161,9 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
                 zustand.Zweidimensional = m == "2";
             } else if (name == "--separator") {
                 const std::string s = Wert();
-                auto it = kTrennzeichen.find(s);
-                if (it == kTrennzeichen.end())
+                zustand.Trennzeichenwahl = TrennzeichenwahlZuName(s);
+                if (zustand.Trennzeichenwahl < 0)
                     throw Nutzungsfehler{"unbekanntes Trennzeichen: " + s};
-                zustand.Trennzeichenwahl = it->second;
             } else if (name == "--decimals") {
                 zustand.txtNks = Wert();
             } else if (name == "--select") {

@@ -7,6 +7,7 @@
 #include "base/Zahlenlesen.h"
 #include "base/clsConcat.h"
 #include "run/Statistiken.h"
+#include "run/Trennzeichen.h"
 
 namespace zv {
 
@@ -51,8 +52,8 @@ clsRechenlauf::clsRechenlauf(std::string dezimal) {
 }
 
 void clsRechenlauf::TrennzeichenSetzen(int gewaehlt) {
-    static constexpr std::string_view kTrennzeichen[] = {" ", ",", ";", "\t", "~"};
-    if (gewaehlt >= 0 && gewaehlt < 5) einstellungen_.Trennzeichen = kTrennzeichen[gewaehlt];
+    if (IstTrennzeichenwahl(gewaehlt))
+        einstellungen_.Trennzeichen = std::string(1, kTrennzeichenoptionen[gewaehlt].Zeichen);
     einstellungen_.Ausgabetrennzeichen = einstellungen_.Trennzeichen + " ";
 }
 
