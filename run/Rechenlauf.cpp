@@ -8,6 +8,7 @@
 #include "base/clsConcat.h"
 #include "run/Statistiken.h"
 #include "run/Trennzeichen.h"
+#include "sections/Abschnitte.h"
 
 namespace zv {
 

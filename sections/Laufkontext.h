@@ -108,7 +108,4 @@ class Laufkontext {
     std::string lang_;                       // a text too long for a slot
 };
 
-// The raw list at the head of every report.
-void AusgabeUrliste(Laufkontext& k);
-
 }  // namespace zv

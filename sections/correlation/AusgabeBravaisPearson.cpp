@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/Text.h"
+#include "sections/Abschnitte.h"
 #include "sections/correlation/Paare.h"
 #include "sections/correlation/Paartabelle.h"
 
@@ -32,7 +33,9 @@ void Korrelationstabelle(Laufkontext& k, const Korrelationsteile& teile, double 
 
 }  // namespace
 
-void AusgabeBravaisPearson(Laufkontext& k) {
+}  // namespace zv
+
+void zv::AusgabeBravaisPearson(Laufkontext& k) {
     k.Add(k.Titel);
     std::optional<Korrelationsteile> tabelle;
     double r = 0;
@@ -71,5 +74,3 @@ void AusgabeBravaisPearson(Laufkontext& k) {
     k.Add("");
     if (k.Rechentabellen && tabelle) Korrelationstabelle(k, *tabelle, r);
 }
-
-}  // namespace zv

@@ -8,12 +8,11 @@
 #include "base/Text.h"
 #include "base/Zahltext.h"
 #include "engine/Regression.h"
+#include "sections/Abschnitte.h"
 #include "sections/correlation/Paare.h"
 #include "sections/correlation/Paartabelle.h"
 
-namespace zv {
-
-void AusgabeDeterminationskoeffizient(Laufkontext& k) {
+void zv::AusgabeDeterminationskoeffizient(Laufkontext& k) {
     k.Add(k.Titel);
     if (ZuWenigePaare(k)) {
         EinzelpaarTabelle(k);
@@ -69,5 +68,3 @@ void AusgabeDeterminationskoeffizient(Laufkontext& k) {
     k.Add("");
     if (k.Rechentabellen) Regressionstabelle(k, b.Gerade, true, &b);
 }
-
-}  // namespace zv

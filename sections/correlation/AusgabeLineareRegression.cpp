@@ -6,12 +6,11 @@
 #include "base/Text.h"
 #include "base/Zahltext.h"
 #include "engine/Regression.h"
+#include "sections/Abschnitte.h"
 #include "sections/correlation/Paare.h"
 #include "sections/correlation/Paartabelle.h"
 
-namespace zv {
-
-void AusgabeLineareRegression(Laufkontext& k) {
+void zv::AusgabeLineareRegression(Laufkontext& k) {
     k.Add(k.Titel);
     if (ZuWenigePaare(k)) {
         EinzelpaarTabelle(k);
@@ -65,5 +64,3 @@ void AusgabeLineareRegression(Laufkontext& k) {
     k.Add("");
     if (k.Rechentabellen) Regressionstabelle(k, g, true);
 }
-
-}  // namespace zv

@@ -3,11 +3,10 @@
 #include <string>
 
 #include "base/Zahltext.h"
+#include "sections/Abschnitte.h"
 #include "sections/Rechentabelle.h"
 
-namespace zv {
-
-void AusgabeSchwerpunkt(Laufkontext& k) {
+void zv::AusgabeSchwerpunkt(Laufkontext& k) {
     const std::string n = GanzzahlText(static_cast<long long>(k.M1.size()));
 
     k.Add(k.Titel);
@@ -39,5 +38,3 @@ void AusgabeSchwerpunkt(Laufkontext& k) {
                    "yMitt = Sum(yi) / n = " + ySumme + " / " + n + " = " + k.Gerundet(yMitt)};
     t.Schreiben(k);
 }
-
-}  // namespace zv

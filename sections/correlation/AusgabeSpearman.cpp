@@ -8,6 +8,7 @@
 #include "base/Text.h"
 #include "base/Zahltext.h"
 #include "engine/Rangziffern.h"
+#include "sections/Abschnitte.h"
 #include "sections/Rechentabelle.h"
 #include "sections/correlation/Paare.h"
 
@@ -45,7 +46,9 @@ void Rangtabelle(Laufkontext& k, const std::vector<double>& rx, const std::vecto
 
 }  // namespace
 
-void AusgabeSpearman(Laufkontext& k) {
+}  // namespace zv
+
+void zv::AusgabeSpearman(Laufkontext& k) {
     k.Add(k.Titel);
     if (ZuWenigePaare(k)) {
         // A single pair has its ranks and sums, but no coefficient.
@@ -112,5 +115,3 @@ void AusgabeSpearman(Laufkontext& k) {
     k.Add("");
     if (k.Rechentabellen) Rangtabelle(k, rx, ry, teile, true);
 }
-
-}  // namespace zv

@@ -5,6 +5,7 @@
 #include "base/Rechnen.h"
 #include "base/Zahltext.h"
 #include "engine/Kontingenz.h"
+#include "sections/Abschnitte.h"
 #include "sections/Rechentabelle.h"
 #include "sections/frequency/Haeufigkeitstafel.h"
 
@@ -39,7 +40,9 @@ void Kontingenztabelle(Laufkontext& k, const Kontingenz& e) {
 
 }  // namespace
 
-void AusgabeKontingenzkoeffizient(Laufkontext& k) {
+}  // namespace zv
+
+void zv::AusgabeKontingenzkoeffizient(Laufkontext& k) {
     // Everything is computed before the first line: a fault leaves no line.
     const Kontingenz ergebnis = KontingenzBerechnen(k.M1, k.M2);
 
@@ -82,5 +85,3 @@ void AusgabeKontingenzkoeffizient(Laufkontext& k) {
     k.Add("");
     if (k.Rechentabellen) Kontingenztabelle(k, ergebnis);
 }
-
-}  // namespace zv

@@ -6,11 +6,10 @@
 #include "base/Spalten.h"
 #include "base/Text.h"
 #include "base/Zahltext.h"
+#include "sections/Abschnitte.h"
 #include "sections/frequency/Haeufigkeitstafel.h"
 
-namespace zv {
-
-void AusgabeRandhaeufigkeiten(Laufkontext& k, bool OhneTitel, bool OhneSchritte) {
+void zv::AusgabeRandhaeufigkeiten(Laufkontext& k, bool OhneTitel, bool OhneSchritte) {
     const std::size_t spalten = k.M1.size();
 
     // The whole table is built before the first line, so a fault here leaves no line behind.
@@ -46,8 +45,6 @@ void AusgabeRandhaeufigkeiten(Laufkontext& k, bool OhneTitel, bool OhneSchritte)
     k.Add("");
 }
 
-void AusgabeRandhaeufigkeiten(Laufkontext& k) {
+void zv::AusgabeRandhaeufigkeiten(Laufkontext& k) {
     AusgabeRandhaeufigkeiten(k, false, false);
 }
-
-}  // namespace zv

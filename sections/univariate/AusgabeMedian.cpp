@@ -2,6 +2,7 @@
 
 #include "base/Rechnen.h"
 #include "base/Zahltext.h"
+#include "sections/Abschnitte.h"
 #include "sections/Rechentabelle.h"
 
 namespace zv {
@@ -40,7 +41,9 @@ void Mediantabelle(Laufkontext& k, const std::vector<double>& sortiert, double m
 
 }  // namespace
 
-void AusgabeMedian(Laufkontext& k) {
+}  // namespace zv
+
+void zv::AusgabeMedian(Laufkontext& k) {
     std::vector<double> sortiert;
     if (!k.M1.empty()) k.Stat.BubbleSort(k.M1, sortiert);
     k.Add(k.Titel);
@@ -59,5 +62,3 @@ void AusgabeMedian(Laufkontext& k) {
         k.Add("");
     }
 }
-
-}  // namespace zv

@@ -1,6 +1,7 @@
 // "Modus": every value of the highest count (at least two), in order of first appearance.
 
 #include "base/Zahltext.h"
+#include "sections/Abschnitte.h"
 #include "sections/Rechentabelle.h"
 
 namespace zv {
@@ -23,7 +24,9 @@ void Modustabelle(Laufkontext& k) {
 
 }  // namespace
 
-void AusgabeModus(Laufkontext& k) {
+}  // namespace zv
+
+void zv::AusgabeModus(Laufkontext& k) {
     k.Add(k.Titel);
     if (!k.M1.empty()) {
         const std::vector<double> modi = k.Stat.Modus(k.M1);
@@ -38,5 +41,3 @@ void AusgabeModus(Laufkontext& k) {
     k.Add("");
     if (k.Rechentabellen && !k.M1.empty()) Modustabelle(k);
 }
-
-}  // namespace zv

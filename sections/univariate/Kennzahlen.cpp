@@ -9,6 +9,7 @@
 
 #include "base/Rechnen.h"
 #include "base/Zahltext.h"
+#include "sections/Abschnitte.h"
 #include "sections/Rechentabelle.h"
 
 namespace zv {
@@ -70,7 +71,9 @@ std::shared_ptr<const Rechentabelle> Varianztabelle(Laufkontext& k, const Abweic
 
 }  // namespace
 
-void AusgabeMittelwert(Laufkontext& k) {
+}  // namespace zv
+
+void zv::AusgabeMittelwert(Laufkontext& k) {
     double mittel = 0;
     Kennzahlabschnitt(k, {{"Mittelwert: ", [&] { return mittel = k.Stat.Mittelwert(k.M1); }}});
     if (!k.Rechentabellen) return;
@@ -83,7 +86,7 @@ void AusgabeMittelwert(Laufkontext& k) {
 }
 
 // Largest minus smallest value.
-void AusgabeSpannweite(Laufkontext& k) {
+void zv::AusgabeSpannweite(Laufkontext& k) {
     double sp = 0;
     Kennzahlabschnitt(k, {{"SP: ", [&] { return sp = k.Stat.Spannweite(k.M1); }}});
     if (!k.Rechentabellen) return;
@@ -96,7 +99,7 @@ void AusgabeSpannweite(Laufkontext& k) {
 }
 
 // Mean absolute deviation about the median, then about the mean.
-void AusgabeDurchschnittlicheAbweichung(Laufkontext& k) {
+void zv::AusgabeDurchschnittlicheAbweichung(Laufkontext& k) {
     Abweichungsteile med, mitt;
     Kennzahlabschnitt(k, {{"sMed: ",
                            [&] {
@@ -122,7 +125,7 @@ void AusgabeDurchschnittlicheAbweichung(Laufkontext& k) {
 }
 
 // The population variance.
-void AusgabeVarianz(Laufkontext& k) {
+void zv::AusgabeVarianz(Laufkontext& k) {
     Abweichungsteile v;
     Kennzahlabschnitt(k, {{"s²x: ", [&] {
                                v = k.Stat.MittlereQuadratischeAbweichungTeile(k.M1);
@@ -133,7 +136,7 @@ void AusgabeVarianz(Laufkontext& k) {
 }
 
 // The root of the unrounded population variance.
-void AusgabeStandardabweichung(Laufkontext& k) {
+void zv::AusgabeStandardabweichung(Laufkontext& k) {
     Abweichungsteile v;
     double s = 0;
     Kennzahlabschnitt(k, {{"s: ", [&] {
@@ -144,5 +147,3 @@ void AusgabeStandardabweichung(Laufkontext& k) {
     Varianztabelle(k, v)->Schreiben(
         k, {"s = Sqrt(s²x) = Sqrt(" + k.Gerundet(v.Ergebnis) + ") = " + k.Gerundet(s)});
 }
-
-}  // namespace zv
