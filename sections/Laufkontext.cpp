@@ -32,16 +32,16 @@ std::string_view Laufkontext::Tabellenzahl(double x, bool gerundet) {
     return {z.Text, z.Laenge};
 }
 
-std::string Laufkontext::Voll(double x) const {
-    return VollText(x, dezimal_);
+std::string Zahlformat::Voll(double x) const {
+    return VollText(x, e_.Dezimaltrennzeichen);
 }
 
-std::string Laufkontext::Gerundet(double x) const {
-    return GerundetText(x, Nks, dezimal_);
+std::string Zahlformat::Gerundet(double x) const {
+    return GerundetText(x, e_.Nks, e_.Dezimaltrennzeichen);
 }
 
-std::string Laufkontext::Verbunden(const std::vector<std::string>& teile) const {
-    return Verbinden(teile, Ausgabetrennzeichen);
+std::string Zahlformat::Verbunden(const std::vector<std::string>& teile) const {
+    return Verbinden(teile, e_.Ausgabetrennzeichen);
 }
 
 }  // namespace zv

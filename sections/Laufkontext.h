@@ -37,11 +37,28 @@ struct Einstellungen {
     std::string Dezimaltrennzeichen = ",";   // the locale's, for reading and printing numbers
 };
 
+// How the report prints numbers under the settings of a run. The sections print through it,
+// and the charts label their marks with it.
+class Zahlformat {
+  public:
+    explicit Zahlformat(const Einstellungen& einstellungen) : e_(einstellungen) {}
+
+    // A value printed in full / rounded to Nks places, with the locale's decimal separator.
+    std::string Voll(double x) const;
+    std::string Gerundet(double x) const;
+    // The entries joined with Ausgabetrennzeichen.
+    std::string Verbunden(const std::vector<std::string>& teile) const;
+
+  private:
+    const Einstellungen& e_;
+};
+
 class Laufkontext {
   public:
     Laufkontext(const Datensatz& daten, const Einstellungen& einstellungen,
                 const clsStatistik& stat, clsConcat& ausgabe)
-        : M1(daten.M1),
+        : Format(einstellungen),
+          M1(daten.M1),
           M2(daten.M2),
           Zweidimensional(daten.Zweidimensional),
           Nks(einstellungen.Nks),
@@ -49,9 +66,9 @@ class Laufkontext {
           Rechentabellen(einstellungen.Rechentabellen),
           Ausgabetrennzeichen(einstellungen.Ausgabetrennzeichen),
           Stat(stat),
-          Ausgabe(ausgabe),
-          dezimal_(einstellungen.Dezimaltrennzeichen) {}
+          Ausgabe(ausgabe) {}
 
+    const Zahlformat Format;
     const std::vector<double>& M1;
     const std::vector<double>& M2;
     const bool Zweidimensional;
@@ -68,11 +85,12 @@ class Laufkontext {
     std::int16_t M1Max() const { return static_cast<std::int16_t>(M1.size() - 1); }
     std::int16_t M2Max() const { return static_cast<std::int16_t>(M2.size() - 1); }
 
-    // A value printed in full / rounded to Nks places, with the locale's decimal separator.
-    std::string Voll(double x) const;
-    std::string Gerundet(double x) const;
-    // The entries joined with Ausgabetrennzeichen.
-    std::string Verbunden(const std::vector<std::string>& teile) const;
+    // Format's texts.
+    std::string Voll(double x) const { return Format.Voll(x); }
+    std::string Gerundet(double x) const { return Format.Gerundet(x); }
+    std::string Verbunden(const std::vector<std::string>& teile) const {
+        return Format.Verbunden(teile);
+    }
     void Add(std::string_view zeile) { Ausgabe.Add(zeile); }
     // One line: vorne, the entries joined with Ausgabetrennzeichen, hinten.
     void AddVerbunden(std::string_view vorne, const std::vector<std::string>& teile,
@@ -102,7 +120,6 @@ class Laufkontext {
     };
     std::string_view Tabellenzahl(double x, bool gerundet);
 
-    const std::string& dezimal_;
     std::vector<Zahltext> voll_, gerundet_;  // direct-mapped, made on first use
     int verschiebung_ = 0;                   // 64 minus the bits of a slot number
     std::string lang_;                       // a text too long for a slot

@@ -7,6 +7,7 @@
 
 #include "base/Text.h"
 #include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/correlation/Paare.h"
 #include "sections/correlation/Paartabelle.h"
 
@@ -68,7 +69,7 @@ void zv::AusgabeBravaisPearson(Laufkontext& k) {
         // The coefficient is r of these parts.
         const Korrelationsteile teile = k.Stat.BravaisPearsonTeile(k.M1, k.M2);
         r = BravaisPearson(teile);
-        k.Add("r: " + k.Gerundet(r));
+        k.Add(BravaisPearsonZeile(k.Format, r));
         tabelle = teile;
     }
     k.Add("");

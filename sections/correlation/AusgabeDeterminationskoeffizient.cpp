@@ -9,6 +9,7 @@
 #include "base/Zahltext.h"
 #include "engine/Regression.h"
 #include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/correlation/Paare.h"
 #include "sections/correlation/Paartabelle.h"
 
@@ -24,7 +25,7 @@ void zv::AusgabeDeterminationskoeffizient(Laufkontext& k) {
 
     if (!k.Detail) {
         // Without the details the section ends on its result line.
-        k.Add("R² = " + k.Gerundet(b.R2));
+        k.Add(DeterminationZeile(k.Format, b.R2));
         if (k.Rechentabellen) Regressionstabelle(k, b.Gerade, true, &b);
         return;
     }

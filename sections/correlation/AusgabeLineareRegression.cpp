@@ -7,6 +7,7 @@
 #include "base/Zahltext.h"
 #include "engine/Regression.h"
 #include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/correlation/Paare.h"
 #include "sections/correlation/Paartabelle.h"
 
@@ -58,8 +59,8 @@ void zv::AusgabeLineareRegression(Laufkontext& k) {
         k.Add("");
         k.Add("^a = " + yMitt + " - " + b + " * " + xMitt + " = " + k.Gerundet(g.a));
     } else {
-        k.Add("^b = " + k.Gerundet(g.b));
-        k.Add("^a = " + k.Gerundet(g.a));
+        k.Add(SteigungZeile(k.Format, g.b));
+        k.Add(AchsenabschnittZeile(k.Format, g.a));
     }
     k.Add("");
     if (k.Rechentabellen) Regressionstabelle(k, g, true);

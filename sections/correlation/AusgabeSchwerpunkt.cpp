@@ -4,6 +4,7 @@
 
 #include "base/Zahltext.h"
 #include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/Rechentabelle.h"
 
 void zv::AusgabeSchwerpunkt(Laufkontext& k) {
@@ -24,9 +25,9 @@ void zv::AusgabeSchwerpunkt(Laufkontext& k) {
         k.Add("yMitt = " + k.Voll(k.Stat.Summe(k.M2)) + " / " + n);
     }
     const double xMitt = k.Stat.Mittelwert(k.M1);
-    k.Add("xMitt = " + k.Gerundet(xMitt));
+    k.Add(SchwerpunktXZeile(k.Format, xMitt));
     const double yMitt = k.Stat.Mittelwert(k.M2);
-    k.Add("yMitt = " + k.Gerundet(yMitt));
+    k.Add(SchwerpunktYZeile(k.Format, yMitt));
     k.Add("");
     if (!k.Rechentabellen) return;
 

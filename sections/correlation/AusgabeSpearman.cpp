@@ -9,6 +9,7 @@
 #include "base/Zahltext.h"
 #include "engine/Rangziffern.h"
 #include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/Rechentabelle.h"
 #include "sections/correlation/Paare.h"
 
@@ -110,7 +111,7 @@ void zv::AusgabeSpearman(Laufkontext& k) {
         k.Add("rSP = " + k.Gerundet(Spearman(teile)));
     } else {
         teile = k.Stat.SpearmenTeile(rx, ry);
-        k.Add("rSP: " + k.Gerundet(Spearman(teile)));
+        k.Add(SpearmanZeile(k.Format, Spearman(teile)));
     }
     k.Add("");
     if (k.Rechentabellen) Rangtabelle(k, rx, ry, teile, true);

@@ -3,6 +3,7 @@
 #include "base/Rechnen.h"
 #include "base/Zahltext.h"
 #include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/Rechentabelle.h"
 
 namespace zv {
@@ -55,7 +56,7 @@ void zv::AusgabeMedian(Laufkontext& k) {
             k.AddVerbunden("Sort:   ", texte);
         }
         const double median = k.Stat.Median(sortiert);
-        k.Add("Median: " + k.Voll(median));
+        k.Add(MedianZeile(k.Format, median));
         k.Add("");
         if (k.Rechentabellen) Mediantabelle(k, sortiert, median);
     } else {

@@ -2,6 +2,7 @@
 
 #include "base/Zahltext.h"
 #include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/Rechentabelle.h"
 
 namespace zv {
@@ -29,14 +30,7 @@ void Modustabelle(Laufkontext& k) {
 void zv::AusgabeModus(Laufkontext& k) {
     k.Add(k.Titel);
     if (!k.M1.empty()) {
-        const std::vector<double> modi = k.Stat.Modus(k.M1);
-        if (modi.size() < 2) {
-            k.Add("Modus: kein Modus gefunden!");
-        } else {
-            std::vector<std::string> texte;
-            for (std::size_t i = 1; i < modi.size(); ++i) texte.push_back(k.Voll(modi[i]));
-            k.AddVerbunden("Modus: ", texte);
-        }
+        k.Add(ModusZeile(k.Format, k.Stat.Modus(k.M1)));
     }
     k.Add("");
     if (k.Rechentabellen && !k.M1.empty()) Modustabelle(k);
