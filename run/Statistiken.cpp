@@ -63,6 +63,12 @@ const Statistik* StatistikZuText(std::string_view text) {
     return nullptr;
 }
 
+const Statistik* StatistikZuAbschnitt(void (*abschnitt)(Laufkontext&)) {
+    for (const Statistik& s : kStatistiken)
+        if (s.Routine == abschnitt) return &s;
+    return nullptr;
+}
+
 bool DetailGewuenscht(const std::vector<Listeneintrag>& eintraege) {
     for (const Listeneintrag& e : eintraege) {
         if (!e.Ausgewaehlt) continue;
