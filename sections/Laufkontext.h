@@ -98,11 +98,11 @@ class Laufkontext {
         Ausgabe.AddVerbunden(vorne, teile, Ausgabetrennzeichen, hinten);
     }
 
-    // Voll and Gerundet for the rows of the calculation tables, kept for the whole run by the
-    // values' exact bits: the tables list the same values again and again (the raw list in
-    // every one-dimensional table, the deviations of the variance in the standard
-    // deviation's), and a lookup costs a fraction of making a number text. A text stays valid
-    // until the next call.
+    // Voll and Gerundet for the rows of the calculation tables, looked up by the values' exact
+    // bits: the tables list the same values again and again (the raw list in every
+    // one-dimensional table, the deviations of the variance in the standard deviation's), and
+    // a lookup costs a fraction of making a number text. A text once handed out stays where it
+    // is as long as the context: later calls add texts, they never overwrite one.
     std::string_view TabellenVoll(double x) { return Tabellenzahl(x, false); }
     std::string_view TabellenGerundet(double x) { return Tabellenzahl(x, true); }
 
@@ -112,17 +112,21 @@ class Laufkontext {
     std::map<std::string, std::shared_ptr<const Rechentabelle>, std::less<>> Tabellen;
 
   private:
-    // A slot: the value's bits and its text; a text too long for the slot is not kept.
+    // A slot: the value's bits and where its text is kept.
     struct Zahltext {
         std::uint64_t Bits;
-        std::uint8_t Laenge;  // 0: empty (no number text is empty)
-        char Text[31];
+        const char* Text;  // nullptr: empty
+        std::size_t Laenge;
     };
     std::string_view Tabellenzahl(double x, bool gerundet);
 
     std::vector<Zahltext> voll_, gerundet_;  // direct-mapped, made on first use
     int verschiebung_ = 0;                   // 64 minus the bits of a slot number
-    std::string lang_;                       // a text too long for a slot
+    // The texts handed out, one after the other in blocks that never move; a slot taken by
+    // another value forgets its text, but the text itself stays.
+    std::vector<std::unique_ptr<char[]>> bloecke_;
+    char* frei_ = nullptr;  // the free part of the last block
+    std::size_t rest_ = 0;  // its length
 };
 
 }  // namespace zv
