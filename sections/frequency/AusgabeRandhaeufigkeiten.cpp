@@ -27,7 +27,7 @@ void zv::AusgabeRandhaeufigkeiten(Laufkontext& k, bool OhneTitel, bool OhneSchri
     SpaltenAngleichen4(marken, zeileA1, zeileA2, summen);
 
     // After padding every column has one width in all four rows, so all joined rows share
-    // the label row's length L. L is a 16-bit count of characters.
+    // the label row's length L in characters; more than 32767 are refused with an overflow.
     const std::string kopf = k.Verbunden(marken);
     const std::size_t L = Zeichenzahl(kopf);
     if (L > 32767) Wirf(Fehlerart::Ueberlauf);
