@@ -85,7 +85,7 @@ class Laufkontext {
     std::int16_t M1Max() const { return static_cast<std::int16_t>(M1.size() - 1); }
     std::int16_t M2Max() const { return static_cast<std::int16_t>(M2.size() - 1); }
 
-    // Format's texts.
+    // The number texts of Format.
     std::string Voll(double x) const { return Format.Voll(x); }
     std::string Gerundet(double x) const { return Format.Gerundet(x); }
     std::string Verbunden(const std::vector<std::string>& teile) const {
