@@ -42,8 +42,8 @@ inline double Quadrat(double a) {
     return Gepruefte(std::pow(a, 2.0));
 }
 
-// Counts and indexes are 16-bit: an array with an upper bound of 32767 or more (32768 or more
-// elements) cannot be walked.
+// An array of 32768 elements or more (an upper bound of 32767 or more) is refused with an
+// overflow: counts and indexes stay within 16 bits.
 inline void PruefeObergrenze(std::size_t anzahl) {
     if (anzahl > 32767) Wirf(Fehlerart::Ueberlauf);
 }

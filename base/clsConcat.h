@@ -1,9 +1,11 @@
 #pragma once
 // The report buffer: collects report lines so that appending a line copies only that line.
-// Its bookkeeping counts 16-bit characters in bytes (two per character): Capacity is the
-// length of the storage, Position the 1-based byte position of the next line. The storage
-// grows geometrically, by Position plus the new line's byte length whenever a line would
-// reach past the capacity. The text itself is kept as UTF-8, the form every caller reads.
+// The text is kept as UTF-8, the form every caller reads. Its bookkeeping counts the text as
+// 16-bit characters, in bytes (two per character): Position is the 1-based byte position of
+// the next line and Capacity the room counted the same way. When a line would reach past
+// Capacity, Capacity grows by twice the position after that line and the storage reserves
+// half of Capacity in bytes (at least what the line needs), so a long report moves only a few
+// times.
 
 #include <cstdint>
 #include <string>

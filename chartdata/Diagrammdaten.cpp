@@ -12,18 +12,19 @@
 #include "engine/Rangziffern.h"
 #include "engine/Regression.h"
 #include "engine/clsStatistik.h"
-#include "sections/correlation/Paare.h"
+#include "run/Statistiken.h"
+#include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 
 namespace zv {
 
 namespace {
 
-// The number texts of the report under the run's settings.
-struct Texte {
-    const Einstellungen& e;
-    std::string Voll(double x) const { return VollText(x, e.Dezimaltrennzeichen); }
-    std::string Gerundet(double x) const { return GerundetText(x, e.Nks, e.Dezimaltrennzeichen); }
-};
+// The list entry of the statistic whose section is abschnitt: what a line of the chart names
+// when that statistic fails.
+std::string_view Name(void (*abschnitt)(Laufkontext&)) {
+    return StatistikZuAbschnitt(abschnitt)->Text;
+}
 
 // Runs one mark's computation; a run-time error leaves the mark out and adds one line naming
 // it with the error's description, as the report would print it.
@@ -74,7 +75,7 @@ std::vector<Saeule> Klassenbilden(const std::vector<double>& sortiert) {
 
 Verteilungsdiagramm VerteilungBilden(const std::vector<double>& werte, const Einstellungen& e) {
     const clsStatistik stat;
-    const Texte texte{e};
+    const Zahlformat f(e);
     Verteilungsdiagramm d;
     d.n = werte.size();
     d.Titel = MitAnzahl("Verteilung der Urliste", d.n);
@@ -96,36 +97,28 @@ Verteilungsdiagramm VerteilungBilden(const std::vector<double>& werte, const Ein
         d.Titel += ", in " + GanzzahlText(static_cast<long long>(d.Saeulen.size())) + " Klassen";
     }
 
-    Versuchen(d.Meldungen, "Modus", [&] {
+    Versuchen(d.Meldungen, Name(AusgabeModus), [&] {
         const std::vector<double> modi = stat.Modus(werte);
-        if (modi.size() < 2) {
-            d.ModusZeile = "Modus: kein Modus gefunden!";
-            return;
-        }
         std::vector<Marke> marken;
-        std::vector<std::string> teile;
-        for (std::size_t i = 1; i < modi.size(); ++i) {
-            marken.push_back({modi[i], texte.Voll(modi[i])});
-            teile.push_back(marken.back().Text);
-        }
-        d.ModusZeile = "Modus: " + Verbinden(teile, e.Ausgabetrennzeichen);
+        for (std::size_t i = 1; i < modi.size(); ++i) marken.push_back({modi[i], f.Voll(modi[i])});
+        d.ModusZeile = ModusZeile(f, modi);
         d.Modi = std::move(marken);
     });
-    Versuchen(d.Meldungen, "Median", [&] {
+    Versuchen(d.Meldungen, Name(AusgabeMedian), [&] {
         const double median = stat.Median(sortiert);
-        d.Median = Marke{median, "Median: " + texte.Voll(median)};
+        d.Median = Marke{median, MedianZeile(f, median)};
     });
-    Versuchen(d.Meldungen, "Arithmetisches Mittel", [&] {
+    Versuchen(d.Meldungen, Name(AusgabeMittelwert), [&] {
         const double mittel = stat.Mittelwert(werte);
-        d.Mittelwert = Marke{mittel, "Mittelwert: " + texte.Gerundet(mittel)};
+        d.Mittelwert = Marke{mittel, MittelwertZeile(f, mittel)};
     });
-    Versuchen(d.Meldungen, "Spannweite", [&] {
+    Versuchen(d.Meldungen, Name(AusgabeSpannweite), [&] {
         const double sp = stat.Spannweite(werte);
-        d.Spannweite = Strecke{sortiert.front(), sortiert.back(), "SP: " + texte.Gerundet(sp)};
+        d.Spannweite = Strecke{sortiert.front(), sortiert.back(), SpannweiteZeile(f, sp)};
     });
-    Versuchen(d.Meldungen, "Standardabweichnung", [&] {
+    Versuchen(d.Meldungen, Name(AusgabeStandardabweichung), [&] {
         const double s = Wurzel(stat.MittlereQuadratischeAbweichung(werte));
-        const std::string text = "s: " + texte.Gerundet(s);
+        const std::string text = StandardabweichungZeile(f, s);
         // The band lies around the mean; without one its own line says why.
         if (!d.Mittelwert) return;
         const double mittel = d.Mittelwert->Wert;
@@ -139,7 +132,7 @@ Verteilungsdiagramm VerteilungBilden(const std::vector<double>& werte, const Ein
 Streudiagramm StreudiagrammBilden(const std::vector<double>& x, const std::vector<double>& y,
                                   const Einstellungen& e) {
     const clsStatistik stat;
-    const Texte texte{e};
+    const Zahlformat f(e);
     Streudiagramm d;
     d.X = x;
     d.Y = y;
@@ -155,19 +148,19 @@ Streudiagramm StreudiagrammBilden(const std::vector<double>& x, const std::vecto
             Versuchen(d.Meldungen, name, schritt);
     };
 
-    Versuchen(d.Meldungen, "Schwerpunkt", [&] {
+    Versuchen(d.Meldungen, Name(AusgabeSchwerpunkt), [&] {
         const double xMitt = stat.Mittelwert(x);
         const double yMitt = stat.Mittelwert(y);
-        Marke mx{xMitt, "xMitt = " + texte.Gerundet(xMitt)};
-        Marke my{yMitt, "yMitt = " + texte.Gerundet(yMitt)};
+        Marke mx{xMitt, SchwerpunktXZeile(f, xMitt)};
+        Marke my{yMitt, SchwerpunktYZeile(f, yMitt)};
         d.SchwerpunktX = std::move(mx);
         d.SchwerpunktY = std::move(my);
     });
     paarweise("Regressionsgerade", [&] {
         const Regressionsgerade g = RegressionBerechnen(stat, x, y);
         Regressionslinie linie;
-        linie.TextB = "^b = " + texte.Gerundet(g.b);
-        linie.TextA = "^a = " + texte.Gerundet(g.a);
+        linie.TextB = SteigungZeile(f, g.b);
+        linie.TextA = AchsenabschnittZeile(f, g.a);
         linie.Geschaetzt.reserve(x.size());
         for (double xi : x) linie.Geschaetzt.push_back(Schaetzwert(g, xi));
         const auto [links, rechts] = std::minmax_element(x.begin(), x.end());
@@ -179,18 +172,18 @@ Streudiagramm StreudiagrammBilden(const std::vector<double>& x, const std::vecto
         linie.Y1 = linie.Geschaetzt[i1];
         d.Regression = std::move(linie);
     });
-    Versuchen(d.Meldungen, "Bravais-Pearson-Korrelationskoeffizient", [&] {
+    Versuchen(d.Meldungen, Name(AusgabeBravaisPearson), [&] {
         const double r = stat.BravaisPearsonKorrelationskoeffizient(x, y);
-        d.r = Marke{r, "r: " + texte.Gerundet(r)};
+        d.r = Marke{r, BravaisPearsonZeile(f, r)};
     });
-    paarweise("Spearmen-Rangkorrelationskoeffizient", [&] {
+    paarweise(Name(AusgabeSpearman), [&] {
         const double rSP =
             stat.SpearmenRangkorrelationskoeffizient(RangzifferBilden(x), RangzifferBilden(y));
-        d.rSP = Marke{rSP, "rSP: " + texte.Gerundet(rSP)};
+        d.rSP = Marke{rSP, SpearmanZeile(f, rSP)};
     });
-    paarweise("Determinationskoeffizient", [&] {
+    paarweise(Name(AusgabeDeterminationskoeffizient), [&] {
         const double R2 = BestimmtheitBerechnen(stat, x, y).R2;
-        d.R2 = Marke{R2, "R² = " + texte.Gerundet(R2)};
+        d.R2 = Marke{R2, DeterminationZeile(f, R2)};
     });
     return d;
 }
@@ -198,18 +191,18 @@ Streudiagramm StreudiagrammBilden(const std::vector<double>& x, const std::vecto
 Haeufigkeitsdiagramm HaeufigkeitenBilden(const std::vector<double>& a1,
                                          const std::vector<double>& a2, const Einstellungen& e) {
     const clsStatistik stat;
-    const Texte texte{e};
+    const Zahlformat f(e);
     Haeufigkeitsdiagramm d;
     d.A1 = a1;
     d.A2 = a2;
     const std::size_t k = std::min(a1.size(), a2.size());
     for (std::size_t j = 0; j < k; ++j) {
         d.Spalten.push_back(Spaltenname(static_cast<long long>(j)));
-        d.TexteA1.push_back(texte.Voll(a1[j]));
-        d.TexteA2.push_back(texte.Voll(a2[j]));
+        d.TexteA1.push_back(f.Voll(a1[j]));
+        d.TexteA2.push_back(f.Voll(a2[j]));
     }
 
-    Versuchen(d.Meldungen, "Unabhängigkeitsquotienten", [&] {
+    Versuchen(d.Meldungen, Name(AusgabeUnabhaengigkeitsquotienten), [&] {
         Tabelle tafel(2, static_cast<int>(k));
         for (std::size_t j = 0; j < k; ++j) {
             tafel(0, static_cast<int>(j)) = a1[j];
@@ -221,8 +214,8 @@ Haeufigkeitsdiagramm HaeufigkeitenBilden(const std::vector<double>& a1,
         for (std::size_t j = 0; j < k; ++j) {
             e1[j] = erwartet(0, static_cast<int>(j));
             e2[j] = erwartet(1, static_cast<int>(j));
-            t1[j] = texte.Gerundet(e1[j]);
-            t2[j] = texte.Gerundet(e2[j]);
+            t1[j] = f.Gerundet(e1[j]);
+            t2[j] = f.Gerundet(e2[j]);
         }
         d.ErwartetA1 = std::move(e1);
         d.ErwartetA2 = std::move(e2);
@@ -230,11 +223,11 @@ Haeufigkeitsdiagramm HaeufigkeitenBilden(const std::vector<double>& a1,
         d.ErwartetTexteA2 = std::move(t2);
         d.MitErwartet = true;
     });
-    Versuchen(d.Meldungen, "Kontingenzkoeffizient", [&] {
+    Versuchen(d.Meldungen, Name(AusgabeKontingenzkoeffizient), [&] {
         const Kontingenz kont = KontingenzBerechnen(a1, a2);
-        Marke chi2{kont.chi2, "chi² = " + texte.Gerundet(kont.chi2)};
-        Marke K{kont.K, "K = " + texte.Gerundet(kont.K)};
-        Marke KStern{kont.KStern, "K* = " + texte.Gerundet(kont.KStern)};
+        Marke chi2{kont.chi2, Chi2Zeile(f, kont.chi2)};
+        Marke K{kont.K, KontingenzZeile(f, kont.K)};
+        Marke KStern{kont.KStern, KorrigierteKontingenzZeile(f, kont.KStern)};
         d.chi2 = std::move(chi2);
         d.K = std::move(K);
         d.KStern = std::move(KStern);

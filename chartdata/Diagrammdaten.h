@@ -2,8 +2,9 @@
 // What the charts show, without drawing: from the control states of "&Berechnen", read exactly
 // as the run reads them, the data of each chart with every mark's value and its label. Each
 // value comes from the engine's routines, and each label is the line the report prints for
-// that statistic (the form without calculation steps). A statistic that fails has no mark;
-// instead the chart carries one line naming it with the report's error text.
+// that statistic (the form without calculation steps), built by the same routine
+// (sections/Ergebniszeilen.h). A statistic that fails has no mark; instead the chart carries
+// one line naming it (its list entry) with the report's error text.
 
 #include <optional>
 #include <string>

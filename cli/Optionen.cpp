@@ -1,7 +1,6 @@
 #include "cli/Optionen.h"
 
 #include <fstream>
-#include <map>
 #include <optional>
 #include <sstream>
 
@@ -12,6 +11,7 @@
 #include "cli/Feldlesen.h"
 #include "run/Rechenlauf.h"
 #include "run/Statistiken.h"
+#include "run/Trennzeichen.h"
 
 namespace zv {
 
@@ -140,8 +140,6 @@ std::string FeldText(const Eingabefeld& feld, char trenner, std::istream& eingab
 int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eingabe,
                    std::ostream& aus, std::ostream& fehler) {
     try {
-        static const std::map<std::string, int> kTrennzeichen = {
-            {"space", 0}, {"comma", 1}, {"semicolon", 2}, {"tab", 3}, {"tilde", 4}};
         Steuerzustand zustand;
         std::vector<std::string> auswahl;
         Eingabefeld a1, a2;
@@ -184,10 +182,9 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
                 zustand.Zweidimensional = m == "2";
             } else if (name == "--separator") {
                 const std::string s = Wert();
-                auto it = kTrennzeichen.find(s);
-                if (it == kTrennzeichen.end())
+                zustand.Trennzeichenwahl = TrennzeichenwahlZuName(s);
+                if (zustand.Trennzeichenwahl < 0)
                     throw Nutzungsfehler{"unbekanntes Trennzeichen: " + s};
-                zustand.Trennzeichenwahl = it->second;
             } else if (name == "--decimals") {
                 zustand.txtNks = Wert();
             } else if (name == "--select") {

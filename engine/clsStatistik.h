@@ -102,6 +102,7 @@ class clsStatistik {
     double SummeProdukte(const Liste& arr1, const Liste& arr2) const;
     double Mittelwert(const Liste& arr) const;
     // arrs receives the values of arr in stable ascending order; arr is left unchanged.
+    // Despite its name it sorts by radix, not by exchanging neighbours; the order is the same.
     void BubbleSort(const Liste& arr, Liste& arrs) const;
     double Median(const Liste& arr) const;
     // Element 0 is a placeholder 0; elements 1.. are the modes in order of first appearance.

@@ -7,6 +7,8 @@
 #include "base/Zahlenlesen.h"
 #include "base/clsConcat.h"
 #include "run/Statistiken.h"
+#include "run/Trennzeichen.h"
+#include "sections/Abschnitte.h"
 
 namespace zv {
 
@@ -16,17 +18,17 @@ constexpr std::string_view kDatenUnvollstaendig = "Daten unvollständig, Berechn
 constexpr std::string_view kAnzahlUngleich =
     "Anzahl der Merkmale ist nicht gleich, Berechnung nicht möglich!";
 
-// Splits the trimmed box text at the separator. The upper index is a 16-bit number: 32769 or
-// more pieces overflow.
+// Splits the trimmed box text at the separator. A text of 32769 pieces or more is refused with
+// an overflow.
 std::vector<std::string_view> InStuecke(std::string_view text, char trenner) {
     // Counted first, so that a flood of separators is refused without being cut up.
     if (std::count(text.begin(), text.end(), trenner) >= 32768) Wirf(Fehlerart::Ueberlauf);
     return Teilen(text, trenner);
 }
 
-// Converts every piece; a piece that cannot be read is named in the error. The conversion loop
-// counts in 16 bits: after the last of 32768 pieces its counter overflows, so no list holds
-// more than 32767 values.
+// Converts every piece; a piece that cannot be read is named in the error. A list of 32768
+// pieces is refused with an overflow only after all of them were converted, so that a piece
+// that cannot be read is reported instead. No list holds more than 32767 values.
 std::vector<double> Umwandeln(const std::vector<std::string_view>& stuecke, std::string_view text,
                               const std::string& dezimal, int feld,
                               std::optional<Lesefehler>& fehler) {
@@ -60,8 +62,8 @@ clsRechenlauf::clsRechenlauf(std::string dezimal) {
 }
 
 void clsRechenlauf::TrennzeichenSetzen(int gewaehlt) {
-    static constexpr std::string_view kTrennzeichen[] = {" ", ",", ";", "\t", "~"};
-    if (gewaehlt >= 0 && gewaehlt < 5) einstellungen_.Trennzeichen = kTrennzeichen[gewaehlt];
+    if (IstTrennzeichenwahl(gewaehlt))
+        einstellungen_.Trennzeichen = std::string(1, kTrennzeichenoptionen[gewaehlt].Zeichen);
     einstellungen_.Ausgabetrennzeichen = einstellungen_.Trennzeichen + " ";
 }
 

@@ -1,6 +1,7 @@
 #include "run/Statistiken.h"
 
 #include "base/Laufzeitfehler.h"
+#include "sections/Abschnitte.h"
 
 namespace zv {
 
@@ -10,51 +11,38 @@ constexpr bool Eindimensional = false, Zweidimensional = true;
 constexpr bool OhneSchritte = false, MitSchritten = true;
 
 // One row per statistic, each mode's entries in list order: list entry, title, data mode,
-// calculation steps, report section. A new statistic is a section file and a row here.
-// clang-format off
-#define ZV_STATISTIKEN(ZEILE)                                                                      \
-    ZEILE("Modus", "MODUS", Eindimensional, OhneSchritte, AusgabeModus)                             \
-    ZEILE("Median", "MEDIAN", Eindimensional, MitSchritten, AusgabeMedian)                          \
-    ZEILE("Arithmetisches Mittel", "ARITHMETISCHES MITTEL (MITTELWERT)", Eindimensional,            \
-          OhneSchritte, AusgabeMittelwert)                                                          \
-    ZEILE("Spannweite", "SPANNWEITE", Eindimensional, OhneSchritte, AusgabeSpannweite)              \
-    ZEILE("Durchschnittliche Abweichung", "DURCHSCHNITTLICHE ABWEICHUNG", Eindimensional,           \
-          OhneSchritte, AusgabeDurchschnittlicheAbweichung)                                         \
-    ZEILE("Mittlere quadratische Abweichung", "MITTLERE QUADRATISCHE ABWEICHUNG (VARIANZ)",         \
-          Eindimensional, OhneSchritte, AusgabeVarianz)                                             \
-    ZEILE("Standardabweichnung", "STANDARDABWEICHNUNG", Eindimensional, OhneSchritte,               \
-          AusgabeStandardabweichung)                                                                \
-    ZEILE("Randhäufigkeiten", "RANDHÄUFIGKEITEN", Zweidimensional, OhneSchritte,                    \
-          AusgabeRandhaeufigkeiten)                                                                 \
-    ZEILE("Bedingte Häufigkeiten", "BEDINGTE HÄUFIGKEITEN", Zweidimensional, MitSchritten,          \
-          AusgabeBedingteHaeufigkeiten)                                                             \
-    ZEILE("Unabhängigkeitsquotienten", "UNABHÄNGIGKEITSQUOTIENTEN", Zweidimensional, OhneSchritte,  \
-          AusgabeUnabhaengigkeitsquotienten)                                                        \
-    ZEILE("Schwerpunkt", "SCHWERPUNKT", Zweidimensional, MitSchritten, AusgabeSchwerpunkt)          \
-    ZEILE("Bravais-Pearson-Korrelationskoeffizient", "BRAVAIS-PEARSON-KORRELATIONSKOEFFIZIENT",     \
-          Zweidimensional, MitSchritten, AusgabeBravaisPearson)                                     \
-    ZEILE("Spearmen-Rangkorrelationskoeffizient", "RANGKORRELATIONSKOEFFIZIENT VON SPEARMAN",       \
-          Zweidimensional, MitSchritten, AusgabeSpearman)                                           \
-    ZEILE("Kontingenzkoeffizient", "KONTINGENZKOEFFIZIENT", Zweidimensional, MitSchritten,          \
-          AusgabeKontingenzkoeffizient)                                                             \
-    ZEILE("Lineare Regression", "LINEARE REGRESSION", Zweidimensional, MitSchritten,                \
-          AusgabeLineareRegression)                                                                 \
-    ZEILE("Determinationskoeffizient", "DETERMINATIONSKOEFFIZIENT", Zweidimensional, MitSchritten,  \
-          AusgabeDeterminationskoeffizient)
-// clang-format on
-
-}  // namespace
-
-// Each section is declared by its row.
-#define ZV_DEKLARATION(text, titel, modus, schritte, routine) void routine(Laufkontext&);
-ZV_STATISTIKEN(ZV_DEKLARATION)
-#undef ZV_DEKLARATION
-
-namespace {
-
-#define ZV_ZEILE(text, titel, modus, schritte, routine) {text, titel, modus, schritte, routine},
-constexpr Statistik kStatistiken[] = {ZV_STATISTIKEN(ZV_ZEILE)};
-#undef ZV_ZEILE
+// calculation steps, report section (declared in sections/Abschnitte.h). A new statistic is a
+// section file, its declaration and a row here.
+constexpr Statistik kStatistiken[] = {
+    {"Modus", "MODUS", Eindimensional, OhneSchritte, AusgabeModus},
+    {"Median", "MEDIAN", Eindimensional, MitSchritten, AusgabeMedian},
+    {"Arithmetisches Mittel", "ARITHMETISCHES MITTEL (MITTELWERT)", Eindimensional, OhneSchritte,
+     AusgabeMittelwert},
+    {"Spannweite", "SPANNWEITE", Eindimensional, OhneSchritte, AusgabeSpannweite},
+    {"Durchschnittliche Abweichung", "DURCHSCHNITTLICHE ABWEICHUNG", Eindimensional, OhneSchritte,
+     AusgabeDurchschnittlicheAbweichung},
+    {"Mittlere quadratische Abweichung", "MITTLERE QUADRATISCHE ABWEICHUNG (VARIANZ)",
+     Eindimensional, OhneSchritte, AusgabeVarianz},
+    {"Standardabweichnung", "STANDARDABWEICHNUNG", Eindimensional, OhneSchritte,
+     AusgabeStandardabweichung},
+    {"Randhäufigkeiten", "RANDHÄUFIGKEITEN", Zweidimensional, OhneSchritte,
+     AusgabeRandhaeufigkeiten},
+    {"Bedingte Häufigkeiten", "BEDINGTE HÄUFIGKEITEN", Zweidimensional, MitSchritten,
+     AusgabeBedingteHaeufigkeiten},
+    {"Unabhängigkeitsquotienten", "UNABHÄNGIGKEITSQUOTIENTEN", Zweidimensional, OhneSchritte,
+     AusgabeUnabhaengigkeitsquotienten},
+    {"Schwerpunkt", "SCHWERPUNKT", Zweidimensional, MitSchritten, AusgabeSchwerpunkt},
+    {"Bravais-Pearson-Korrelationskoeffizient", "BRAVAIS-PEARSON-KORRELATIONSKOEFFIZIENT",
+     Zweidimensional, MitSchritten, AusgabeBravaisPearson},
+    {"Spearmen-Rangkorrelationskoeffizient", "RANGKORRELATIONSKOEFFIZIENT VON SPEARMAN",
+     Zweidimensional, MitSchritten, AusgabeSpearman},
+    {"Kontingenzkoeffizient", "KONTINGENZKOEFFIZIENT", Zweidimensional, MitSchritten,
+     AusgabeKontingenzkoeffizient},
+    {"Lineare Regression", "LINEARE REGRESSION", Zweidimensional, MitSchritten,
+     AusgabeLineareRegression},
+    {"Determinationskoeffizient", "DETERMINATIONSKOEFFIZIENT", Zweidimensional, MitSchritten,
+     AusgabeDeterminationskoeffizient},
+};
 
 }  // namespace
 
@@ -72,6 +60,12 @@ std::vector<std::string> ListenEintraege(bool zweidimensional) {
 const Statistik* StatistikZuText(std::string_view text) {
     for (const Statistik& s : kStatistiken)
         if (s.Text == text) return &s;
+    return nullptr;
+}
+
+const Statistik* StatistikZuAbschnitt(void (*abschnitt)(Laufkontext&)) {
+    for (const Statistik& s : kStatistiken)
+        if (s.Routine == abschnitt) return &s;
     return nullptr;
 }
 

@@ -30,6 +30,9 @@ std::vector<std::string> ListenEintraege(bool zweidimensional);
 // The statistic with exactly this text, or nullptr.
 const Statistik* StatistikZuText(std::string_view text);
 
+// The statistic whose report section is abschnitt (sections/Abschnitte.h), or nullptr.
+const Statistik* StatistikZuAbschnitt(void (*abschnitt)(Laufkontext&));
+
 // True when a selected entry is one that prints calculation steps.
 bool DetailGewuenscht(const std::vector<Listeneintrag>& eintraege);
 

@@ -1,7 +1,7 @@
 #pragma once
-// Random exercise data for the two input boxes and the "&Zufallsgenerator" dialog that asks
-// for their number. The clock, the random source and the dialogs are reached through small
-// interfaces, so the window plugs in the real ones and tests plug in their own.
+// Random exercise data for the two input boxes. The clock and the random source are reached
+// through small interfaces, so the window plugs in the real ones and tests plug in their own.
+// The question for their number is the window's (ui/Anzahlfrage.h).
 
 #include <cstdint>
 #include <optional>
@@ -27,20 +27,6 @@ class IZufallsquelle {
     virtual void Saeen(double startwert) = 0;
     // The next number r of the sequence, 0 <= r < 1, in single precision.
     virtual float Ziehen() = 0;
-};
-
-enum class Meldungssymbol { Information, Kritisch };
-
-// The message box and the input dialog.
-class IDialoge {
-  public:
-    virtual ~IDialoge() = default;
-    // Shows prompt, title and preset answer with OK and Cancel; Cancel gives the empty text.
-    virtual std::string Eingabe(const std::string& aufforderung, const std::string& titel,
-                                const std::string& vorgabe) = 0;
-    // Shows the text with an OK button and waits for it.
-    virtual void Meldung(const std::string& text, const std::string& titel,
-                         Meldungssymbol symbol) = 0;
 };
 
 // The system clock in days since its own epoch, microsecond resolution.
@@ -74,29 +60,5 @@ struct Zufallsdaten {
 // the second 1..100 where the first's value exceeds 9, else 1..10. Nothing for anzahl < 1.
 std::optional<Zufallsdaten> ZufallsdatenErzeugen(std::int16_t anzahl, std::string_view trennzeichen,
                                                  IUhr& uhr, IZufallsquelle& zufall);
-
-// What the answer of the count dialog asks for.
-enum class Antwortart {
-    Nichts,             // empty, blanks only or Cancel: no message, nothing changes
-    NichtNumerisch,     // "Bitte nummerische Werte eingeben!"
-    AusserhalbBereich,  // "Bitte eine Zahl zwischen 1 und 99 eingeben!"
-    NeueAnzahl,         // take Anzahl and generate
-};
-
-struct Antwortpruefung {
-    Antwortart Art = Antwortart::Nichts;
-    std::int16_t Anzahl = 0;  // set for NeueAnzahl only
-};
-
-// Trims blanks, tests the answer with the locale's numeric test, reads its leading number
-// ("." as decimal point), rounds halves to even and accepts 1..99. Any magnitude, however
-// large, ends in the range message rather than an overflow.
-Antwortpruefung AnzahlAntwortPruefen(std::string_view antwort, std::string_view dezimal);
-
-// The "&Zufallsgenerator" item: asks for the count (prompt word "Ausprägungen" in the
-// one-dimensional mode, else "Merkmale"; the current count preset), shows the message of a
-// refused answer, and stores an accepted one in anzahl. True when new data are wanted.
-bool AnzahlErfragen(bool eindimensional, std::int16_t& anzahl, std::string_view dezimal,
-                    IDialoge& dialoge);
 
 }  // namespace zv

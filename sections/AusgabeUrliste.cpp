@@ -3,11 +3,10 @@
 
 #include "base/Spalten.h"
 #include "base/Zahltext.h"
+#include "sections/Abschnitte.h"
 #include "sections/Laufkontext.h"
 
-namespace zv {
-
-void AusgabeUrliste(Laufkontext& k) {
+void zv::AusgabeUrliste(Laufkontext& k) {
     if (!k.Zweidimensional) {
         if (k.M1.size() == 1) return;  // a single value is not listed
         std::vector<std::string> werte;
@@ -33,5 +32,3 @@ void AusgabeUrliste(Laufkontext& k) {
     k.AddVerbunden("(y)  a2 ", y);
     k.Add("");
 }
-
-}  // namespace zv

@@ -37,11 +37,28 @@ struct Einstellungen {
     std::string Dezimaltrennzeichen = ",";   // the locale's, for reading and printing numbers
 };
 
+// How the report prints numbers under the settings of a run. The sections print through it,
+// and the charts label their marks with it.
+class Zahlformat {
+  public:
+    explicit Zahlformat(const Einstellungen& einstellungen) : e_(einstellungen) {}
+
+    // A value printed in full / rounded to Nks places, with the locale's decimal separator.
+    std::string Voll(double x) const;
+    std::string Gerundet(double x) const;
+    // The entries joined with Ausgabetrennzeichen.
+    std::string Verbunden(const std::vector<std::string>& teile) const;
+
+  private:
+    const Einstellungen& e_;
+};
+
 class Laufkontext {
   public:
     Laufkontext(const Datensatz& daten, const Einstellungen& einstellungen,
                 const clsStatistik& stat, clsConcat& ausgabe)
-        : M1(daten.M1),
+        : Format(einstellungen),
+          M1(daten.M1),
           M2(daten.M2),
           Zweidimensional(daten.Zweidimensional),
           Nks(einstellungen.Nks),
@@ -49,9 +66,9 @@ class Laufkontext {
           Rechentabellen(einstellungen.Rechentabellen),
           Ausgabetrennzeichen(einstellungen.Ausgabetrennzeichen),
           Stat(stat),
-          Ausgabe(ausgabe),
-          dezimal_(einstellungen.Dezimaltrennzeichen) {}
+          Ausgabe(ausgabe) {}
 
+    const Zahlformat Format;
     const std::vector<double>& M1;
     const std::vector<double>& M2;
     const bool Zweidimensional;
@@ -68,11 +85,12 @@ class Laufkontext {
     std::int16_t M1Max() const { return static_cast<std::int16_t>(M1.size() - 1); }
     std::int16_t M2Max() const { return static_cast<std::int16_t>(M2.size() - 1); }
 
-    // A value printed in full / rounded to Nks places, with the locale's decimal separator.
-    std::string Voll(double x) const;
-    std::string Gerundet(double x) const;
-    // The entries joined with Ausgabetrennzeichen.
-    std::string Verbunden(const std::vector<std::string>& teile) const;
+    // The number texts of Format.
+    std::string Voll(double x) const { return Format.Voll(x); }
+    std::string Gerundet(double x) const { return Format.Gerundet(x); }
+    std::string Verbunden(const std::vector<std::string>& teile) const {
+        return Format.Verbunden(teile);
+    }
     void Add(std::string_view zeile) { Ausgabe.Add(zeile); }
     // One line: vorne, the entries joined with Ausgabetrennzeichen, hinten.
     void AddVerbunden(std::string_view vorne, const std::vector<std::string>& teile,
@@ -80,11 +98,11 @@ class Laufkontext {
         Ausgabe.AddVerbunden(vorne, teile, Ausgabetrennzeichen, hinten);
     }
 
-    // Voll and Gerundet for the rows of the calculation tables, kept for the whole run by the
-    // values' exact bits: the tables list the same values again and again (the raw list in
-    // every one-dimensional table, the deviations of the variance in the standard
-    // deviation's), and a lookup costs a fraction of making a number text. A text stays valid
-    // until the next call.
+    // Voll and Gerundet for the rows of the calculation tables, looked up by the values' exact
+    // bits: the tables list the same values again and again (the raw list in every
+    // one-dimensional table, the deviations of the variance in the standard deviation's), and
+    // a lookup costs a fraction of making a number text. A text once handed out stays where it
+    // is as long as the context: later calls add texts, they never overwrite one.
     std::string_view TabellenVoll(double x) { return Tabellenzahl(x, false); }
     std::string_view TabellenGerundet(double x) { return Tabellenzahl(x, true); }
 
@@ -94,21 +112,21 @@ class Laufkontext {
     std::map<std::string, std::shared_ptr<const Rechentabelle>, std::less<>> Tabellen;
 
   private:
-    // A slot: the value's bits and its text; a text too long for the slot is not kept.
+    // A slot: the value's bits and where its text is kept.
     struct Zahltext {
         std::uint64_t Bits;
-        std::uint8_t Laenge;  // 0: empty (no number text is empty)
-        char Text[31];
+        const char* Text;  // nullptr: empty
+        std::size_t Laenge;
     };
     std::string_view Tabellenzahl(double x, bool gerundet);
 
-    const std::string& dezimal_;
     std::vector<Zahltext> voll_, gerundet_;  // direct-mapped, made on first use
     int verschiebung_ = 0;                   // 64 minus the bits of a slot number
-    std::string lang_;                       // a text too long for a slot
+    // The texts handed out, one after the other in blocks that never move; a slot taken by
+    // another value forgets its text, but the text itself stays.
+    std::vector<std::unique_ptr<char[]>> bloecke_;
+    char* frei_ = nullptr;  // the free part of the last block
+    std::size_t rest_ = 0;  // its length
 };
-
-// The raw list at the head of every report.
-void AusgabeUrliste(Laufkontext& k);
 
 }  // namespace zv

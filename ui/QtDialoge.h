@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "run/Zufallsdaten.h"
+#include "ui/Dialoge.h"
 
 class QtDialoge : public zv::IDialoge {
   public:

@@ -25,6 +25,7 @@
 #include "charts/Dateischreiben.h"
 #include "charts/frmDiagramm.h"
 #include "run/Statistiken.h"
+#include "ui/Anzahlfrage.h"
 #include "ui/Dateiausgabe.h"
 #include "ui/QtDialoge.h"
 #include "ui/Tastenregeln.h"

@@ -15,6 +15,7 @@
 
 #include "run/Rechenlauf.h"
 #include "run/Zufallsdaten.h"
+#include "ui/Dialoge.h"
 
 class QButtonGroup;
 class QPrinter;

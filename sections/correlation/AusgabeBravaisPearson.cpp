@@ -6,6 +6,8 @@
 #include <string>
 
 #include "base/Text.h"
+#include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/correlation/Paare.h"
 #include "sections/correlation/Paartabelle.h"
 
@@ -32,7 +34,9 @@ void Korrelationstabelle(Laufkontext& k, const Korrelationsteile& teile, double 
 
 }  // namespace
 
-void AusgabeBravaisPearson(Laufkontext& k) {
+}  // namespace zv
+
+void zv::AusgabeBravaisPearson(Laufkontext& k) {
     k.Add(k.Titel);
     std::optional<Korrelationsteile> tabelle;
     double r = 0;
@@ -65,11 +69,9 @@ void AusgabeBravaisPearson(Laufkontext& k) {
         // The coefficient is r of these parts.
         const Korrelationsteile teile = k.Stat.BravaisPearsonTeile(k.M1, k.M2);
         r = BravaisPearson(teile);
-        k.Add("r: " + k.Gerundet(r));
+        k.Add(BravaisPearsonZeile(k.Format, r));
         tabelle = teile;
     }
     k.Add("");
     if (k.Rechentabellen && tabelle) Korrelationstabelle(k, *tabelle, r);
 }
-
-}  // namespace zv

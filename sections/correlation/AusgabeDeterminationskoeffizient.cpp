@@ -8,12 +8,12 @@
 #include "base/Text.h"
 #include "base/Zahltext.h"
 #include "engine/Regression.h"
+#include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/correlation/Paare.h"
 #include "sections/correlation/Paartabelle.h"
 
-namespace zv {
-
-void AusgabeDeterminationskoeffizient(Laufkontext& k) {
+void zv::AusgabeDeterminationskoeffizient(Laufkontext& k) {
     k.Add(k.Titel);
     if (ZuWenigePaare(k)) {
         EinzelpaarTabelle(k);
@@ -25,7 +25,7 @@ void AusgabeDeterminationskoeffizient(Laufkontext& k) {
 
     if (!k.Detail) {
         // Without the details the section ends on its result line.
-        k.Add("R² = " + k.Gerundet(b.R2));
+        k.Add(DeterminationZeile(k.Format, b.R2));
         if (k.Rechentabellen) Regressionstabelle(k, b.Gerade, true, &b);
         return;
     }
@@ -69,5 +69,3 @@ void AusgabeDeterminationskoeffizient(Laufkontext& k) {
     k.Add("");
     if (k.Rechentabellen) Regressionstabelle(k, b.Gerade, true, &b);
 }
-
-}  // namespace zv

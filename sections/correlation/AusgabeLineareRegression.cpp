@@ -6,12 +6,12 @@
 #include "base/Text.h"
 #include "base/Zahltext.h"
 #include "engine/Regression.h"
+#include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/correlation/Paare.h"
 #include "sections/correlation/Paartabelle.h"
 
-namespace zv {
-
-void AusgabeLineareRegression(Laufkontext& k) {
+void zv::AusgabeLineareRegression(Laufkontext& k) {
     k.Add(k.Titel);
     if (ZuWenigePaare(k)) {
         EinzelpaarTabelle(k);
@@ -59,11 +59,9 @@ void AusgabeLineareRegression(Laufkontext& k) {
         k.Add("");
         k.Add("^a = " + yMitt + " - " + b + " * " + xMitt + " = " + k.Gerundet(g.a));
     } else {
-        k.Add("^b = " + k.Gerundet(g.b));
-        k.Add("^a = " + k.Gerundet(g.a));
+        k.Add(SteigungZeile(k.Format, g.b));
+        k.Add(AchsenabschnittZeile(k.Format, g.a));
     }
     k.Add("");
     if (k.Rechentabellen) Regressionstabelle(k, g, true);
 }
-
-}  // namespace zv

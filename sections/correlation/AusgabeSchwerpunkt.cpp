@@ -3,11 +3,11 @@
 #include <string>
 
 #include "base/Zahltext.h"
+#include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/Rechentabelle.h"
 
-namespace zv {
-
-void AusgabeSchwerpunkt(Laufkontext& k) {
+void zv::AusgabeSchwerpunkt(Laufkontext& k) {
     const std::string n = GanzzahlText(static_cast<long long>(k.M1.size()));
 
     k.Add(k.Titel);
@@ -25,9 +25,9 @@ void AusgabeSchwerpunkt(Laufkontext& k) {
         k.Add("yMitt = " + k.Voll(k.Stat.Summe(k.M2)) + " / " + n);
     }
     const double xMitt = k.Stat.Mittelwert(k.M1);
-    k.Add("xMitt = " + k.Gerundet(xMitt));
+    k.Add(SchwerpunktXZeile(k.Format, xMitt));
     const double yMitt = k.Stat.Mittelwert(k.M2);
-    k.Add("yMitt = " + k.Gerundet(yMitt));
+    k.Add(SchwerpunktYZeile(k.Format, yMitt));
     k.Add("");
     if (!k.Rechentabellen) return;
 
@@ -39,5 +39,3 @@ void AusgabeSchwerpunkt(Laufkontext& k) {
                    "yMitt = Sum(yi) / n = " + ySumme + " / " + n + " = " + k.Gerundet(yMitt)};
     t.Schreiben(k);
 }
-
-}  // namespace zv

@@ -8,6 +8,8 @@
 #include "base/Text.h"
 #include "base/Zahltext.h"
 #include "engine/Rangziffern.h"
+#include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/Rechentabelle.h"
 #include "sections/correlation/Paare.h"
 
@@ -45,7 +47,9 @@ void Rangtabelle(Laufkontext& k, const std::vector<double>& rx, const std::vecto
 
 }  // namespace
 
-void AusgabeSpearman(Laufkontext& k) {
+}  // namespace zv
+
+void zv::AusgabeSpearman(Laufkontext& k) {
     k.Add(k.Titel);
     if (ZuWenigePaare(k)) {
         // A single pair has its ranks and sums, but no coefficient.
@@ -107,10 +111,8 @@ void AusgabeSpearman(Laufkontext& k) {
         k.Add("rSP = " + k.Gerundet(Spearman(teile)));
     } else {
         teile = k.Stat.SpearmenTeile(rx, ry);
-        k.Add("rSP: " + k.Gerundet(Spearman(teile)));
+        k.Add(SpearmanZeile(k.Format, Spearman(teile)));
     }
     k.Add("");
     if (k.Rechentabellen) Rangtabelle(k, rx, ry, teile, true);
 }
-
-}  // namespace zv

@@ -1,14 +1,10 @@
 #pragma once
 // The count check of the paired-data sections.
 
-#include <string_view>
-
+#include "sections/Ergebniszeilen.h"
 #include "sections/Laufkontext.h"
 
 namespace zv {
-
-inline constexpr std::string_view kPaareUnvollstaendig =
-    "Anzahl der Ausprägungen nicht identisch, Berechnung nicht möglich.";
 
 // Spearman, regression and determination need two lists of equal length with two pairs at
 // least. Otherwise the message closes the section, without an empty line after it.

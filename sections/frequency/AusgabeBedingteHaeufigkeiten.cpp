@@ -6,11 +6,10 @@
 
 #include "base/Rechnen.h"
 #include "base/Spalten.h"
+#include "sections/Abschnitte.h"
 #include "sections/frequency/Haeufigkeitstafel.h"
 
-namespace zv {
-
-void AusgabeBedingteHaeufigkeiten(Laufkontext& k) {
+void zv::AusgabeBedingteHaeufigkeiten(Laufkontext& k) {
     const std::size_t spalten = k.M1.size();
 
     // Column sums in full precision, built before the first line.
@@ -72,5 +71,3 @@ void AusgabeBedingteHaeufigkeiten(Laufkontext& k) {
     k.AddVerbunden("f(bj|ai): ", zeile2);
     k.Add("");
 }
-
-}  // namespace zv

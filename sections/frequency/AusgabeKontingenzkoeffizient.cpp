@@ -5,6 +5,8 @@
 #include "base/Rechnen.h"
 #include "base/Zahltext.h"
 #include "engine/Kontingenz.h"
+#include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/Rechentabelle.h"
 #include "sections/frequency/Haeufigkeitstafel.h"
 
@@ -39,16 +41,18 @@ void Kontingenztabelle(Laufkontext& k, const Kontingenz& e) {
 
 }  // namespace
 
-void AusgabeKontingenzkoeffizient(Laufkontext& k) {
+}  // namespace zv
+
+void zv::AusgabeKontingenzkoeffizient(Laufkontext& k) {
     // Everything is computed before the first line: a fault leaves no line.
     const Kontingenz ergebnis = KontingenzBerechnen(k.M1, k.M2);
 
     k.Add(k.Titel);
     if (!k.Detail) {
-        k.Add("chi² = " + k.Gerundet(ergebnis.chi2));
-        k.Add("K = " + k.Gerundet(ergebnis.K));
+        k.Add(Chi2Zeile(k.Format, ergebnis.chi2));
+        k.Add(KontingenzZeile(k.Format, ergebnis.K));
         k.Add("Kmax = " + k.Gerundet(ergebnis.Kmax));
-        k.Add("K* = " + k.Gerundet(ergebnis.KStern));
+        k.Add(KorrigierteKontingenzZeile(k.Format, ergebnis.KStern));
         k.Add("");
         if (k.Rechentabellen) Kontingenztabelle(k, ergebnis);
         return;
@@ -66,21 +70,19 @@ void AusgabeKontingenzkoeffizient(Laufkontext& k) {
     k.Add("chi² = Sum(Sum(--------------))");
     k.Add("       i=1 j=1      h~ij");
     k.Add("");
-    k.Add("chi² = " + k.Gerundet(ergebnis.chi2));
+    k.Add(Chi2Zeile(k.Format, ergebnis.chi2));
     k.Add("");
     k.Add("           chi²");
     k.Add("K = Sqrt(----------)");
     k.Add("          n + chi²");
     k.Add("");
-    k.Add("K = " + k.Gerundet(ergebnis.K));
+    k.Add(KontingenzZeile(k.Format, ergebnis.K));
     k.Add("");
     k.Add("        K                      M - 1           2 - 1");
     k.Add("K* = -------      Kmax = Sqrt(-------) = Sqrt(-------) = " + k.Gerundet(ergebnis.Kmax));
     k.Add("      Kmax                       M               2");
     k.Add("");
-    k.Add("K* = " + k.Gerundet(ergebnis.KStern));
+    k.Add(KorrigierteKontingenzZeile(k.Format, ergebnis.KStern));
     k.Add("");
     if (k.Rechentabellen) Kontingenztabelle(k, ergebnis);
 }
-
-}  // namespace zv

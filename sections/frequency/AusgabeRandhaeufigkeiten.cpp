@@ -6,11 +6,10 @@
 #include "base/Spalten.h"
 #include "base/Text.h"
 #include "base/Zahltext.h"
+#include "sections/Abschnitte.h"
 #include "sections/frequency/Haeufigkeitstafel.h"
 
-namespace zv {
-
-void AusgabeRandhaeufigkeiten(Laufkontext& k, bool OhneTitel, bool OhneSchritte) {
+void zv::AusgabeRandhaeufigkeiten(Laufkontext& k, bool OhneTitel, bool OhneSchritte) {
     const std::size_t spalten = k.M1.size();
 
     // The whole table is built before the first line, so a fault here leaves no line behind.
@@ -28,7 +27,7 @@ void AusgabeRandhaeufigkeiten(Laufkontext& k, bool OhneTitel, bool OhneSchritte)
     SpaltenAngleichen4(marken, zeileA1, zeileA2, summen);
 
     // After padding every column has one width in all four rows, so all joined rows share
-    // the label row's length L. L is a 16-bit count of characters.
+    // the label row's length L in characters; more than 32767 are refused with an overflow.
     const std::string kopf = k.Verbunden(marken);
     const std::size_t L = Zeichenzahl(kopf);
     if (L > 32767) Wirf(Fehlerart::Ueberlauf);
@@ -46,8 +45,6 @@ void AusgabeRandhaeufigkeiten(Laufkontext& k, bool OhneTitel, bool OhneSchritte)
     k.Add("");
 }
 
-void AusgabeRandhaeufigkeiten(Laufkontext& k) {
+void zv::AusgabeRandhaeufigkeiten(Laufkontext& k) {
     AusgabeRandhaeufigkeiten(k, false, false);
 }
-
-}  // namespace zv

@@ -4,11 +4,10 @@
 #include <string>
 
 #include "base/Spalten.h"
+#include "sections/Abschnitte.h"
 #include "sections/frequency/Haeufigkeitstafel.h"
 
-namespace zv {
-
-void AusgabeUnabhaengigkeitsquotienten(Laufkontext& k, bool OhneTitel, bool OhneSchritte) {
+void zv::AusgabeUnabhaengigkeitsquotienten(Laufkontext& k, bool OhneTitel, bool OhneSchritte) {
     if (!OhneTitel) k.Add(k.Titel);
     if (k.Detail && !OhneSchritte) k.Add("");
 
@@ -33,8 +32,6 @@ void AusgabeUnabhaengigkeitsquotienten(Laufkontext& k, bool OhneTitel, bool Ohne
     k.Add("");
 }
 
-void AusgabeUnabhaengigkeitsquotienten(Laufkontext& k) {
+void zv::AusgabeUnabhaengigkeitsquotienten(Laufkontext& k) {
     AusgabeUnabhaengigkeitsquotienten(k, false, false);
 }
-
-}  // namespace zv

@@ -2,6 +2,8 @@
 
 #include "base/Rechnen.h"
 #include "base/Zahltext.h"
+#include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/Rechentabelle.h"
 
 namespace zv {
@@ -40,7 +42,9 @@ void Mediantabelle(Laufkontext& k, const std::vector<double>& sortiert, double m
 
 }  // namespace
 
-void AusgabeMedian(Laufkontext& k) {
+}  // namespace zv
+
+void zv::AusgabeMedian(Laufkontext& k) {
     std::vector<double> sortiert;
     if (!k.M1.empty()) k.Stat.BubbleSort(k.M1, sortiert);
     k.Add(k.Titel);
@@ -52,12 +56,10 @@ void AusgabeMedian(Laufkontext& k) {
             k.AddVerbunden("Sort:   ", texte);
         }
         const double median = k.Stat.Median(sortiert);
-        k.Add("Median: " + k.Voll(median));
+        k.Add(MedianZeile(k.Format, median));
         k.Add("");
         if (k.Rechentabellen) Mediantabelle(k, sortiert, median);
     } else {
         k.Add("");
     }
 }
-
-}  // namespace zv

@@ -1,6 +1,8 @@
 // "Modus": every value of the highest count (at least two), in order of first appearance.
 
 #include "base/Zahltext.h"
+#include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/Rechentabelle.h"
 
 namespace zv {
@@ -23,20 +25,13 @@ void Modustabelle(Laufkontext& k) {
 
 }  // namespace
 
-void AusgabeModus(Laufkontext& k) {
+}  // namespace zv
+
+void zv::AusgabeModus(Laufkontext& k) {
     k.Add(k.Titel);
     if (!k.M1.empty()) {
-        const std::vector<double> modi = k.Stat.Modus(k.M1);
-        if (modi.size() < 2) {
-            k.Add("Modus: kein Modus gefunden!");
-        } else {
-            std::vector<std::string> texte;
-            for (std::size_t i = 1; i < modi.size(); ++i) texte.push_back(k.Voll(modi[i]));
-            k.AddVerbunden("Modus: ", texte);
-        }
+        k.Add(ModusZeile(k.Format, k.Stat.Modus(k.M1)));
     }
     k.Add("");
     if (k.Rechentabellen && !k.M1.empty()) Modustabelle(k);
 }
-
-}  // namespace zv

@@ -9,20 +9,22 @@
 
 #include "base/Rechnen.h"
 #include "base/Zahltext.h"
+#include "sections/Abschnitte.h"
+#include "sections/Ergebniszeilen.h"
 #include "sections/Rechentabelle.h"
 
 namespace zv {
 
 namespace {
 
-using Ergebnis = std::pair<std::string_view, std::function<double()>>;
+// A result line: computes its value and gives the value behind its label, rounded.
+using Ergebniszeile = std::function<std::string()>;
 
-// The title, then each result behind its label, rounded; each is computed only when its line
-// is due, so a failing one ends the section after the lines before it. Then the empty line.
-void Kennzahlabschnitt(Laufkontext& k, std::initializer_list<Ergebnis> ergebnisse) {
+// The title, then each result line; each is computed only when it is due, so a failing one
+// ends the section after the lines before it. Then the empty line.
+void Kennzahlabschnitt(Laufkontext& k, std::initializer_list<Ergebniszeile> zeilen) {
     k.Add(k.Titel);
-    for (const auto& [beschriftung, wert] : ergebnisse)
-        k.Add(std::string(beschriftung) + k.Gerundet(wert()));
+    for (const Ergebniszeile& zeile : zeilen) k.Add(zeile());
     k.Add("");
 }
 
@@ -70,9 +72,12 @@ std::shared_ptr<const Rechentabelle> Varianztabelle(Laufkontext& k, const Abweic
 
 }  // namespace
 
-void AusgabeMittelwert(Laufkontext& k) {
+}  // namespace zv
+
+void zv::AusgabeMittelwert(Laufkontext& k) {
     double mittel = 0;
-    Kennzahlabschnitt(k, {{"Mittelwert: ", [&] { return mittel = k.Stat.Mittelwert(k.M1); }}});
+    Kennzahlabschnitt(
+        k, {[&] { return MittelwertZeile(k.Format, mittel = k.Stat.Mittelwert(k.M1)); }});
     if (!k.Rechentabellen) return;
     // The sum the mean divides, from the routine the mean takes it from.
     const std::string summe = k.Gerundet(k.Stat.Summe(k.M1));
@@ -83,9 +88,9 @@ void AusgabeMittelwert(Laufkontext& k) {
 }
 
 // Largest minus smallest value.
-void AusgabeSpannweite(Laufkontext& k) {
+void zv::AusgabeSpannweite(Laufkontext& k) {
     double sp = 0;
-    Kennzahlabschnitt(k, {{"SP: ", [&] { return sp = k.Stat.Spannweite(k.M1); }}});
+    Kennzahlabschnitt(k, {[&] { return SpannweiteZeile(k.Format, sp = k.Stat.Spannweite(k.M1)); }});
     if (!k.Rechentabellen) return;
     const Extremwerte e = k.Stat.Extrema(k.M1);
     const std::string groesster = k.Voll(e.Groesster), kleinster = k.Voll(e.Kleinster);
@@ -96,17 +101,16 @@ void AusgabeSpannweite(Laufkontext& k) {
 }
 
 // Mean absolute deviation about the median, then about the mean.
-void AusgabeDurchschnittlicheAbweichung(Laufkontext& k) {
+void zv::AusgabeDurchschnittlicheAbweichung(Laufkontext& k) {
     Abweichungsteile med, mitt;
-    Kennzahlabschnitt(k, {{"sMed: ",
-                           [&] {
-                               med = k.Stat.DurchschnittlicheAbweichungMedianTeile(k.M1);
-                               return med.Ergebnis;
-                           }},
-                          {"sMitt: ", [&] {
-                               mitt = k.Stat.DurchschnittlicheAbweichungMittelwertTeile(k.M1);
-                               return mitt.Ergebnis;
-                           }}});
+    Kennzahlabschnitt(k, {[&] {
+                              med = k.Stat.DurchschnittlicheAbweichungMedianTeile(k.M1);
+                              return "sMed: " + k.Gerundet(med.Ergebnis);
+                          },
+                          [&] {
+                              mitt = k.Stat.DurchschnittlicheAbweichungMittelwertTeile(k.M1);
+                              return "sMitt: " + k.Gerundet(mitt.Ergebnis);
+                          }});
     if (!k.Rechentabellen) return;
     Rechentabelle t;
     // The median as its own section prints it, in full; the mean rounded.
@@ -122,27 +126,25 @@ void AusgabeDurchschnittlicheAbweichung(Laufkontext& k) {
 }
 
 // The population variance.
-void AusgabeVarianz(Laufkontext& k) {
+void zv::AusgabeVarianz(Laufkontext& k) {
     Abweichungsteile v;
-    Kennzahlabschnitt(k, {{"s²x: ", [&] {
-                               v = k.Stat.MittlereQuadratischeAbweichungTeile(k.M1);
-                               return v.Ergebnis;
-                           }}});
+    Kennzahlabschnitt(k, {[&] {
+                          v = k.Stat.MittlereQuadratischeAbweichungTeile(k.M1);
+                          return "s²x: " + k.Gerundet(v.Ergebnis);
+                      }});
     if (!k.Rechentabellen) return;
     Varianztabelle(k, v)->Schreiben(k);
 }
 
 // The root of the unrounded population variance.
-void AusgabeStandardabweichung(Laufkontext& k) {
+void zv::AusgabeStandardabweichung(Laufkontext& k) {
     Abweichungsteile v;
     double s = 0;
-    Kennzahlabschnitt(k, {{"s: ", [&] {
-                               v = k.Stat.MittlereQuadratischeAbweichungTeile(k.M1);
-                               return s = Wurzel(v.Ergebnis);
-                           }}});
+    Kennzahlabschnitt(k, {[&] {
+                          v = k.Stat.MittlereQuadratischeAbweichungTeile(k.M1);
+                          return StandardabweichungZeile(k.Format, s = Wurzel(v.Ergebnis));
+                      }});
     if (!k.Rechentabellen) return;
     Varianztabelle(k, v)->Schreiben(
         k, {"s = Sqrt(s²x) = Sqrt(" + k.Gerundet(v.Ergebnis) + ") = " + k.Gerundet(s)});
 }
-
-}  // namespace zv

@@ -26,6 +26,7 @@
 #include "base/Zahlenlesen.h"
 #include "run/Rechenlauf.h"
 #include "run/Statistiken.h"
+#include "run/Trennzeichen.h"
 
 namespace {
 
@@ -60,8 +61,9 @@ bool IstGueltigesUtf8(string_view s) {
     return true;
 }
 
+// The separator of the option; without one a new run splits at blanks.
 char Trennzeichen(int wahl) {
-    return wahl >= 0 && wahl < 5 ? " ,;\t~"[wahl] : ' ';
+    return zv::IstTrennzeichenwahl(wahl) ? zv::kTrennzeichenoptionen[wahl].Zeichen : ' ';
 }
 
 // The box without its leading and trailing blanks (only code 32).

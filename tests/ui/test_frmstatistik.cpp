@@ -13,6 +13,7 @@
 #include "charts/Dateischreiben.h"
 #include "run/Statistiken.h"
 #include "sizegrip/SizeGrip.h"
+#include "ui/Anzahlfrage.h"
 #include "ui/Dateiausgabe.h"
 #include "ui/QtDialoge.h"
 #include "ui/Uebersetzung.h"
@@ -385,8 +386,32 @@ class TestFrmStatistik : public QObject {
         for (const char* n : kUnten) QCOMPARE(Rand(n).y(), raender[n].y());
     }
 
+    // The answer of the count dialog, read as the dialog reads it.
+    void anzahlAntwort() {
+        // Answer, decimal separator, kind, count. Blanks are trimmed; "99.4" is rounded before
+        // the range test, "99.5" is then out of range; 1e10 and 1e999 exceed 16 bits and a
+        // double without overflow; with the decimal comma the numeric test takes "2,5" and the
+        // leading number stops at the comma.
+        using A = zv::Antwortart;
+        // clang-format off
+        const std::tuple<const char*, const char*, A, int> faelle[] = {
+            {"", ".", A::Nichts, 0},                 {"   ", ".", A::Nichts, 0},
+            {" 1 ", ".", A::NeueAnzahl, 1},          {"0", ".", A::AusserhalbBereich, 0},
+            {"99.5", ".", A::AusserhalbBereich, 0},  {"2.5", ".", A::NeueAnzahl, 2},
+            {"5x", ".", A::NichtNumerisch, 0},       {"-3", ".", A::AusserhalbBereich, 0},
+            {"99.4", ".", A::NeueAnzahl, 99},        {"1e10", ".", A::AusserhalbBereich, 0},
+            {"1e999", ".", A::AusserhalbBereich, 0}, {"2,5", ",", A::NeueAnzahl, 2},
+            {"2.5", ",", A::NichtNumerisch, 0}};
+        // clang-format on
+        for (const auto& [antwort, dezimal, art, anzahl] : faelle) {
+            const auto p = zv::AnzahlAntwortPruefen(antwort, dezimal);
+            QVERIFY2(p.Art == art, antwort);
+            QVERIFY2((p.Art == A::NeueAnzahl ? p.Anzahl : 0) == anzahl, antwort);
+        }
+    }
+
     // The dialog's prompt names the mode's values and offers the count now stored; a refused
-    // answer shows its message and keeps the lists (the answers are tested in the run's tests).
+    // answer shows its message and keeps the lists (the answers one by one in anzahlAntwort).
     void zufallsgenerator() {
         const QString bereich =
             "Bitte eine Zahl zwischen 1 und 99 eingeben!|Zufallsgenerator|kritisch";
