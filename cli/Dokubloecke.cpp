@@ -97,6 +97,23 @@ std::string OptionenHandbuch() {
     return text;
 }
 
+std::string OptionenUebersicht() {
+    std::string text = ".B zorvanta-report\n", einzeln;
+    for (const Option& o : AlleOptionen()) {
+        std::string& ziel = o.Endet ? einzeln : text;
+        if (o.Endet) ziel += ".br\n.B zorvanta-report\n";
+        if (!o.Uebersicht.empty())
+            ziel.append(o.Uebersicht) += '\n';
+        else if (o.Endet)
+            ziel += ".B " + Roffname(o.Name) + "\n";
+        else if (o.Wert.empty())
+            ziel += ".RB [ " + Roffname(o.Name) + " ]\n";
+        else
+            ziel += ".RB [ " + Roffname(o.Name) + "\n.IR " + std::string(o.Wert) + " ]\n";
+    }
+    return text + einzeln;
+}
+
 std::string OptionenReadme() {
     std::string text = "| option | meaning | default |\n|---|---|---|\n";
     std::string namen;
@@ -130,6 +147,7 @@ std::string StatistikenMetainfo() {
 }
 
 std::optional<std::string> Dokublock(std::string_view name) {
+    if (name == "optionen-uebersicht") return OptionenUebersicht();
     if (name == "optionen-handbuch") return OptionenHandbuch();
     if (name == "optionen-readme") return OptionenReadme();
     if (name == "statistiken-handbuch") return StatistikenHandbuch();

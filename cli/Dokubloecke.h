@@ -14,6 +14,10 @@ namespace zv {
 // is named by .TQ above the next row's.
 std::string OptionenHandbuch();
 
+// The man page's synopsis: the call with every option that goes into a report, then a line
+// of its own for each option that ends the program.
+std::string OptionenUebersicht();
+
 // The README's option table (Markdown); a row without a meaning of its own shares the next
 // row's line.
 std::string OptionenReadme();
@@ -28,8 +32,8 @@ std::string StatistikenHandbuch();
 // The metainfo's list of statistics: the entries of each data mode as an XML list.
 std::string StatistikenMetainfo();
 
-// The block of this name ("optionen-handbuch", "optionen-readme", "statistiken-handbuch",
-// "statistiken-metainfo"), or nothing for an unknown name.
+// The block of this name ("optionen-uebersicht", "optionen-handbuch", "optionen-readme",
+// "statistiken-handbuch", "statistiken-metainfo"), or nothing for an unknown name.
 std::optional<std::string> Dokublock(std::string_view name);
 
 }  // namespace zv

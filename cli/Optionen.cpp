@@ -151,6 +151,7 @@ constexpr Option kOptionen[] = {
      .Handbuch = R"(Datenmaterial: 1 = \(BqEindimensional\(lq (eine Urliste),
 2 = \(BqZweidimensional\(lq (die Merkmale a1 und a2).
 Vorgabe: 1.)",
+     .Uebersicht = R"(.RB [ \-\-mode\~1 | 2 ])",
      .ReadmeWert = "1|2",
      .Bedeutung = R"(data mode: 1 = "Eindimensional", 2 = "Zweidimensional")",
      .Vorgabe = "1",
@@ -234,6 +235,8 @@ Bei
 Ohne
 .B \-\-select
 enthält der Bericht nur die Urliste.)",
+     .Uebersicht = R"(.RB [ \-\-select
+.IR TEXT "] ...")",
      .Bedeutung = "select the list entry with exactly this text; repeatable; `all` selects "
                   "every entry of the mode",
      .Vorgabe = "none",
@@ -244,6 +247,8 @@ enthält der Bericht nur die Urliste.)",
      .Handbuch =
          R"(Der Text des ersten Eingabefeldes (\(BqUrliste\(lq, bei zweidimensionalen Daten \(BqMerkmal a1\(lq).
 Vorgabe: leer.)",
+     .Uebersicht = R"(.RB [ \-\-a1
+.IR TEXT " | ")",
      .Setzen =
          [](Aufruf& a, const Option&, const std::string& w) {
              a.A1 = {w, std::nullopt};
@@ -269,6 +274,8 @@ gelesen werden kann (Rückgabewert 2).
 Wird
 .B \-
 für beide Eingabefelder genannt, bekommt das erste die Standardeingabe, das zweite bleibt leer.)",
+     .Uebersicht = R"(.B \-\-a1\-file
+.IR PFAD ])",
      .ReadmeWert = "PATH",
      .Bedeutung = "the first input box (`-` reads standard input); a file's line breaks become "
                   "the separator",
@@ -280,6 +287,8 @@ für beide Eingabefelder genannt, bekommt das erste die Standardeingabe, das zwe
     {.Name = "--a2",
      .Wert = "TEXT",
      .Hilfe = "Text des zweiten Eingabefeldes",
+     .Uebersicht = R"(.RB [ \-\-a2
+.IR TEXT " | ")",
      .Setzen =
          [](Aufruf& a, const Option&, const std::string& w) {
              a.A2 = {w, std::nullopt};
@@ -294,6 +303,8 @@ und
 nur bei
 .B \-\-mode\~2
 gelesen.)",
+     .Uebersicht = R"(.B \-\-a2\-file
+.IR PFAD ])",
      .ReadmeWert = "PATH",
      .Bedeutung = "the second input box",
      .Vorgabe = "empty",
@@ -353,6 +364,8 @@ wird hineingeschrieben, ein Ordner, ein Datenträger oder ein Socket wird abgewi
      .Handbuch = R"(Breite und Höhe des Diagramms in Pixeln, jede von 100 bis 4000.
 Vorgabe:
 .BR 800x600 .)",
+     .Uebersicht = R"(.RB [ \-\-chart\-size
+.IR B x H ])",
      .ReadmeWert = "WxH",
      .Bedeutung = "the chart's size in pixels, each side 100 to 4000 (the PDF page has that "
                   "size at 96 pixels to the inch)",
@@ -375,6 +388,8 @@ schreibt:
 (beobachtete und erwartete Häufigkeiten als Säulen).
 Vorgabe:
 .BR streudiagramm .)",
+     .Uebersicht = R"(.RB [ \-\-chart\-kind
+.BR streudiagramm | haeufigkeiten ])",
      .ReadmeWert = "KIND",
      .Bedeutung = "with `--mode 2`: `streudiagramm` or `haeufigkeiten`",
      .Vorgabe = "`streudiagramm`",

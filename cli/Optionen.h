@@ -13,8 +13,8 @@ namespace zv {
 // What the options of one call gather before the run (cli/Optionen.cpp).
 struct Aufruf;
 
-// One option of the report tool. --help, the man page's option paragraphs and the README's
-// option table are written from these rows (cli/Dokubloecke.h), so a new option is one row
+// One option of the report tool. --help, the man page's synopsis and option paragraphs and the
+// README's option table are written from these rows (cli/Dokubloecke.h), so a new option is one row
 // in cli/Optionen.cpp with its handling.
 struct Option {
     std::string_view Name;       // "--mode"
@@ -27,6 +27,9 @@ struct Option {
     // The man-page paragraph (roff, German); "{Eintraege1}" and "{Eintraege2}" become the
     // list entries of each data mode. Empty: it shares the next row's paragraph.
     std::string_view Handbuch = {};
+    // Its part of the man page's synopsis (roff); empty: "[--name WERT]" from Name and Wert, or
+    // a line of its own for an option that ends the program.
+    std::string_view Uebersicht = {};
     std::string_view ReadmeWert = {};  // the value's placeholder in the README; empty: Wert
     std::string_view Bedeutung = {};   // the README's meaning (English); empty: the next row's
     std::string_view Vorgabe = {};     // the README's default

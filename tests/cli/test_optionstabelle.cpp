@@ -39,13 +39,14 @@ TEST(Optionstabelle, ZeilenPassenZuDenTexten) {
     EXPECT_FALSE(letzte.Bedeutung.empty());
 }
 
-// True when a line after .TP or .TQ names the option: its roff name followed by a space, a
-// space that does not break or the line's end (so "\-\-a1" is not found in "\-\-a1\-file").
-bool Benannt(const std::string& handbuch, const std::string& roff) {
-    std::istringstream zeilen(handbuch);
+// True when a line of the roff text names the option (after .TP or .TQ where absatz is set):
+// its roff name followed by a space, a space that does not break or the line's end, so that
+// "\-\-a1" is not found in "\-\-a1\-file".
+bool Benannt(const std::string& text, const std::string& roff, bool absatz) {
+    std::istringstream zeilen(text);
     std::string zeile, vorige;
     for (; std::getline(zeilen, zeile); vorige = zeile) {
-        if (vorige != ".TP" && vorige != ".TQ") continue;
+        if (absatz && vorige != ".TP" && vorige != ".TQ") continue;
         for (auto p = zeile.find(roff); p != zeile.npos; p = zeile.find(roff, p + 1)) {
             const std::string_view danach = std::string_view(zeile).substr(p + roff.size());
             if (danach.empty() || danach[0] == ' ' || danach.starts_with("\\~")) return true;
@@ -54,14 +55,16 @@ bool Benannt(const std::string& handbuch, const std::string& roff) {
     return false;
 }
 
-// Every option of --help is named by a paragraph of the man page and a line of the README
-// table, and the placeholders of the statistics are all replaced.
+// Every option of --help is named by the man page's synopsis and a paragraph, and by a line of
+// the README table, and the placeholders of the statistics are all replaced.
 TEST(Optionstabelle, JedeOptionInHandbuchUndReadme) {
-    const std::string handbuch = zv::OptionenHandbuch(), readme = zv::OptionenReadme();
+    const std::string handbuch = zv::OptionenHandbuch(), readme = zv::OptionenReadme(),
+                      uebersicht = zv::OptionenUebersicht();
     for (const zv::Option& o : zv::AlleOptionen()) {
         std::string roff;
         for (const char c : o.Name) roff += c == '-' ? std::string("\\-") : std::string(1, c);
-        EXPECT_TRUE(Benannt(handbuch, roff)) << o.Name;
+        EXPECT_TRUE(Benannt(handbuch, roff, true)) << o.Name;
+        EXPECT_TRUE(Benannt(uebersicht, roff, false)) << o.Name;
         EXPECT_NE(readme.find("`" + std::string(o.Name) + (o.Wert.empty() ? "`" : " ")),
                   std::string::npos)
             << o.Name;
