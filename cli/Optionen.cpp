@@ -1,5 +1,6 @@
 #include "cli/Optionen.h"
 
+#include <algorithm>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -16,33 +17,6 @@
 namespace zv {
 
 namespace {
-
-constexpr const char* kHilfe =
-    "Aufruf: zorvanta-report [Optionen]\n"
-    "Schreibt den Bericht, den \"Berechnen\" im Fenster zeigen würde, auf die Standardausgabe.\n"
-    "\n"
-    "  --mode 1|2            Datenmaterial: 1 = Eindimensional, 2 = Zweidimensional (1)\n"
-    "  --separator NAME      space, comma, semicolon, tab oder tilde (space)\n"
-    "  --decimals TEXT       Text des Feldes Nachkommastellen (3)\n"
-    "  --detail              Berechnungsschritte anzeigen\n"
-    "  --tables              Rechentabellen: nach jedem Abschnitt die Tabelle der Rechnung\n"
-    "  --select TEXT         Eintrag der Auswahlliste wählen; mehrfach möglich; all wählt alle\n"
-    "  --a1 TEXT             Text des ersten Eingabefeldes\n"
-    "  --a1-file PFAD        erstes Eingabefeld aus einer Datei (- für die Standardeingabe)\n"
-    "  --a2 TEXT             Text des zweiten Eingabefeldes\n"
-    "  --a2-file PFAD        zweites Eingabefeld aus einer Datei (- für die Standardeingabe)\n"
-    "  --locale NAME         Gebietsschema für Zahlen, z. B. de_DE oder en_US\n"
-    "  --chart PFAD          zusätzlich das Diagramm als PNG oder PDF, nach der Endung\n"
-    "  --chart-size BxH      Größe des Diagramms in Pixeln, je 100 bis 4000 (800x600)\n"
-    "  --chart-kind ART      bei --mode 2: streudiagramm oder haeufigkeiten (streudiagramm)\n"
-    "  --list                alle Einträge der Auswahlliste: Datenmaterial, Berechnungsschritte,\n"
-    "                        Eintrag und Überschrift des Abschnitts, durch Tabulatoren getrennt\n"
-    "  --version             die Version\n"
-    "  --help                diese Hilfe\n"
-    "\n"
-    "Kann ein Wert eines Eingabefeldes nicht gelesen werden, nennt eine Zeile auf der\n"
-    "Standardfehlerausgabe das Feld, die Nummer des Wertes und seinen Text. Eine Datei oder die\n"
-    "Standardeingabe darf je Eingabefeld höchstens 16 MiB groß sein.\n";
 
 struct Nutzungsfehler {
     std::string Meldung;
@@ -137,15 +111,362 @@ std::string FeldText(const Eingabefeld& feld, char trenner, std::istream& eingab
 
 }  // namespace
 
+struct Aufruf {
+    std::ostream& Aus;
+    Steuerzustand Zustand = {};
+    std::vector<std::string> Auswahl = {};
+    Eingabefeld A1 = {}, A2 = {};
+    std::optional<std::string> Locale = {};
+    Diagrammwunsch Diagramm = {};
+};
+
+namespace {
+
+constexpr const char* kHilfekopf =
+    "Aufruf: zorvanta-report [Optionen]\n"
+    "Schreibt den Bericht, den \"Berechnen\" im Fenster zeigen würde, auf die Standardausgabe.\n"
+    "\n";
+
+constexpr const char* kHilfefuss =
+    "\n"
+    "Kann ein Wert eines Eingabefeldes nicht gelesen werden, nennt eine Zeile auf der\n"
+    "Standardfehlerausgabe das Feld, die Nummer des Wertes und seinen Text. Eine Datei oder die\n"
+    "Standardeingabe darf je Eingabefeld höchstens 16 MiB groß sein.\n";
+
+// The column where the help text of an option begins.
+constexpr std::size_t kHilfespalte = 24;
+
+void Diagrammoption(Aufruf& a, const Option& o, const std::string& wert) {
+    const std::string f = DiagrammoptionSetzen(a.Diagramm, std::string(o.Name), wert);
+    if (!f.empty()) throw Nutzungsfehler{f};
+}
+
+// The options, in the order --help lists them. The man-page paragraphs are roff: "\-" for a
+// minus, \(Bq and \(lq for German quotes, \~ for a space that does not break.
+constexpr Option kOptionen[] = {
+    {.Name = "--mode",
+     .Wert = "1|2",
+     .Hilfe = "Datenmaterial: 1 = Eindimensional, 2 = Zweidimensional (1)",
+     .Handbuchkopf = R"(.BR \-\-mode\~1 | 2)",
+     .Handbuch = R"(Datenmaterial: 1 = \(BqEindimensional\(lq (eine Urliste),
+2 = \(BqZweidimensional\(lq (die Merkmale a1 und a2).
+Vorgabe: 1.)",
+     .Uebersicht = R"(.RB [ \-\-mode\~1 | 2 ])",
+     .ReadmeWert = "1|2",
+     .Bedeutung = R"(data mode: 1 = "Eindimensional", 2 = "Zweidimensional")",
+     .Vorgabe = "1",
+     .Setzen =
+         [](Aufruf& a, const Option&, const std::string& m) {
+             if (m != "1" && m != "2") throw Nutzungsfehler{"unbekannter Modus: " + m};
+             a.Zustand.Zweidimensional = m == "2";
+         }},
+    {.Name = "--separator",
+     .Wert = "NAME",
+     .Hilfe = "space, comma, semicolon, tab oder tilde (space)",
+     .Handbuch = R"(Das Trennzeichen zwischen den Werten eines Eingabefeldes:
+.B space
+(Leerstelle),
+.B comma
+(Komma),
+.B semicolon
+(Semikolon),
+.B tab
+(Tabulator) oder
+.B tilde
+(~).
+Vorgabe:
+.BR space .)",
+     .Bedeutung = "`space`, `comma`, `semicolon`, `tab`, `tilde`",
+     .Vorgabe = "space",
+     .Setzen =
+         [](Aufruf& a, const Option&, const std::string& s) {
+             a.Zustand.Trennzeichenwahl = TrennzeichenwahlZuName(s);
+             if (a.Zustand.Trennzeichenwahl < 0)
+                 throw Nutzungsfehler{"unbekanntes Trennzeichen: " + s};
+         }},
+    {.Name = "--decimals",
+     .Wert = "TEXT",
+     .Hilfe = "Text des Feldes Nachkommastellen (3)",
+     .Handbuch =
+         R"(Der Text des Feldes \(BqNachkommastellen\(lq, so gelesen, wie das Fenster ihn liest: die Zahl der
+Nachkommastellen, auf die die Ergebnisse gerundet werden.
+Vorgabe: 3.)",
+     .Bedeutung = "the text of the decimal-places box, read as the window reads it",
+     .Vorgabe = "`3`",
+     .Setzen = [](Aufruf& a, const Option&, const std::string& w) { a.Zustand.txtNks = w; }},
+    {.Name = "--detail",
+     .Wert = "",
+     .Hilfe = "Berechnungsschritte anzeigen",
+     .Handbuch =
+         R"(\(BqBerechnungsschritte anzeigen\(lq: Formeln und Rechnung mit den eingesetzten Zahlen.
+Wirkt wie im Fenster nur, wenn mindestens ein Eintrag mit Berechnungsschritten gewählt ist
+(siehe
+.BR \-\-list ).)",
+     .Bedeutung = R"("Berechnungsschritte anzeigen" (counts only with a statistic that has steps))",
+     .Vorgabe = "off",
+     .Setzen = [](Aufruf& a, const Option&, const std::string&) { a.Zustand.chkDetail = true; }},
+    {.Name = "--tables",
+     .Wert = "",
+     .Hilfe = "Rechentabellen: nach jedem Abschnitt die Tabelle der Rechnung",
+     .Handbuch =
+         R"(Rechentabellen: Jeder Abschnitt, der eine hat, erhält nach seinen eigenen Zeilen unter der
+Zeile \(BqRechentabelle\(lq die Tabelle der Rechnung mit den eigenen Zahlen (Abweichungen, Quadrate,
+Ränge, Summen).
+Vorgabe: aus; ohne diese Option ändert sich der Bericht nicht.)",
+     .Bedeutung = R"(Extras "Rechen&tabellen": after each section that has one, its calculation )"
+                  R"(table (below))",
+     .Vorgabe = "off",
+     .Setzen = [](Aufruf& a, const Option&,
+                  const std::string&) { a.Zustand.Rechentabellen = true; }},
+    {.Name = "--select",
+     .Wert = "TEXT",
+     .Hilfe = "Eintrag der Auswahlliste wählen; mehrfach möglich; all wählt alle",
+     .Handbuch = R"(Wählt den Eintrag der Auswahlliste mit genau diesem Text; mehrfach möglich.
+.B all
+wählt alle Einträge des Datenmaterials.
+Ein Text, der nicht in der Liste des Datenmaterials steht, ist ein Aufruffehler.
+Die Einträge bei
+.BR \-\-mode\~1 :
+{Eintraege1}
+Bei
+.BR \-\-mode\~2 :
+{Eintraege2}
+(Die Schreibweisen \(BqStandardabweichnung\(lq und \(BqSpearmen\(lq sind die der Liste.)
+Ohne
+.B \-\-select
+enthält der Bericht nur die Urliste.)",
+     .Uebersicht = R"(.RB [ \-\-select
+.IR TEXT "] ...")",
+     .Bedeutung = "select the list entry with exactly this text; repeatable; `all` selects "
+                  "every entry of the mode",
+     .Vorgabe = "none",
+     .Setzen = [](Aufruf& a, const Option&, const std::string& w) { a.Auswahl.push_back(w); }},
+    {.Name = "--a1",
+     .Wert = "TEXT",
+     .Hilfe = "Text des ersten Eingabefeldes",
+     .Handbuch =
+         R"(Der Text des ersten Eingabefeldes (\(BqUrliste\(lq, bei zweidimensionalen Daten \(BqMerkmal a1\(lq).
+Vorgabe: leer.)",
+     .Uebersicht = R"(.RB [ \-\-a1
+.IR TEXT " | ")",
+     .Setzen =
+         [](Aufruf& a, const Option&, const std::string& w) {
+             a.A1 = {w, std::nullopt};
+         }},
+    {.Name = "--a1-file",
+     .Wert = "PFAD",
+     .Hilfe = "erstes Eingabefeld aus einer Datei (- für die Standardeingabe)",
+     .Handbuch = R"(Liest das erste Eingabefeld aus einer Datei;
+.B \-
+liest die Standardeingabe.
+Die Zeilenumbrüche der Datei werden zum Trennzeichen, so dass eine Datei mit einem Wert je
+Zeile gelesen werden kann.
+Je Eingabefeld werden höchstens 16 MiB (16\~777\~216 Bytes) gelesen.
+Eine Liste fasst höchstens 32\~767 Werte, und so viele Zahlen mit allen Stellen, die eine
+Gleitkommazahl trägt, brauchen weniger als 1 MiB; die Grenze lässt das Sechzehnfache für
+Leerstellen und lange Schreibweisen und hält einen Rechenlauf unter einer Sekunde.
+Das Lesen endet, sobald die Liste mehr Trennzeichen hat, als ein Rechenlauf annimmt (32\~768
+zwischen ihrem ersten und letzten Zeichen, das keine Leerstelle ist): Der Bericht ist dann
+\(BqÜberlauf\(lq, genau wie für die ganze Datei, und der Rest wird nicht mehr gelesen, auch bei
+einer Eingabe ohne Ende.
+Geht die Eingabe ohne das über 16 MiB hinaus, wird sie abgewiesen wie eine Datei, die nicht
+gelesen werden kann (Rückgabewert 2).
+Wird
+.B \-
+für beide Eingabefelder genannt, bekommt das erste die Standardeingabe, das zweite bleibt leer.)",
+     .Uebersicht = R"(.B \-\-a1\-file
+.IR PFAD ])",
+     .ReadmeWert = "PATH",
+     .Bedeutung = "the first input box (`-` reads standard input); a file's line breaks become "
+                  "the separator",
+     .Vorgabe = "empty",
+     .Setzen =
+         [](Aufruf& a, const Option&, const std::string& w) {
+             a.A1 = {std::nullopt, w};
+         }},
+    {.Name = "--a2",
+     .Wert = "TEXT",
+     .Hilfe = "Text des zweiten Eingabefeldes",
+     .Uebersicht = R"(.RB [ \-\-a2
+.IR TEXT " | ")",
+     .Setzen =
+         [](Aufruf& a, const Option&, const std::string& w) {
+             a.A2 = {w, std::nullopt};
+         }},
+    {.Name = "--a2-file",
+     .Wert = "PFAD",
+     .Hilfe = "zweites Eingabefeld aus einer Datei (- für die Standardeingabe)",
+     .Handbuch = R"(Das zweite Eingabefeld (\(BqMerkmal a2\(lq), wie
+.B \-\-a1
+und
+.BR \-\-a1\-file ;
+nur bei
+.B \-\-mode\~2
+gelesen.)",
+     .Uebersicht = R"(.B \-\-a2\-file
+.IR PFAD ])",
+     .ReadmeWert = "PATH",
+     .Bedeutung = "the second input box",
+     .Vorgabe = "empty",
+     .Setzen =
+         [](Aufruf& a, const Option&, const std::string& w) {
+             a.A2 = {std::nullopt, w};
+         }},
+    {.Name = "--locale",
+     .Wert = "NAME",
+     .Hilfe = "Gebietsschema für Zahlen, z. B. de_DE oder en_US",
+     .Handbuch = R"(Das Gebietsschema, nach dem Zahlen gelesen und geschrieben werden, etwa
+.B de_DE
+(Dezimalkomma) oder
+.B en_US
+(Dezimalpunkt).
+Vorgabe: aus der ersten gesetzten der Umgebungsvariablen
+.BR LC_ALL ,
+.B LC_NUMERIC
+und
+.BR LANG ;
+ist keine gesetzt, der Dezimalpunkt.)",
+     .Bedeutung = "locale for reading and printing numbers (`de_DE`, `en_US`, ...)",
+     .Vorgabe = "from LC_ALL, LC_NUMERIC, LANG",
+     .Setzen = [](Aufruf& a, const Option&, const std::string& w) { a.Locale = w; }},
+    {.Name = "--chart",
+     .Wert = "PFAD",
+     .Hilfe = "zusätzlich das Diagramm als PNG oder PDF, nach der Endung",
+     .Handbuch = R"(Schreibt außerdem das Diagramm des gewählten Datenmaterials in die Datei
+.IR PFAD ,
+als PNG oder PDF (Vektorgrafik) je nach Endung
+.B .png
+oder
+.BR .pdf ;
+eine andere Endung ist ein Aufruffehler.
+Bei
+.B \-\-mode\~1
+zeigt es die Verteilung der Werte mit Modus, Median, Mittelwert, Spannweite und der
+Standardabweichung um den Mittelwert.
+Der Bericht geht unverändert auf die Standardausgabe.
+Eine Anzeige wird nicht gebraucht.
+Die Datei wird erst ersetzt, wenn die neue ganz geschrieben ist; eine symbolische Verknüpfung
+bleibt, ersetzt wird die Datei, auf die sie zeigt.
+Was keine gewöhnliche Datei ist, wird nie ersetzt: In eine Pipe (ihr Leser bekommt das Bild;
+das Programm wartet auf ihn) oder ein Gerät wie
+.I /dev/null
+wird hineingeschrieben, ein Ordner, ein Datenträger oder ein Socket wird abgewiesen
+(Rückgabewert 1).)",
+     .ReadmeWert = "PATH",
+     .Bedeutung = "also write the chart of the data (see [Charts](#charts)): PNG, or PDF as "
+                  "vector graphics, by the extension `.png` / `.pdf`",
+     .Vorgabe = "none",
+     .Setzen = Diagrammoption},
+    {.Name = "--chart-size",
+     .Wert = "BxH",
+     .Hilfe = "Größe des Diagramms in Pixeln, je 100 bis 4000 (800x600)",
+     .Handbuchkopf = R"(.BI \-\-chart\-size " B" x H)",
+     .Handbuch = R"(Breite und Höhe des Diagramms in Pixeln, jede von 100 bis 4000.
+Vorgabe:
+.BR 800x600 .)",
+     .Uebersicht = R"(.RB [ \-\-chart\-size
+.IR B x H ])",
+     .ReadmeWert = "WxH",
+     .Bedeutung = "the chart's size in pixels, each side 100 to 4000 (the PDF page has that "
+                  "size at 96 pixels to the inch)",
+     .Vorgabe = "`800x600`",
+     .Setzen = Diagrammoption},
+    // Diagrammarten: the help text, the man paragraph and the README name the chart kinds of
+    // the two-dimensional mode (streudiagramm, haeufigkeiten) as literals for now.
+    {.Name = "--chart-kind",
+     .Wert = "ART",
+     .Hilfe = "bei --mode 2: streudiagramm oder haeufigkeiten (streudiagramm)",
+     .Handbuchkopf = R"(.BR \-\-chart\-kind\~streudiagramm | haeufigkeiten)",
+     .Handbuch = R"(Bei
+.BR \-\-mode\~2 :
+welches Diagramm
+.B \-\-chart
+schreibt:
+.B streudiagramm
+(die Punkte mit Schwerpunkt und Regressionsgerade) oder
+.B haeufigkeiten
+(beobachtete und erwartete Häufigkeiten als Säulen).
+Vorgabe:
+.BR streudiagramm .)",
+     .Uebersicht = R"(.RB [ \-\-chart\-kind
+.BR streudiagramm | haeufigkeiten ])",
+     .ReadmeWert = "KIND",
+     .Bedeutung = "with `--mode 2`: `streudiagramm` or `haeufigkeiten`",
+     .Vorgabe = "`streudiagramm`",
+     .Setzen = Diagrammoption},
+    {.Name = "--list",
+     .Wert = "",
+     .Endet = true,
+     .Hilfe = "alle Einträge der Auswahlliste: Datenmaterial, Berechnungsschritte,\n"
+              "Eintrag und Überschrift des Abschnitts, durch Tabulatoren getrennt",
+     .Handbuch =
+         R"(Schreibt alle Einträge der Auswahlliste, je Zeile durch Tabulatoren getrennt: Datenmaterial
+(1 oder 2), Berechnungsschritte
+.RB ( mit
+oder
+.BR ohne ),
+Eintrag und Überschrift seines Abschnitts; dann endet das Programm.)",
+     .Bedeutung = "print every list entry (data mode, steps, entry, section title; "
+                  "tab-separated) and exit",
+     .Setzen =
+         [](Aufruf& a, const Option&, const std::string&) {
+             for (const Statistik& s : AlleStatistiken())
+                 a.Aus << (s.Zweidimensional ? "2" : "1") << '\t'
+                       << (s.MitBerechnungsschritten ? "mit" : "ohne") << '\t' << s.Text << '\t'
+                       << s.Titel << '\n';
+         }},
+    {.Name = "--version",
+     .Wert = "",
+     .Endet = true,
+     .Hilfe = "die Version",
+     .Handbuch = R"(Schreibt \(BqZorvanta @PROJECT_VERSION@\(lq und endet.)",
+     .Bedeutung = R"(print "Zorvanta )" ZV_VERSION
+                  R"(" and exit (the window program `zorvanta --version` too))",
+     .Setzen = [](Aufruf& a, const Option&,
+                  const std::string&) { a.Aus << "Zorvanta " ZV_VERSION "\n"; }},
+    {.Name = "--help",
+     .Wert = "",
+     .Kurz = "-h",
+     .Endet = true,
+     .Hilfe = "diese Hilfe",
+     .Handbuchkopf = R"(.BR \-h ", " \-\-help)",
+     .Handbuch = "Schreibt eine Übersicht der Optionen und endet.",
+     .Bedeutung = "print an overview of the options and exit",
+     .Setzen = [](Aufruf& a, const Option&, const std::string&) { a.Aus << Hilfetext(); }},
+};
+
+const Option* OptionZuName(const std::string& name) {
+    for (const Option& o : kOptionen)
+        if (name == o.Name || (!o.Kurz.empty() && name == o.Kurz)) return &o;
+    return nullptr;
+}
+
+}  // namespace
+
+std::span<const Option> AlleOptionen() {
+    return kOptionen;
+}
+
+std::string Hilfetext() {
+    std::string text = kHilfekopf;
+    for (const Option& o : kOptionen) {
+        std::string kopf = "  " + std::string(o.Name);
+        if (!o.Wert.empty()) kopf += " " + std::string(o.Wert);
+        kopf.resize(std::max(kopf.size() + 1, kHilfespalte), ' ');
+        text += kopf;
+        for (const char c : o.Hilfe) {
+            text += c;
+            if (c == '\n') text.append(kHilfespalte, ' ');
+        }
+        text += '\n';
+    }
+    return text + kHilfefuss;
+}
+
 int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eingabe,
                    std::ostream& aus, std::ostream& fehler) {
     try {
-        Steuerzustand zustand;
-        std::vector<std::string> auswahl;
-        Eingabefeld a1, a2;
-        std::optional<std::string> locale;
-        Diagrammwunsch diagramm;
-
+        Aufruf aufruf{.Aus = aus};
         for (std::size_t i = 0; i < argumente.size(); ++i) {
             std::string name = argumente[i];
             std::optional<std::string> wert;
@@ -153,59 +474,20 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
                 wert = name.substr(gleich + 1);
                 name.resize(gleich);
             }
-            auto Wert = [&]() -> std::string {
-                if (wert) return *wert;
+            const Option* o = OptionZuName(name);
+            if (o == nullptr) throw Nutzungsfehler{"unbekannte Option: " + argumente[i]};
+            if (o->Wert.empty()) {
+                if (wert && !o->Endet) throw Nutzungsfehler{name + " nimmt keinen Wert"};
+                wert.emplace();
+            } else if (!wert) {
                 if (i + 1 >= argumente.size()) throw Nutzungsfehler{name + " braucht einen Wert"};
-                return argumente[++i];
-            };
-            if (name == "--help" || name == "-h") {
-                aus << kHilfe;
-                return 0;
-            } else if (name == "--version") {
-                aus << "Zorvanta " ZV_VERSION "\n";
-                return 0;
-            } else if (name == "--list") {
-                for (const Statistik& s : AlleStatistiken())
-                    aus << (s.Zweidimensional ? "2" : "1") << '\t'
-                        << (s.MitBerechnungsschritten ? "mit" : "ohne") << '\t' << s.Text << '\t'
-                        << s.Titel << '\n';
-                return 0;
-            } else if (name == "--detail") {
-                if (wert) throw Nutzungsfehler{"--detail nimmt keinen Wert"};
-                zustand.chkDetail = true;
-            } else if (name == "--tables") {
-                if (wert) throw Nutzungsfehler{"--tables nimmt keinen Wert"};
-                zustand.Rechentabellen = true;
-            } else if (name == "--mode") {
-                const std::string m = Wert();
-                if (m != "1" && m != "2") throw Nutzungsfehler{"unbekannter Modus: " + m};
-                zustand.Zweidimensional = m == "2";
-            } else if (name == "--separator") {
-                const std::string s = Wert();
-                zustand.Trennzeichenwahl = TrennzeichenwahlZuName(s);
-                if (zustand.Trennzeichenwahl < 0)
-                    throw Nutzungsfehler{"unbekanntes Trennzeichen: " + s};
-            } else if (name == "--decimals") {
-                zustand.txtNks = Wert();
-            } else if (name == "--select") {
-                auswahl.push_back(Wert());
-            } else if (name == "--a1") {
-                a1 = {Wert(), std::nullopt};
-            } else if (name == "--a1-file") {
-                a1 = {std::nullopt, Wert()};
-            } else if (name == "--a2") {
-                a2 = {Wert(), std::nullopt};
-            } else if (name == "--a2-file") {
-                a2 = {std::nullopt, Wert()};
-            } else if (name == "--locale") {
-                locale = Wert();
-            } else if (IstDiagrammoption(name)) {
-                const std::string f = DiagrammoptionSetzen(diagramm, name, Wert());
-                if (!f.empty()) throw Nutzungsfehler{f};
-            } else {
-                throw Nutzungsfehler{"unbekannte Option: " + argumente[i]};
+                wert = argumente[++i];
             }
+            o->Setzen(aufruf, *o, *wert);
+            if (o->Endet) return 0;
         }
+        Steuerzustand& zustand = aufruf.Zustand;
+        const Diagrammwunsch& diagramm = aufruf.Diagramm;
 
         if (const std::string f = DiagrammwunschPruefen(diagramm, zustand.Zweidimensional);
             !f.empty())
@@ -214,7 +496,7 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
         // The list of the mode, with the chosen entries selected; they run in list order.
         for (const std::string& text : ListenEintraege(zustand.Zweidimensional))
             zustand.lstSelection.push_back({text, false});
-        for (const std::string& text : auswahl) {
+        for (const std::string& text : aufruf.Auswahl) {
             bool gefunden = false;
             for (Listeneintrag& e : zustand.lstSelection) {
                 if (text == "all" || e.Text == text) {
@@ -227,13 +509,13 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
         // The detail switch can only be on while a statistic with steps is selected.
         zustand.chkDetail = zustand.chkDetail && DetailGewuenscht(zustand.lstSelection);
 
-        clsRechenlauf lauf(locale ? DezimaltrennzeichenFuerLocale(*locale)
-                                  : DezimaltrennzeichenAusUmgebung());
+        clsRechenlauf lauf(aufruf.Locale ? DezimaltrennzeichenFuerLocale(*aufruf.Locale)
+                                         : DezimaltrennzeichenAusUmgebung());
         lauf.TrennzeichenSetzen(zustand.Trennzeichenwahl);
         const char trenner = lauf.Trennzeichen().front();
         bool eingabeGelesen = false;
-        zustand.txtM1 = FeldText(a1, trenner, eingabe, eingabeGelesen);
-        zustand.txtM2 = FeldText(a2, trenner, eingabe, eingabeGelesen);
+        zustand.txtM1 = FeldText(aufruf.A1, trenner, eingabe, eingabeGelesen);
+        zustand.txtM2 = FeldText(aufruf.A2, trenner, eingabe, eingabeGelesen);
 
         // Without a chart the control states are not needed again: the boxes move into the run.
         const Laufergebnis ergebnis = diagramm.Pfad ? lauf.cmdCalculate_Click(zustand)

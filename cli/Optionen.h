@@ -3,11 +3,45 @@
 
 #include <istream>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zv {
+
+// What the options of one call gather before the run (cli/Optionen.cpp).
+struct Aufruf;
+
+// One option of the report tool. --help, the man page's synopsis and option paragraphs and the
+// README's option table are written from these rows (cli/Dokubloecke.h), so a new option is one row
+// in cli/Optionen.cpp with its handling.
+struct Option {
+    std::string_view Name;       // "--mode"
+    std::string_view Wert;       // the value's placeholder in --help and the man page; empty: none
+    std::string_view Kurz = {};  // a short form such as "-h", or empty
+    bool Endet = false;  // writes its output and ends the program; a value after "=" is ignored
+    std::string_view Hilfe = {};  // the --help text; "\n" starts an indented continuation line
+    // The roff line that names it in the man page; empty: .B or .BI from Name and Wert.
+    std::string_view Handbuchkopf = {};
+    // The man-page paragraph (roff, German); "{Eintraege1}" and "{Eintraege2}" become the
+    // list entries of each data mode. Empty: it shares the next row's paragraph.
+    std::string_view Handbuch = {};
+    // Its part of the man page's synopsis (roff); empty: "[--name WERT]" from Name and Wert, or
+    // a line of its own for an option that ends the program.
+    std::string_view Uebersicht = {};
+    std::string_view ReadmeWert = {};  // the value's placeholder in the README; empty: Wert
+    std::string_view Bedeutung = {};   // the README's meaning (English); empty: the next row's
+    std::string_view Vorgabe = {};     // the README's default
+    // Its handling: takes the value (empty for an option without one) into the call.
+    void (*Setzen)(Aufruf& aufruf, const Option& option, const std::string& wert) = nullptr;
+};
+
+// Every option, in the order --help lists them.
+std::span<const Option> AlleOptionen();
+
+// The text of --help.
+std::string Hilfetext();
 
 // Runs the tool on the arguments (without the program name). The report goes to aus, usage
 // errors as one line to fehler. Returns the exit code: 0 for a report (message and error lines
