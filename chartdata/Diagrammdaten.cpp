@@ -8,6 +8,7 @@
 #include "base/Rechnen.h"
 #include "base/Text.h"
 #include "base/Zahltext.h"
+#include "chartdata/Diagrammarten.h"
 #include "engine/Kontingenz.h"
 #include "engine/Rangziffern.h"
 #include "engine/Regression.h"
@@ -248,12 +249,9 @@ Diagrammdaten DiagrammdatenBilden(const Steuerzustand& zustand, const std::strin
         return d;
     }
     const Datensatz& daten = *lesung.Daten;
-    if (!daten.Zweidimensional) {
-        d.Verteilung = VerteilungBilden(daten.M1, d.Einstellungen);
-    } else {
-        d.Streuung = StreudiagrammBilden(daten.M1, daten.M2, d.Einstellungen);
-        d.Haeufigkeiten = HaeufigkeitenBilden(daten.M1, daten.M2, d.Einstellungen);
-    }
+    d.Zweidimensional = daten.Zweidimensional;
+    for (const Diagrammartzeile& zeile : kDiagrammarten)
+        if (zeile.Zweidimensional == daten.Zweidimensional) zeile.Bilden(d, daten);
     return d;
 }
 

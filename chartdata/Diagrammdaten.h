@@ -96,6 +96,10 @@ struct Diagrammdaten {
     // The line that ends the run before any section (the lists cannot be read): then there is
     // no chart.
     std::string Abbruch;
+    // The mode of the data read; without data one-dimensional, whose chart then carries the
+    // line of Abbruch.
+    bool Zweidimensional = false;
+    // The data of each chart kind of the mode (chartdata/Diagrammarten.h).
     std::optional<Verteilungsdiagramm> Verteilung;      // one-dimensional mode
     std::optional<Streudiagramm> Streuung;              // two-dimensional mode
     std::optional<Haeufigkeitsdiagramm> Haeufigkeiten;  // two-dimensional mode

@@ -1,8 +1,10 @@
 #include "charts/Diagrammzeichnung.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numeric>
+#include <optional>
 
 #include "base/Zahltext.h"
 #include "chartdata/Achsen.h"
@@ -414,6 +416,43 @@ Ansicht HaeufigkeitenZeichnen(QCustomPlot& p, const Haeufigkeitsdiagramm& h,
     return {p.xAxis->range(), p.yAxis->range()};
 }
 
+// ----- The draw routine of each chart kind --------------------------------------------------
+
+struct Zeichenzeile {
+    Diagrammart Art;
+    // Draws the kind's chart; nothing where the data do not hold it.
+    std::optional<Ansicht> (*Zeichnen)(QCustomPlot& p, const Diagrammdaten& d, bool residuen);
+};
+
+// One row for each row of kDiagrammarten, in its order.
+constexpr std::array<Zeichenzeile, kDiagrammarten.size()> kZeichnungen{{
+    {Diagrammart::Verteilung,
+     [](QCustomPlot& p, const Diagrammdaten& d, bool) -> std::optional<Ansicht> {
+         if (!d.Verteilung) return std::nullopt;
+         return VerteilungZeichnen(p, *d.Verteilung, d.Einstellungen.Dezimaltrennzeichen);
+     }},
+    {Diagrammart::Streudiagramm,
+     [](QCustomPlot& p, const Diagrammdaten& d, bool residuen) -> std::optional<Ansicht> {
+         if (!d.Streuung) return std::nullopt;
+         return StreudiagrammZeichnen(p, *d.Streuung, d.Einstellungen.Dezimaltrennzeichen,
+                                      residuen);
+     }},
+    {Diagrammart::Haeufigkeiten,
+     [](QCustomPlot& p, const Diagrammdaten& d, bool) -> std::optional<Ansicht> {
+         if (!d.Haeufigkeiten) return std::nullopt;
+         return HaeufigkeitenZeichnen(p, *d.Haeufigkeiten, d.Einstellungen.Dezimaltrennzeichen);
+     }},
+}};
+
+// A row missing or out of order is left with the first kind or without a routine.
+constexpr bool ZeichnungenVollstaendig() {
+    for (std::size_t i = 0; i < kZeichnungen.size(); ++i)
+        if (kZeichnungen[i].Art != kDiagrammarten[i].Art || kZeichnungen[i].Zeichnen == nullptr)
+            return false;
+    return true;
+}
+static_assert(ZeichnungenVollstaendig(), "kZeichnungen: one draw routine per chart kind");
+
 }  // namespace
 
 QLocale Zahlenformat(const std::string& dezimal) {
@@ -423,13 +462,10 @@ QLocale Zahlenformat(const std::string& dezimal) {
 }
 
 Ansicht Zeichnen(QCustomPlot& plot, const Diagrammdaten& daten, Diagrammart art, bool residuen) {
+    if (const std::optional<Ansicht> ansicht =
+            kZeichnungen[static_cast<std::size_t>(art)].Zeichnen(plot, daten, residuen))
+        return *ansicht;
     const std::string& dez = daten.Einstellungen.Dezimaltrennzeichen;
-    if (art == Diagrammart::Verteilung && daten.Verteilung)
-        return VerteilungZeichnen(plot, *daten.Verteilung, dez);
-    if (art == Diagrammart::Streudiagramm && daten.Streuung)
-        return StreudiagrammZeichnen(plot, *daten.Streuung, dez, residuen);
-    if (art == Diagrammart::Haeufigkeiten && daten.Haeufigkeiten)
-        return HaeufigkeitenZeichnen(plot, *daten.Haeufigkeiten, dez);
 
     // No chart: the lists could not be read, or the data are of the other mode.
     Rahmen(

@@ -8,11 +8,9 @@
 
 #include <QString>
 
-#include "chartdata/Diagrammdaten.h"
+#include "chartdata/Diagrammarten.h"
 
 namespace zv {
-
-enum class Diagrammart { Verteilung, Streudiagramm, Haeufigkeiten };
 
 // The ranges the axes got when the chart was drawn, to return to them.
 struct Ansicht {
@@ -20,7 +18,8 @@ struct Ansicht {
     QCPRange Y;
 };
 
-// Draws the chart of the given kind into a plot that shows nothing yet. residuen: the
+// Draws the chart of the given kind into a plot that shows nothing yet, by the kind's draw
+// routine. residuen: the
 // residuals of the scatter chart are shown. A chart the data do not hold (the lists could not
 // be read, or another mode) is drawn as its title with the report's line beneath.
 Ansicht Zeichnen(QCustomPlot& plot, const Diagrammdaten& daten, Diagrammart art, bool residuen);

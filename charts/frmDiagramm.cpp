@@ -20,15 +20,8 @@ const QString kPngFilter = QStringLiteral("PNG-Bild (*.png)");
 const QString kPdfFilter = QStringLiteral("PDF-Dokument, Vektorgrafik (*.pdf)");
 
 QString Reitername(zv::Diagrammart art) {
-    switch (art) {
-        case zv::Diagrammart::Verteilung:
-            return QStringLiteral("Verteilung");
-        case zv::Diagrammart::Streudiagramm:
-            return QStringLiteral("Streudiagramm");
-        case zv::Diagrammart::Haeufigkeiten:
-            return QStringLiteral("Häufigkeiten");
-    }
-    return {};
+    const std::string_view reiter = zv::Artzeile(art).Reiter;
+    return QString::fromUtf8(reiter.data(), static_cast<qsizetype>(reiter.size()));
 }
 
 }  // namespace
@@ -126,11 +119,9 @@ void frmDiagramm::SeitenAnlegen(const std::vector<zv::Diagrammart>& arten) {
 
 void frmDiagramm::Zeigen(zv::Diagrammdaten daten) {
     daten_ = std::move(daten);
-    // Without data one page shows the report's message.
-    const std::vector<zv::Diagrammart> arten =
-        daten_.Streuung
-            ? std::vector{zv::Diagrammart::Streudiagramm, zv::Diagrammart::Haeufigkeiten}
-            : std::vector{zv::Diagrammart::Verteilung};
+    // One page for each chart kind of the mode; without data, the page of the one-dimensional
+    // mode shows the report's message.
+    const std::vector<zv::Diagrammart> arten = zv::ArtenDesModus(daten_.Zweidimensional);
     const bool residuenVorher = chkResiduen_->isChecked();
     SeitenAnlegen(arten);
     {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "chartdata/Diagrammarten.h"
+
 #ifdef ZV_MIT_DIAGRAMMEN
 #include "charts/Werkzeugdiagramm.h"
 #endif
@@ -34,7 +36,31 @@ std::string Endung(const std::string& pfad) {
     return endung;
 }
 
+// The data mode as --mode names it.
+std::string Modusname(bool zweidimensional) {
+    return zweidimensional ? "2" : "1";
+}
+
 }  // namespace
+
+std::string DiagrammartHilfe() {
+    std::string hilfe;
+    for (const bool zweidimensional : {false, true}) {
+        std::vector<std::string_view> namen;
+        for (const Diagrammartzeile& zeile : kDiagrammarten)
+            if (zeile.Zweidimensional == zweidimensional && !zeile.Name.empty())
+                namen.push_back(zeile.Name);
+        if (namen.empty()) continue;
+        if (!hilfe.empty()) hilfe += "; ";
+        hilfe += "bei --mode " + Modusname(zweidimensional) + ": ";
+        for (std::size_t i = 0; i < namen.size(); ++i) {
+            if (i > 0) hilfe += i + 1 == namen.size() ? " oder " : ", ";
+            hilfe += namen[i];
+        }
+        hilfe += " (" + std::string(Artzeile(ArtenDesModus(zweidimensional).front()).Name) + ")";
+    }
+    return hilfe;
+}
 
 bool IstDiagrammoption(const std::string& name) {
     return name == "--chart" || name == "--chart-size" || name == "--chart-kind";
@@ -59,8 +85,7 @@ std::string DiagrammoptionSetzen(Diagrammwunsch& wunsch, const std::string& name
         wunsch.Breite = *breite;
         wunsch.Hoehe = *hoehe;
     } else if (name == "--chart-kind") {
-        if (wert != "streudiagramm" && wert != "haeufigkeiten")
-            return "unbekannte Diagrammart: " + wert;
+        if (ArtZumNamen(wert) == nullptr) return "unbekannte Diagrammart: " + wert;
         wunsch.Art = wert;
     }
     return {};
@@ -69,7 +94,12 @@ std::string DiagrammoptionSetzen(Diagrammwunsch& wunsch, const std::string& name
 std::string DiagrammwunschPruefen(const Diagrammwunsch& wunsch, bool zweidimensional) {
     if (!wunsch.Pfad && wunsch.Groesse) return "--chart-size gilt nur mit --chart";
     if (!wunsch.Pfad && wunsch.Art) return "--chart-kind gilt nur mit --chart";
-    if (wunsch.Art && !zweidimensional) return "--chart-kind gilt nur mit --mode 2";
+    if (wunsch.Art) {
+        const Diagrammartzeile* zeile = ArtZumNamen(*wunsch.Art);
+        if (zeile == nullptr) return "unbekannte Diagrammart: " + *wunsch.Art;
+        if (zeile->Zweidimensional != zweidimensional)
+            return "--chart-kind gilt nur mit --mode " + Modusname(zeile->Zweidimensional);
+    }
 #ifndef ZV_MIT_DIAGRAMMEN
     if (wunsch.Pfad) return "--chart: dieses Programm wurde ohne Diagramme gebaut";
 #endif
@@ -81,13 +111,17 @@ bool DiagrammSchreiben(const Diagrammwunsch& wunsch, const Steuerzustand& zustan
 #ifdef ZV_MIT_DIAGRAMMEN
     const Diagrammdaten daten = DiagrammdatenBilden(zustand, dezimal);
     std::string meldung;
+    // The named kind, or the first of the mode.
+    const Diagrammartzeile* art = wunsch.Art
+                                      ? ArtZumNamen(*wunsch.Art)
+                                      : &Artzeile(ArtenDesModus(zustand.Zweidimensional).front());
     if (!daten.Abbruch.empty()) {
         meldung = "kein Diagramm: " + daten.Abbruch;
+    } else if (art == nullptr) {
+        meldung = "unbekannte Diagrammart: " + *wunsch.Art;
     } else {
-        const Diagrammart art = !zustand.Zweidimensional        ? Diagrammart::Verteilung
-                                : wunsch.Art == "haeufigkeiten" ? Diagrammart::Haeufigkeiten
-                                                                : Diagrammart::Streudiagramm;
-        meldung = DiagrammdateiSchreiben(daten, art, wunsch.Breite, wunsch.Hoehe, *wunsch.Pfad);
+        meldung =
+            DiagrammdateiSchreiben(daten, art->Art, wunsch.Breite, wunsch.Hoehe, *wunsch.Pfad);
     }
     if (meldung.empty()) return true;
     fehler << "zorvanta-report: " << meldung << '\n';

@@ -14,10 +14,15 @@ namespace zv {
 struct Diagrammwunsch {
     std::optional<std::string> Pfad;
     std::optional<std::string> Groesse;  // as given, "800x600"
-    std::optional<std::string> Art;      // "streudiagramm" or "haeufigkeiten"
+    std::optional<std::string> Art;      // a name of a chart kind (chartdata/Diagrammarten.h)
     int Breite = 800;
     int Hoehe = 600;
 };
+
+// The help of --chart-kind after its name: for each mode whose kinds have names, the names and,
+// in brackets, the kind drawn when none is named; "bei --mode 2: streudiagramm oder
+// haeufigkeiten (streudiagramm)".
+std::string DiagrammartHilfe();
 
 // Whether the option name is one of the chart options.
 bool IstDiagrammoption(const std::string& name);

@@ -371,11 +371,11 @@ Vorgabe:
                   "size at 96 pixels to the inch)",
      .Vorgabe = "`800x600`",
      .Setzen = Diagrammoption},
-    // Diagrammarten: the help text, the man paragraph and the README name the chart kinds of
-    // the two-dimensional mode (streudiagramm, haeufigkeiten) as literals for now.
+    // The help text names the chart kinds of the table. The man paragraph and the README, which
+    // also say what each kind shows, name them too; a test compares them with the table.
     {.Name = "--chart-kind",
      .Wert = "ART",
-     .Hilfe = "bei --mode 2: streudiagramm oder haeufigkeiten (streudiagramm)",
+     .HilfeBilden = DiagrammartHilfe,
      .Handbuchkopf = R"(.BR \-\-chart\-kind\~streudiagramm | haeufigkeiten)",
      .Handbuch = R"(Bei
 .BR \-\-mode\~2 :
@@ -454,7 +454,7 @@ std::string Hilfetext() {
         if (!o.Wert.empty()) kopf += " " + std::string(o.Wert);
         kopf.resize(std::max(kopf.size() + 1, kHilfespalte), ' ');
         text += kopf;
-        for (const char c : o.Hilfe) {
+        for (const char c : o.HilfeBilden ? o.HilfeBilden() : std::string(o.Hilfe)) {
             text += c;
             if (c == '\n') text.append(kHilfespalte, ' ');
         }

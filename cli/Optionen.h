@@ -22,6 +22,8 @@ struct Option {
     std::string_view Kurz = {};  // a short form such as "-h", or empty
     bool Endet = false;  // writes its output and ends the program; a value after "=" is ignored
     std::string_view Hilfe = {};  // the --help text; "\n" starts an indented continuation line
+    // Where the help text comes from another table (the chart kinds): the routine that makes it.
+    std::string (*HilfeBilden)() = nullptr;
     // The roff line that names it in the man page; empty: .B or .BI from Name and Wert.
     std::string_view Handbuchkopf = {};
     // The man-page paragraph (roff, German); "{Eintraege1}" and "{Eintraege2}" become the
