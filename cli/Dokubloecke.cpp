@@ -140,7 +140,8 @@ std::string StatistikenMetainfo() {
         text += "    <ul>\n";
         for (const Statistik& s : AlleStatistiken())
             if (s.Zweidimensional == zweidimensional)
-                text += "      <li>" + Xml(s.Text) + "</li>\n";
+                text +=
+                    "      <li>" + Xml(s.Bezeichnung.empty() ? s.Text : s.Bezeichnung) + "</li>\n";
         text += "    </ul>\n";
     }
     return text;

@@ -19,6 +19,9 @@ struct Statistik {
     bool Zweidimensional;          // offered in the two-dimensional mode (else one-dimensional)
     bool MitBerechnungsschritten;  // selecting it enables "Berechnungsschritte anzeigen"
     void (*Routine)(Laufkontext&);
+    // Its name in correct German where the list entry keeps a historic spelling, for texts
+    // outside the program such as the software centre's description; empty: Text.
+    std::string_view Bezeichnung = {};
 };
 
 // Every statistic, each mode's entries in list order.
