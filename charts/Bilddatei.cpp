@@ -10,7 +10,7 @@
 #include <QPdfWriter>
 #include <QPixmap>
 
-#include "charts/Dateischreiben.h"
+#include "files/Dateischreiben.h"
 #include "charts/Png.h"
 
 namespace zv {

@@ -22,7 +22,7 @@
 
 #include "base/Version.h"
 #include "base/Zahlenlesen.h"
-#include "charts/Dateischreiben.h"
+#include "files/Dateischreiben.h"
 #include "charts/frmDiagramm.h"
 #include "run/Statistiken.h"
 #include "ui/Anzahlfrage.h"

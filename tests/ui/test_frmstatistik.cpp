@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "base/Zahlenlesen.h"
-#include "charts/Dateischreiben.h"
+#include "files/Dateischreiben.h"
 #include "run/Statistiken.h"
 #include "sizegrip/SizeGrip.h"
 #include "ui/Anzahlfrage.h"

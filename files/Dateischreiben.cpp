@@ -1,4 +1,4 @@
-#include "charts/Dateischreiben.h"
+#include "files/Dateischreiben.h"
 
 #include <fcntl.h>
 #include <signal.h>
