@@ -22,8 +22,8 @@
 
 #include "base/Version.h"
 #include "base/Zahlenlesen.h"
-#include "files/Dateischreiben.h"
 #include "charts/frmDiagramm.h"
+#include "files/Dateischreiben.h"
 #include "run/Statistiken.h"
 #include "ui/Anzahlfrage.h"
 #include "ui/Dateiausgabe.h"
@@ -199,7 +199,7 @@ void frmStatistik::Form_Load() {
     ListeFuellen();
 }
 
-void frmStatistik::Zentrieren() {
+QPoint frmStatistik::Zentrieren() {
     // Centred by the outer size: half the free space, whole pixels. The frame's margins come
     // from the window system itself; the widget's own copy of them is renewed only by a later
     // move or resize, which may never come.
@@ -214,27 +214,37 @@ void frmStatistik::Zentrieren() {
             fenster->setFramePosition(ecke);
         else
             move(ecke);
+        return ecke;
     }
+    return pos();
 }
 
 bool frmStatistik::event(QEvent* e) {
     const bool ergebnis = QMainWindow::event(e);
     // A window manager puts its frame around the window only after it is shown, and no event
     // of its own tells when: from the first showing on, the frame is looked for every 20 ms
-    // for two seconds, and the window is centred by it once more as soon as it is there.
+    // for up to ten seconds, and the window is centred by it once more as soon as it is there.
     if (e->type() == QEvent::Show && !mitRahmenZentriert_ && rahmenGesucht_ == 0) RahmenSuchen();
     return ergebnis;
 }
 
 void frmStatistik::RahmenSuchen() {
-    if (mitRahmenZentriert_ || !isVisible()) return;
-    const QWindow* fenster = windowHandle();
-    if (fenster && !fenster->frameMargins().isNull()) {
-        mitRahmenZentriert_ = true;
-        Zentrieren();
-    } else if (++rahmenGesucht_ < 100) {
+    if (!isVisible()) return;
+    QWindow* fenster = windowHandle();
+    if (!mitRahmenZentriert_) {
+        if (fenster && !fenster->frameMargins().isNull()) {
+            mitRahmenZentriert_ = true;
+            rahmenZiel_ = Zentrieren();
+        } else if (++rahmenGesucht_ >= 500) {
+            return;  // ten seconds without a frame: a platform that draws none
+        }
         QTimer::singleShot(20, this, &frmStatistik::RahmenSuchen);
+        return;
     }
+    // A busy window manager may still apply its own placement after ours: for one second the
+    // frame is put back where it was centred.
+    if (fenster && fenster->framePosition() != rahmenZiel_) fenster->setFramePosition(rahmenZiel_);
+    if (++rahmenGeprueft_ < 10) QTimer::singleShot(100, this, &frmStatistik::RahmenSuchen);
 }
 
 bool frmStatistik::eventFilter(QObject* beobachtet, QEvent* e) {

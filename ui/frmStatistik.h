@@ -68,7 +68,8 @@ class frmStatistik : public QMainWindow {
 
   private:
     void Form_Load();
-    void Zentrieren();
+    // Centres the window by its outer frame; returns where the frame's corner was put.
+    QPoint Zentrieren();
     void RahmenSuchen();
     void Form_Resize();
     void ListeFuellen();
@@ -124,6 +125,9 @@ class frmStatistik : public QMainWindow {
     // was looked for since the window was shown.
     bool mitRahmenZentriert_ = false;
     int rahmenGesucht_ = 0;
+    // Where the frame was centred, and how often it was checked to have stayed there.
+    QPoint rahmenZiel_;
+    int rahmenGeprueft_ = 0;
     // The chart window while it is open; each run redraws it.
     QPointer<frmDiagramm> diagramm_;
 };
