@@ -10,8 +10,8 @@
 #include <QPdfWriter>
 #include <QPixmap>
 
-#include "files/Dateischreiben.h"
 #include "charts/Png.h"
+#include "files/Dateischreiben.h"
 
 namespace zv {
 
