@@ -61,12 +61,17 @@ std::string Xml(std::string_view text) {
     return ergebnis;
 }
 
+// A cell of a Markdown table ("|" escaped).
+std::string Zelle(std::string_view text) {
+    return Ersetzt(std::string(text), "|", "\\|");
+}
+
 // The option with its value as a code span of a Markdown table ("|" escaped).
 std::string Readmename(const Option& o) {
     std::string name =
         "`" + std::string(o.Kurz.empty() ? "" : std::string(o.Kurz) + "`, `") + std::string(o.Name);
     const std::string_view wert = o.ReadmeWert.empty() ? o.Wert : o.ReadmeWert;
-    if (!wert.empty()) name += " " + Ersetzt(std::string(wert), "|", "\\|");
+    if (!wert.empty()) name += " " + Zelle(wert);
     return name + "`";
 }
 
@@ -132,6 +137,17 @@ std::string StatistikenHandbuch() {
            Umbrochen("Zweidimensional: " + Eintragsliste(true));
 }
 
+std::string StatistikenReadme() {
+    std::string text =
+        "| list entry | section title | data mode | calculation steps |\n"
+        "|---|---|---|---|\n";
+    for (const Statistik& s : AlleStatistiken())
+        text += "| " + Zelle(s.Text) + " | " + Zelle(s.Titel) + " | " +
+                (s.Zweidimensional ? "two-dimensional" : "one-dimensional") + " | " +
+                (s.MitBerechnungsschritten ? "yes" : "no") + " |\n";
+    return text;
+}
+
 std::string StatistikenMetainfo() {
     std::string text;
     for (const bool zweidimensional : {false, true}) {
@@ -152,6 +168,7 @@ std::optional<std::string> Dokublock(std::string_view name) {
     if (name == "optionen-handbuch") return OptionenHandbuch();
     if (name == "optionen-readme") return OptionenReadme();
     if (name == "statistiken-handbuch") return StatistikenHandbuch();
+    if (name == "statistiken-readme") return StatistikenReadme();
     if (name == "statistiken-metainfo") return StatistikenMetainfo();
     return std::nullopt;
 }

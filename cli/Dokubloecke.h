@@ -29,11 +29,16 @@ std::string StatistikenRoff(bool zweidimensional);
 // The window's man page's list of statistics: the entries of each data mode.
 std::string StatistikenHandbuch();
 
+// The README's table of statistics (Markdown): list entry, section title, data mode and whether
+// it has calculation steps, a line for each.
+std::string StatistikenReadme();
+
 // The metainfo's list of statistics: the entries of each data mode as an XML list.
 std::string StatistikenMetainfo();
 
 // The block of this name ("optionen-uebersicht", "optionen-handbuch", "optionen-readme",
-// "statistiken-handbuch", "statistiken-metainfo"), or nothing for an unknown name.
+// "statistiken-handbuch", "statistiken-readme", "statistiken-metainfo"), or nothing for an
+// unknown name.
 std::optional<std::string> Dokublock(std::string_view name);
 
 }  // namespace zv
