@@ -22,6 +22,9 @@ std::string OptionenUebersicht();
 // row's line.
 std::string OptionenReadme();
 
+// A name as roff prints it: every minus as \-, so that it is not taken for a hyphen.
+std::string Roffname(std::string_view name);
+
 // The list entries of one data mode as roff text: comma-separated, ending with a full stop,
 // lines at most 95 characters.
 std::string StatistikenRoff(bool zweidimensional);
