@@ -1,8 +1,9 @@
 #pragma once
 // The chart kinds, one row each: what the report tool's --chart-kind calls it, the title of its
-// tab in the chart window, the data mode it belongs to and how its data are built. The window's
-// tabs, the tool's --chart-kind with its help text, the building of the chart data and the
-// drawing (charts/Diagrammzeichnung.cpp, one draw routine per row) all follow this table.
+// tab in the chart window, what it shows, the data mode it belongs to and how its data are built.
+// The window's tabs, the tool's --chart-kind with its help text, man page paragraph and README
+// line, the building of the chart data and the drawing (charts/Diagrammzeichnung.cpp, one draw
+// routine per row) all follow this table.
 //
 // A new chart kind: its data and builder in Diagrammdaten.h/.cpp, a value of Diagrammart and a
 // row here, and its draw routine with a row in charts/Diagrammzeichnung.cpp.
@@ -24,35 +25,45 @@ struct Diagrammartzeile {
     // one of its mode).
     std::string_view Name;
     std::string_view Reiter;  // the title of its tab, UTF-8
-    bool Zweidimensional;     // the data mode whose data it shows
+    // What it shows, German, UTF-8, as the man page puts it in brackets after the name:
+    // "die Punkte mit Schwerpunkt und Regressionsgerade".
+    std::string_view Beschreibung;
+    bool Zweidimensional;  // the data mode whose data it shows
     // Puts the chart's data into d from the data set read (d.Einstellungen already set).
     void (*Bilden)(Diagrammdaten& d, const Datensatz& daten);
 };
 
 // In the order of the tabs; the first row of a mode is its chart when none is named.
 inline constexpr std::array<Diagrammartzeile, 3> kDiagrammarten{{
-    {Diagrammart::Verteilung, "", "Verteilung", false,
+    {Diagrammart::Verteilung, "", "Verteilung",
+     "die Verteilung der Werte mit Modus, Median, Mittelwert, Spannweite und der "
+     "Standardabweichung um den Mittelwert",
+     false,
      [](Diagrammdaten& d, const Datensatz& daten) {
          d.Verteilung = VerteilungBilden(daten.M1, d.Einstellungen);
      }},
-    {Diagrammart::Streudiagramm, "streudiagramm", "Streudiagramm", true,
+    {Diagrammart::Streudiagramm, "streudiagramm", "Streudiagramm",
+     "die Punkte mit Schwerpunkt und Regressionsgerade", true,
      [](Diagrammdaten& d, const Datensatz& daten) {
          d.Streuung = StreudiagrammBilden(daten.M1, daten.M2, d.Einstellungen);
      }},
-    {Diagrammart::Haeufigkeiten, "haeufigkeiten", "Häufigkeiten", true,
+    {Diagrammart::Haeufigkeiten, "haeufigkeiten", "Häufigkeiten",
+     "beobachtete und erwartete Häufigkeiten als Säulen", true,
      [](Diagrammdaten& d, const Datensatz& daten) {
          d.Haeufigkeiten = HaeufigkeitenBilden(daten.M1, daten.M2, d.Einstellungen);
      }},
 }};
 
-// The rows are found by their kind as an index; a name picks one kind only; each mode has a
+// The rows are found by their kind as an index; a name picks one kind only; each kind says what
+// it shows (a kind without a name gets one when its mode gets a second kind); each mode has a
 // chart, and where it has more than one, each can be named.
 constexpr bool DiagrammartenStimmig() {
     std::size_t zeilen[2] = {0, 0}, ohneNamen[2] = {0, 0};
     for (std::size_t i = 0; i < kDiagrammarten.size(); ++i) {
         const Diagrammartzeile& zeile = kDiagrammarten[i];
         if (zeile.Art != static_cast<Diagrammart>(i)) return false;
-        if (zeile.Bilden == nullptr || zeile.Reiter.empty()) return false;
+        if (zeile.Bilden == nullptr || zeile.Reiter.empty() || zeile.Beschreibung.empty())
+            return false;
         for (std::size_t j = 0; j < i; ++j)
             if (!zeile.Name.empty() && zeile.Name == kDiagrammarten[j].Name) return false;
         ++zeilen[zeile.Zweidimensional];
@@ -63,7 +74,7 @@ constexpr bool DiagrammartenStimmig() {
     return true;
 }
 static_assert(DiagrammartenStimmig(),
-              "kDiagrammarten: each kind once and in order, names unique, "
+              "kDiagrammarten: each kind once, in order and described, names unique, "
               "a chart for each mode, named where a mode has several");
 
 constexpr const Diagrammartzeile& Artzeile(Diagrammart art) {

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "chartdata/Diagrammarten.h"
+#include "cli/Dokubloecke.h"
 
 #ifdef ZV_MIT_DIAGRAMMEN
 #include "charts/Werkzeugdiagramm.h"
@@ -41,25 +45,71 @@ std::string Modusname(bool zweidimensional) {
     return zweidimensional ? "2" : "1";
 }
 
+// The parts joined: "a", "a oder b", "a, b oder c" with the separators ", " and " oder ".
+std::string Aufgezaehlt(const std::vector<std::string>& teile, std::string_view trenner,
+                        std::string_view letzterTrenner) {
+    std::string text;
+    for (std::size_t i = 0; i < teile.size(); ++i) {
+        if (i > 0) text += i + 1 == teile.size() ? letzterTrenner : trenner;
+        text += teile[i];
+    }
+    return text;
+}
+
+// Appends teil to text, after trenner where text already has something.
+void Anhaengen(std::string& text, std::string_view trenner, const std::string& teil) {
+    if (!text.empty()) text += trenner;
+    text += teil;
+}
+
 }  // namespace
 
-std::string DiagrammartHilfe() {
-    std::string hilfe;
+Optionstexte DiagrammartTexte() {
+    Optionstexte t;
+    std::vector<std::string> roffnamen;                         // of every mode
+    std::vector<std::pair<std::string, std::string>> vorgaben;  // mode, kind drawn unnamed
     for (const bool zweidimensional : {false, true}) {
-        std::vector<std::string_view> namen;
-        for (const Diagrammartzeile& zeile : kDiagrammarten)
-            if (zeile.Zweidimensional == zweidimensional && !zeile.Name.empty())
-                namen.push_back(zeile.Name);
-        if (namen.empty()) continue;
-        if (!hilfe.empty()) hilfe += "; ";
-        hilfe += "bei --mode " + Modusname(zweidimensional) + ": ";
-        for (std::size_t i = 0; i < namen.size(); ++i) {
-            if (i > 0) hilfe += i + 1 == namen.size() ? " oder " : ", ";
-            hilfe += namen[i];
+        std::vector<std::string> namen, readme, absatz;
+        for (const Diagrammartzeile& zeile : kDiagrammarten) {
+            if (zeile.Zweidimensional != zweidimensional || zeile.Name.empty()) continue;
+            namen.emplace_back(zeile.Name);
+            readme.push_back("`" + std::string(zeile.Name) + "`");
+            absatz.push_back(".B " + Roffname(zeile.Name) + "\n(" +
+                             std::string(zeile.Beschreibung) + ")");
+            roffnamen.push_back(Roffname(zeile.Name));
         }
-        hilfe += " (" + std::string(Artzeile(ArtenDesModus(zweidimensional).front()).Name) + ")";
+        if (namen.empty()) continue;
+        const std::string modus = Modusname(zweidimensional);
+        const std::string vorgabe(Artzeile(ArtenDesModus(zweidimensional).front()).Name);
+        vorgaben.emplace_back(modus, vorgabe);
+        Anhaengen(t.Hilfe, "; ",
+                  "bei --mode " + modus + ": " + Aufgezaehlt(namen, ", ", " oder ") + " (" +
+                      vorgabe + ")");
+        Anhaengen(t.Handbuch, "\n",
+                  "Bei\n"
+                  ".BR \\-\\-mode\\~" +
+                      modus +
+                      " :\n"
+                      "welches Diagramm\n"
+                      ".B \\-\\-chart\n"
+                      "schreibt:\n" +
+                      Aufgezaehlt(absatz, ",\n", " oder\n") +
+                      ".\n"
+                      "Vorgabe:\n"
+                      ".BR " +
+                      Roffname(vorgabe) + " .");
+        Anhaengen(t.Bedeutung, "; ",
+                  "with `--mode " + modus + "`: " + Aufgezaehlt(readme, ", ", " or "));
     }
-    return hilfe;
+    // The default names its mode only where more than one mode has named kinds.
+    for (const auto& [modus, vorgabe] : vorgaben)
+        Anhaengen(t.Vorgabe, ", ",
+                  "`" + vorgabe + "`" +
+                      (vorgaben.size() > 1 ? " (`--mode " + modus + "`)" : std::string()));
+    const std::string namen = Aufgezaehlt(roffnamen, " | ", " | ");
+    t.Handbuchkopf = ".BR \\-\\-chart\\-kind\\~" + namen;
+    t.Uebersicht = ".RB [ \\-\\-chart\\-kind\n.BR " + namen + " ]";
+    return t;
 }
 
 bool IstDiagrammoption(const std::string& name) {

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/Optionen.h"
 #include "run/Rechenlauf.h"
 
 namespace zv {
@@ -19,10 +20,11 @@ struct Diagrammwunsch {
     int Hoehe = 600;
 };
 
-// The help of --chart-kind after its name: for each mode whose kinds have names, the names and,
-// in brackets, the kind drawn when none is named; "bei --mode 2: streudiagramm oder
-// haeufigkeiten (streudiagramm)".
-std::string DiagrammartHilfe();
+// The texts of --chart-kind from the named rows of the chart kinds, for each mode whose kinds
+// have names: its help ("bei --mode 2: streudiagramm oder haeufigkeiten (streudiagramm)", the
+// kind drawn when none is named in brackets), the man page's line that names it, its paragraph
+// with what each kind shows, its part of the synopsis, and the README's meaning and default.
+Optionstexte DiagrammartTexte();
 
 // Whether the option name is one of the chart options.
 bool IstDiagrammoption(const std::string& name);

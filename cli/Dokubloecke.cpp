@@ -17,11 +17,6 @@ std::string Ersetzt(std::string text, std::string_view was, std::string_view dur
     return text;
 }
 
-// A name as roff prints it: every minus as \-, so that it is not taken for a hyphen.
-std::string Roffname(std::string_view name) {
-    return Ersetzt(std::string(name), "-", "\\-");
-}
-
 // Breaks a line of roff text at spaces into lines of at most kRoffbreite bytes (a word longer
 // than that stays whole).
 std::string Umbrochen(std::string_view zeile) {
@@ -61,16 +56,25 @@ std::string Xml(std::string_view text) {
     return ergebnis;
 }
 
+// A cell of a Markdown table ("|" escaped).
+std::string Zelle(std::string_view text) {
+    return Ersetzt(std::string(text), "|", "\\|");
+}
+
 // The option with its value as a code span of a Markdown table ("|" escaped).
 std::string Readmename(const Option& o) {
     std::string name =
         "`" + std::string(o.Kurz.empty() ? "" : std::string(o.Kurz) + "`, `") + std::string(o.Name);
     const std::string_view wert = o.ReadmeWert.empty() ? o.Wert : o.ReadmeWert;
-    if (!wert.empty()) name += " " + Ersetzt(std::string(wert), "|", "\\|");
+    if (!wert.empty()) name += " " + Zelle(wert);
     return name + "`";
 }
 
 }  // namespace
+
+std::string Roffname(std::string_view name) {
+    return Ersetzt(std::string(name), "-", "\\-");
+}
 
 std::string StatistikenRoff(bool zweidimensional) {
     return Umbrochen(Eintragsliste(zweidimensional));
@@ -80,17 +84,17 @@ std::string OptionenHandbuch() {
     std::string text;
     bool geteilt = false;  // the row before has no paragraph of its own
     for (const Option& o : AlleOptionen()) {
+        const Optionstexte t = o.Texte();
         text += geteilt ? ".TQ\n" : ".TP\n";
-        if (!o.Handbuchkopf.empty())
-            text.append(o.Handbuchkopf) += '\n';
+        if (!t.Handbuchkopf.empty())
+            text += t.Handbuchkopf + '\n';
         else if (o.Wert.empty())
             text += ".B " + Roffname(o.Name) + "\n";
         else
             text += ".BI " + Roffname(o.Name) + " \" " + std::string(o.Wert) + "\"\n";
-        geteilt = o.Handbuch.empty();
+        geteilt = t.Handbuch.empty();
         if (geteilt) continue;
-        std::string absatz(o.Handbuch);
-        absatz = Ersetzt(absatz, "{Eintraege1}\n", StatistikenRoff(false));
+        std::string absatz = Ersetzt(t.Handbuch, "{Eintraege1}\n", StatistikenRoff(false));
         absatz = Ersetzt(absatz, "{Eintraege2}\n", StatistikenRoff(true));
         text += absatz + "\n";
     }
@@ -100,10 +104,11 @@ std::string OptionenHandbuch() {
 std::string OptionenUebersicht() {
     std::string text = ".B zorvanta-report\n", einzeln;
     for (const Option& o : AlleOptionen()) {
+        const std::string uebersicht = o.Texte().Uebersicht;
         std::string& ziel = o.Endet ? einzeln : text;
         if (o.Endet) ziel += ".br\n.B zorvanta-report\n";
-        if (!o.Uebersicht.empty())
-            ziel.append(o.Uebersicht) += '\n';
+        if (!uebersicht.empty())
+            ziel += uebersicht + '\n';
         else if (o.Endet)
             ziel += ".B " + Roffname(o.Name) + "\n";
         else if (o.Wert.empty())
@@ -118,10 +123,11 @@ std::string OptionenReadme() {
     std::string text = "| option | meaning | default |\n|---|---|---|\n";
     std::string namen;
     for (const Option& o : AlleOptionen()) {
+        const Optionstexte t = o.Texte();
         namen += (namen.empty() ? "" : " / ") + Readmename(o);
-        if (o.Bedeutung.empty()) continue;
-        text += "| " + namen + " | " + std::string(o.Bedeutung) + " | " + std::string(o.Vorgabe);
-        text += o.Vorgabe.empty() ? "|\n" : " |\n";
+        if (t.Bedeutung.empty()) continue;
+        text += "| " + namen + " | " + t.Bedeutung + " | " + t.Vorgabe;
+        text += t.Vorgabe.empty() ? "|\n" : " |\n";
         namen.clear();
     }
     return text;
@@ -130,6 +136,17 @@ std::string OptionenReadme() {
 std::string StatistikenHandbuch() {
     return Umbrochen("Eindimensional: " + Eintragsliste(false)) +
            Umbrochen("Zweidimensional: " + Eintragsliste(true));
+}
+
+std::string StatistikenReadme() {
+    std::string text =
+        "| list entry | section title | data mode | calculation steps |\n"
+        "|---|---|---|---|\n";
+    for (const Statistik& s : AlleStatistiken())
+        text += "| " + Zelle(s.Text) + " | " + Zelle(s.Titel) + " | " +
+                (s.Zweidimensional ? "two-dimensional" : "one-dimensional") + " | " +
+                (s.MitBerechnungsschritten ? "yes" : "no") + " |\n";
+    return text;
 }
 
 std::string StatistikenMetainfo() {
@@ -152,6 +169,7 @@ std::optional<std::string> Dokublock(std::string_view name) {
     if (name == "optionen-handbuch") return OptionenHandbuch();
     if (name == "optionen-readme") return OptionenReadme();
     if (name == "statistiken-handbuch") return StatistikenHandbuch();
+    if (name == "statistiken-readme") return StatistikenReadme();
     if (name == "statistiken-metainfo") return StatistikenMetainfo();
     return std::nullopt;
 }

@@ -22,6 +22,9 @@ std::string OptionenUebersicht();
 // row's line.
 std::string OptionenReadme();
 
+// A name as roff prints it: every minus as \-, so that it is not taken for a hyphen.
+std::string Roffname(std::string_view name);
+
 // The list entries of one data mode as roff text: comma-separated, ending with a full stop,
 // lines at most 95 characters.
 std::string StatistikenRoff(bool zweidimensional);
@@ -29,11 +32,16 @@ std::string StatistikenRoff(bool zweidimensional);
 // The window's man page's list of statistics: the entries of each data mode.
 std::string StatistikenHandbuch();
 
+// The README's table of statistics (Markdown): list entry, section title, data mode and whether
+// it has calculation steps, a line for each.
+std::string StatistikenReadme();
+
 // The metainfo's list of statistics: the entries of each data mode as an XML list.
 std::string StatistikenMetainfo();
 
 // The block of this name ("optionen-uebersicht", "optionen-handbuch", "optionen-readme",
-// "statistiken-handbuch", "statistiken-metainfo"), or nothing for an unknown name.
+// "statistiken-handbuch", "statistiken-readme", "statistiken-metainfo"), or nothing for an
+// unknown name.
 std::optional<std::string> Dokublock(std::string_view name);
 
 }  // namespace zv

@@ -371,28 +371,11 @@ Vorgabe:
                   "size at 96 pixels to the inch)",
      .Vorgabe = "`800x600`",
      .Setzen = Diagrammoption},
-    // The help text names the chart kinds of the table. The man paragraph and the README, which
-    // also say what each kind shows, name them too; a test compares them with the table.
+    // Its texts name the chart kinds of their table and say what each shows.
     {.Name = "--chart-kind",
      .Wert = "ART",
-     .HilfeBilden = DiagrammartHilfe,
-     .Handbuchkopf = R"(.BR \-\-chart\-kind\~streudiagramm | haeufigkeiten)",
-     .Handbuch = R"(Bei
-.BR \-\-mode\~2 :
-welches Diagramm
-.B \-\-chart
-schreibt:
-.B streudiagramm
-(die Punkte mit Schwerpunkt und Regressionsgerade) oder
-.B haeufigkeiten
-(beobachtete und erwartete Häufigkeiten als Säulen).
-Vorgabe:
-.BR streudiagramm .)",
-     .Uebersicht = R"(.RB [ \-\-chart\-kind
-.BR streudiagramm | haeufigkeiten ])",
+     .TexteBilden = DiagrammartTexte,
      .ReadmeWert = "KIND",
-     .Bedeutung = "with `--mode 2`: `streudiagramm` or `haeufigkeiten`",
-     .Vorgabe = "`streudiagramm`",
      .Setzen = Diagrammoption},
     {.Name = "--list",
      .Wert = "",
@@ -435,6 +418,17 @@ Eintrag und Überschrift seines Abschnitts; dann endet das Programm.)",
      .Setzen = [](Aufruf& a, const Option&, const std::string&) { a.Aus << Hilfetext(); }},
 };
 
+// A row whose texts are made elsewhere has none of its own that would go unread.
+constexpr bool TexteEindeutig() {
+    for (const Option& o : kOptionen)
+        if (o.TexteBilden != nullptr &&
+            !(o.Hilfe.empty() && o.Handbuchkopf.empty() && o.Handbuch.empty() &&
+              o.Uebersicht.empty() && o.Bedeutung.empty() && o.Vorgabe.empty()))
+            return false;
+    return true;
+}
+static_assert(TexteEindeutig(), "kOptionen: a row with TexteBilden has no texts of its own");
+
 const Option* OptionZuName(const std::string& name) {
     for (const Option& o : kOptionen)
         if (name == o.Name || (!o.Kurz.empty() && name == o.Kurz)) return &o;
@@ -447,6 +441,16 @@ std::span<const Option> AlleOptionen() {
     return kOptionen;
 }
 
+Optionstexte Option::Texte() const {
+    if (TexteBilden != nullptr) return TexteBilden();
+    return {.Hilfe = std::string(Hilfe),
+            .Handbuchkopf = std::string(Handbuchkopf),
+            .Handbuch = std::string(Handbuch),
+            .Uebersicht = std::string(Uebersicht),
+            .Bedeutung = std::string(Bedeutung),
+            .Vorgabe = std::string(Vorgabe)};
+}
+
 std::string Hilfetext() {
     std::string text = kHilfekopf;
     for (const Option& o : kOptionen) {
@@ -454,7 +458,8 @@ std::string Hilfetext() {
         if (!o.Wert.empty()) kopf += " " + std::string(o.Wert);
         kopf.resize(std::max(kopf.size() + 1, kHilfespalte), ' ');
         text += kopf;
-        for (const char c : o.HilfeBilden ? o.HilfeBilden() : std::string(o.Hilfe)) {
+        const std::string hilfe = o.Texte().Hilfe;
+        for (const char c : hilfe) {
             text += c;
             if (c == '\n') text.append(kHilfespalte, ' ');
         }

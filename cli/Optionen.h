@@ -13,6 +13,12 @@ namespace zv {
 // What the options of one call gather before the run (cli/Optionen.cpp).
 struct Aufruf;
 
+// The texts of an option for --help, the man page and the README, as the fields of the same
+// names in Option describe them.
+struct Optionstexte {
+    std::string Hilfe, Handbuchkopf, Handbuch, Uebersicht, Bedeutung, Vorgabe;
+};
+
 // One option of the report tool. --help, the man page's synopsis and option paragraphs and the
 // README's option table are written from these rows (cli/Dokubloecke.h), so a new option is one row
 // in cli/Optionen.cpp with its handling.
@@ -22,8 +28,10 @@ struct Option {
     std::string_view Kurz = {};  // a short form such as "-h", or empty
     bool Endet = false;  // writes its output and ends the program; a value after "=" is ignored
     std::string_view Hilfe = {};  // the --help text; "\n" starts an indented continuation line
-    // Where the help text comes from another table (the chart kinds): the routine that makes it.
-    std::string (*HilfeBilden)() = nullptr;
+    // Where the texts come from another table (the chart kinds): the routine that makes all of
+    // them. The row's own texts (Hilfe, Handbuchkopf, Handbuch, Uebersicht, Bedeutung, Vorgabe)
+    // then stay empty; the build refuses a row with both.
+    Optionstexte (*TexteBilden)() = nullptr;
     // The roff line that names it in the man page; empty: .B or .BI from Name and Wert.
     std::string_view Handbuchkopf = {};
     // The man-page paragraph (roff, German); "{Eintraege1}" and "{Eintraege2}" become the
@@ -37,6 +45,9 @@ struct Option {
     std::string_view Vorgabe = {};     // the README's default
     // Its handling: takes the value (empty for an option without one) into the call.
     void (*Setzen)(Aufruf& aufruf, const Option& option, const std::string& wert) = nullptr;
+
+    // Its texts: what TexteBilden makes, or else the row's own.
+    Optionstexte Texte() const;
 };
 
 // Every option, in the order --help lists them.

@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
     const auto block = argc == 2 ? zv::Dokublock(argv[1]) : std::nullopt;
     if (!block) {
         std::cerr << "Aufruf: zv_dokubloecke optionen-uebersicht|optionen-handbuch|optionen-readme|"
-                     "statistiken-handbuch|statistiken-metainfo\n";
+                     "statistiken-handbuch|statistiken-readme|statistiken-metainfo\n";
         return 2;
     }
     std::cout << *block;

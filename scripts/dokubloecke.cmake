@@ -1,7 +1,7 @@
 # Writes the blocks of the documentation that come from the program's tables, each between its
-# marker lines: the synopsis and the option paragraphs of zorvanta-report(1) and the README's option table from
-# the table of options, the lists of statistics of zorvanta(1) and of the metainfo from the table
-# of statistics. The text of each block is what build/cli/zv_dokubloecke prints. With
+# marker lines: the synopsis and the option paragraphs of zorvanta-report(1) and the README's
+# option table from the table of options, the lists of statistics of zorvanta(1) and of the
+# metainfo and the README's table of statistics from the table of statistics. The text of each block is what build/cli/zv_dokubloecke prints. With
 # -DPRUEFEN=ON it only compares and fails while a file is not what the tables give.
 #
 #   cmake -DWERKZEUG=build/cli/zv_dokubloecke -DQUELLE=. [-DPRUEFEN=ON] \
@@ -16,6 +16,7 @@ set(bloecke
     "packaging/zorvanta-report.1.in|optionen|optionen-handbuch"
     "README.md|optionen|optionen-readme"
     "packaging/zorvanta.1.in|statistiken|statistiken-handbuch"
+    "README.md|statistiken|statistiken-readme"
     "packaging/org.zorvanta.Zorvanta.metainfo.xml.in|statistiken|statistiken-metainfo")
 
 set(abweichend)

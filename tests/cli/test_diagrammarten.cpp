@@ -1,13 +1,10 @@
 // The chart kinds as the report tool offers them: every named kind of the table is taken by
-// --chart-kind in its own mode only, and the help names them as the table does.
+// --chart-kind in its own mode only.
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "chartdata/Diagrammarten.h"
 #include "cli/Diagrammoptionen.h"
-#include "cli/Optionen.h"
 
 namespace {
 
@@ -34,22 +31,6 @@ TEST(Diagrammarten, EachNamedKindIsTakenInItsModeOnly) {
         EXPECT_EQ(zv::DiagrammoptionSetzen(wunsch, "--chart-kind", falsch),
                   "unbekannte Diagrammart: " + falsch);
     EXPECT_FALSE(wunsch.Art.has_value());
-}
-
-TEST(Diagrammarten, HelpManPageAndReadmeNameTheKindsOfTheTable) {
-    std::istringstream ein;
-    std::ostringstream aus, fehler;
-    ASSERT_EQ(zv::ReportWerkzeug({"--help"}, ein, aus, fehler), 0);
-    const zv::Option* option = nullptr;
-    for (const zv::Option& o : zv::AlleOptionen())
-        if (o.Name == "--chart-kind") option = &o;
-    ASSERT_NE(option, nullptr);
-    for (const zv::Diagrammartzeile& zeile : zv::kDiagrammarten)
-        if (!zeile.Name.empty()) {
-            EXPECT_NE(aus.str().find(zeile.Name), std::string::npos) << zeile.Name;
-            EXPECT_NE(option->Handbuch.find(zeile.Name), std::string::npos) << zeile.Name;
-            EXPECT_NE(option->Bedeutung.find(zeile.Name), std::string::npos) << zeile.Name;
-        }
 }
 
 }  // namespace

@@ -24,17 +24,18 @@ TEST(Optionstabelle, ZeilenPassenZuDenTexten) {
         }
         // "  --name WERT" and at least one space before the help text in column 24.
         EXPECT_LT(2 + o.Name.size() + (o.Wert.empty() ? 0 : 1 + o.Wert.size()), 24u);
-        EXPECT_TRUE(!o.Hilfe.empty() || o.HilfeBilden);
+        const zv::Optionstexte t = o.Texte();
+        EXPECT_FALSE(t.Hilfe.empty());
         EXPECT_NE(o.Setzen, nullptr);
         EXPECT_FALSE(o.Endet && !o.Wert.empty()) << "an option that ends takes no value";
         // A paragraph may mention the statistics only at the start of a line.
         for (const std::string_view marke : {"{Eintraege1}", "{Eintraege2}"})
-            if (const auto p = o.Handbuch.find(marke); p != o.Handbuch.npos) {
-                EXPECT_TRUE(p == 0 || o.Handbuch[p - 1] == '\n');
+            if (const auto p = t.Handbuch.find(marke); p != t.Handbuch.npos) {
+                EXPECT_TRUE(p == 0 || t.Handbuch[p - 1] == '\n');
             }
     }
     // The last row cannot share its paragraph or README line with a next one.
-    const zv::Option& letzte = zv::AlleOptionen().back();
+    const zv::Optionstexte letzte = zv::AlleOptionen().back().Texte();
     EXPECT_FALSE(letzte.Handbuch.empty());
     EXPECT_FALSE(letzte.Bedeutung.empty());
 }
