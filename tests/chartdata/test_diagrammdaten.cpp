@@ -282,22 +282,15 @@ TEST(Achsen, EveryFiniteRangeBecomesADrawableAxisHoldingItsValues) {
         bool abNull;
         int exponent;
     } faelle[] = {
-        {5, 5, false, 0},
-        {0, 0, false, 0},
-        {-3, -3, false, 0},
-        {0, 0, true, 0},
-        {1, 100, true, 0},
-        {-2, 7, true, 0},
-        {1, kNaechsteNachEins, false, 0},
-        {1e99, 1e99, false, 0},
-        {-DBL_MAX, DBL_MAX, false, 308},
-        {DBL_MAX, DBL_MAX, false, 308},
-        {-DBL_MAX, -DBL_MAX, false, 308},
-        {1e300, 1e300 * 1.0000001, false, 300},
-        {5e-324, 5e-324, false, -324},
-        {0, 1e-250, true, -250},
-        {-1e-150, 2e-150, false, -150},
+        // clang-format off
+        {5, 5, false, 0},         {0, 0, false, 0},          {-3, -3, false, 0},
+        {0, 0, true, 0},          {1, 100, true, 0},         {-2, 7, true, 0},
+        {1, kNaechsteNachEins, false, 0},                    {1e99, 1e99, false, 0},
+        {-DBL_MAX, DBL_MAX, false, 308}, {DBL_MAX, DBL_MAX, false, 308},
+        {-DBL_MAX, -DBL_MAX, false, 308}, {1e300, 1e300 * 1.0000001, false, 300},
+        {5e-324, 5e-324, false, -324}, {0, 1e-250, true, -250}, {-1e-150, 2e-150, false, -150},
         {1e-99, 1e-99, false, 0},
+        // clang-format on
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(::testing::Message() << f.lo << " .. " << f.hi);

@@ -281,22 +281,17 @@ class TestFrmDiagramm : public QObject {
             }
         }
         QVERIFY(fehler.isEmpty());
-        // Cancelling writes nothing; an unwritable place is one German message.
+        // Cancelling writes nothing (an unwritable place: the report tool's chart tests).
         d->Dateiwahl = [](QString&) { return QString(); };
         QTest::mouseClick(d->findChild<QPushButton*>("cmdSpeichern"), Qt::LeftButton);
         QVERIFY(fehler.isEmpty());
-        d->Dateiwahl = [&](QString&) { return ordner_.filePath("fehlt/x.png"); };
-        QTest::mouseClick(d->findChild<QPushButton*>("cmdSpeichern"), Qt::LeftButton);
-        QCOMPARE(fehler.size(), 1);
-        QVERIFY2(fehler[0].startsWith("Diagramm nicht schreibbar: "), qPrintable(fehler[0]));
-        QVERIFY(!QFile::exists(ordner_.filePath("fehlt/x.png")));
         // What was not foreseen ends only the saving, with a German message.
         d->Dateiwahl = [](QString&) -> QString { throw std::bad_alloc(); };
         QTest::mouseClick(d->findChild<QPushButton*>("cmdSpeichern"), Qt::LeftButton);
-        QCOMPARE(fehler.size(), 2);
-        QVERIFY2(fehler[1].startsWith("„Bild speichern“ wurde abgebrochen.") &&
-                     fehler[1].contains("Arbeitsspeicher"),
-                 qPrintable(fehler[1]));
+        QCOMPARE(fehler.size(), 1);
+        QVERIFY2(fehler[0].startsWith("„Bild speichern“ wurde abgebrochen.") &&
+                     fehler[0].contains("Arbeitsspeicher"),
+                 qPrintable(fehler[0]));
 
         QGuiApplication::clipboard()->clear();
         QTest::mouseClick(d->findChild<QPushButton*>("cmdKopieren"), Qt::LeftButton);
@@ -313,22 +308,17 @@ class TestFrmDiagramm : public QObject {
             viele1 += QString::number(i % 97) + (i + 1 < 32767 ? " " : "");
             viele2 += QString::number((i * 7) % 101) + (i + 1 < 32767 ? " " : "");
         }
-        QTest::newRow("ein Wert") << false << "7"
-                                  << "" << 1;
-        QTest::newRow("gleiche Werte") << false << "3 3 3"
-                                       << "" << 1;
-        QTest::newRow("nahe 1E+308") << false << "1E+308 -1E+308 1,7E+308 -1,7E+308"
-                                     << "" << 4;
-        QTest::newRow("kleinste") << false << "5E-324 1E-323 0"
-                                  << "" << 3;
+        // clang-format off
+        QTest::newRow("ein Wert") << false << "7" << "" << 1;
+        QTest::newRow("gleiche Werte") << false << "3 3 3" << "" << 1;
+        QTest::newRow("nahe 1E+308") << false << "1E+308 -1E+308 1,7E+308 -1,7E+308" << "" << 4;
+        QTest::newRow("kleinste") << false << "5E-324 1E-323 0" << "" << 3;
         QTest::newRow("32767 Werte") << false << viele1 << "" << 16;
-        QTest::newRow("ein Paar") << true << "4"
-                                  << "7" << 1;
-        QTest::newRow("gleiche Paare") << true << "3 3 3"
-                                       << "2 2 2" << 3;
-        QTest::newRow("Paare nahe 1E+308") << true << "1E+308 -1E+308 5"
-                                           << "-1,7E+308 1,7E+308 0" << 3;
+        QTest::newRow("ein Paar") << true << "4" << "7" << 1;
+        QTest::newRow("gleiche Paare") << true << "3 3 3" << "2 2 2" << 3;
+        QTest::newRow("Paare nahe 1E+308") << true << "1E+308 -1E+308 5" << "-1,7E+308 1,7E+308 0" << 3;
         QTest::newRow("32767 Paare") << true << viele1 << viele2 << 32767;
+        // clang-format on
     }
     void grenzfaelle() {
         QFETCH(bool, zwei);
