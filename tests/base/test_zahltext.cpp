@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include <functional>
 #include <limits>
 #include <random>
+#include <string>
 
 #include "Fehlerpruefung.h"
 #include "base/CZahlen.h"
@@ -16,37 +18,24 @@
 using namespace zv;
 
 TEST(VollText, FormsInBothSeparators) {
-    struct Fall {
-        double wert;
-        const char* komma;
-        const char* punkt;
-    };
-    const Fall faelle[] = {
-        {0.0, "0", "0"},
-        {-0.0, "0", "0"},
-        {0.1 + 0.2, "0,3", "0.3"},
-        {1.0 / 3.0, "0,333333333333333", "0.333333333333333"},
-        {std::sqrt(2.0), "1,4142135623731", "1.4142135623731"},
-        {123456789012345.0, "123456789012345", "123456789012345"},
-        {0.0001, "0,0001", "0.0001"},
-        {0.00001, "1E-05", "1E-05"},
-        {0.000015, "1,5E-05", "1.5E-05"},
-        {1.5e-7, "1,5E-07", "1.5E-07"},
-        {1e15, "1E+15", "1E+15"},
-        {999999999999999.0, "999999999999999", "999999999999999"},
+    // The text with the decimal comma; with the point only the separator differs.
+    const std::pair<double, std::string> faelle[] = {
+        // clang-format off
+        {0.0, "0"}, {-0.0, "0"}, {0.1 + 0.2, "0,3"}, {1.0 / 3.0, "0,333333333333333"},
+        {std::sqrt(2.0), "1,4142135623731"}, {123456789012345.0, "123456789012345"},
+        {0.0001, "0,0001"}, {0.00001, "1E-05"}, {0.000015, "1,5E-05"}, {1.5e-7, "1,5E-07"},
+        {1e15, "1E+15"}, {999999999999999.0, "999999999999999"},
         // 15 significant digits round up into the next decade.
-        {9999999999999999.0, "1E+16", "1E+16"},
-        {-2.77555756156289e-17, "-2,77555756156289E-17", "-2.77555756156289E-17"},
-        {-2.5, "-2,5", "-2.5"},
-        {100.0, "100", "100"},
-        {1e100, "1E+100", "1E+100"},
-        {std::numeric_limits<double>::max(), "1,79769313486232E+308", "1.79769313486232E+308"},
-        {std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324",
-         "4.94065645841247E-324"},
-        {-0.5, "-0,5", "-0.5"}};
-    for (const Fall& f : faelle) {
-        EXPECT_EQ(VollText(f.wert, ","), f.komma) << f.wert;
-        EXPECT_EQ(VollText(f.wert, "."), f.punkt) << f.wert;
+        {9999999999999999.0, "1E+16"}, {-2.77555756156289e-17, "-2,77555756156289E-17"},
+        {-2.5, "-2,5"}, {100.0, "100"}, {1e100, "1E+100"}, {-0.5, "-0,5"},
+        {std::numeric_limits<double>::max(), "1,79769313486232E+308"},
+        {std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324"}};
+    // clang-format on
+    for (const auto& [wert, komma] : faelle) {
+        EXPECT_EQ(VollText(wert, ","), komma) << wert;
+        std::string punkt = komma;
+        std::replace(punkt.begin(), punkt.end(), ',', '.');
+        EXPECT_EQ(VollText(wert, "."), punkt) << wert;
     }
 }
 

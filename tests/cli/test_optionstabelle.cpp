@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "cli/Dokubloecke.h"
@@ -38,40 +37,8 @@ TEST(Optionstabelle, ZeilenPassenZuDenTexten) {
     const zv::Optionstexte letzte = zv::AlleOptionen().back().Texte();
     EXPECT_FALSE(letzte.Handbuch.empty());
     EXPECT_FALSE(letzte.Bedeutung.empty());
-}
-
-// True when a line of the roff text names the option (after .TP or .TQ where absatz is set):
-// its roff name followed by a space, a space that does not break or the line's end, so that
-// "\-\-a1" is not found in "\-\-a1\-file".
-bool Benannt(const std::string& text, const std::string& roff, bool absatz) {
-    std::istringstream zeilen(text);
-    std::string zeile, vorige;
-    for (; std::getline(zeilen, zeile); vorige = zeile) {
-        if (absatz && vorige != ".TP" && vorige != ".TQ") continue;
-        for (auto p = zeile.find(roff); p != zeile.npos; p = zeile.find(roff, p + 1)) {
-            const std::string_view danach = std::string_view(zeile).substr(p + roff.size());
-            if (danach.empty() || danach[0] == ' ' || danach.starts_with("\\~")) return true;
-        }
-    }
-    return false;
-}
-
-// Every option of --help is named by the man page's synopsis and a paragraph, and by a line of
-// the README table, and the placeholders of the statistics are all replaced.
-TEST(Optionstabelle, JedeOptionInHandbuchUndReadme) {
-    const std::string handbuch = zv::OptionenHandbuch(), readme = zv::OptionenReadme(),
-                      uebersicht = zv::OptionenUebersicht();
-    for (const zv::Option& o : zv::AlleOptionen()) {
-        std::string roff;
-        for (const char c : o.Name) roff += c == '-' ? std::string("\\-") : std::string(1, c);
-        EXPECT_TRUE(Benannt(handbuch, roff, true)) << o.Name;
-        EXPECT_TRUE(Benannt(uebersicht, roff, false)) << o.Name;
-        EXPECT_NE(readme.find("`" + std::string(o.Name) + (o.Wert.empty() ? "`" : " ")),
-                  std::string::npos)
-            << o.Name;
-    }
-    EXPECT_EQ(handbuch.find('{'), std::string::npos);
-    EXPECT_NE(handbuch.find("Determinationskoeffizient."), std::string::npos);
+    // Every placeholder of the statistics in the paragraphs is replaced.
+    EXPECT_EQ(zv::OptionenHandbuch().find('{'), std::string::npos);
 }
 
 }  // namespace

@@ -53,30 +53,14 @@ TEST(Rechenlauf, GivesBackTrimmedBoxesAndDecimalPlaces) {
     }
     // One-dimensional: the second box is not touched.
     EXPECT_EQ(Lauf(Zustand(false, Leer, " 1 ", " x ", {})).txtM2, " x ");
-    // The decimal-places box is read as the leading number of its text, rounded to a whole
-    // number; what reads as 0 means 3 places and comes back as "3", anything else as typed.
-    // Out of the 16-bit range the run ends before it looks at the boxes, so the first one is
-    // not trimmed either. The variance of 1, 2, 4 is 14/9.
+    // The decimal-places box comes back as typed unless it reads as 0, which means 3 places and
+    // comes back as "3" (the reports of each case: tests/faelle/lauf.txt). Out of the 16-bit
+    // range the run ends before it looks at the boxes, so the first one is not trimmed either.
     // clang-format off
-    const std::tuple<const char*, const char*, const char*> nksFaelle[] = {
-        {"0", "3", "s²x: 1,556"},     {"", "3", "s²x: 1,556"},       {"a", "3", "s²x: 1,556"},
-        {"-", "3", "s²x: 1,556"},     {"-0,4", "3", "s²x: 1,556"},   {"0x10", "3", "s²x: 1,556"},
-        {"0.4", "3", "s²x: 1,556"},   {"1e-9", "3", "s²x: 1,556"},   {"9", "9", "s²x: 1,555555556"},
-        {"2,5", "2,5", "s²x: 1,56"},  {"2.5", "2.5", "s²x: 1,56"},   {"3.5", "3.5", "s²x: 1,5556"},
-        {" 1 2", " 1 2", "s²x: 1,555555555556"}, {"1e1", "1e1", "s²x: 1,5555555556"},
-        {"\t7\t", "\t7\t", "s²x: 1,5555556"}, {"+1", "+1", "s²x: 1,6"},
-        {"32767", "32767", "s²x: 1,55555555555556"}, {"-1", "-1", "Ungültiges Argument"},
-        {"-32768.5", "-32768.5", "Ungültiges Argument"}};
-    // clang-format on
-    for (const auto& [nks, zurueck, varianz] : nksFaelle) {
-        const Laufergebnis e = Lauf(
-            Zustand(false, Leer, " 1 2 4 ", "", {"Mittlere quadratische Abweichung"}, false, nks));
-        EXPECT_EQ(e.txtNks, zurueck);
-        EXPECT_EQ(e.txtAusgabe, Zeilen({"Urliste: 1  2  4", "",
-                                        "MITTLERE QUADRATISCHE ABWEICHUNG (VARIANZ)", varianz}) +
-                                    (varianz[0] == 's' ? "\r\n" : ""))
-            << nks;
-    }
+    for (const auto& [nks, zurueck] : {std::pair{"0", "3"}, {"a", "3"}, {"0.4", "3"},
+                                       {"2,5", "2,5"}, {" 1 2", " 1 2"}, {"-1", "-1"}})
+        // clang-format on
+        EXPECT_EQ(Lauf(Zustand(false, Leer, "1 2 4", "", {"Median"}, false, nks)).txtNks, zurueck);
     for (const char* nks : {"32768", "1e9", "32767.5", "-32769", "99999999999999999999", "1e400"}) {
         const Laufergebnis e = Lauf(Zustand(false, Leer, " 1 2 ", "", {"Median"}, false, nks));
         EXPECT_EQ(e.txtAusgabe, kUeberlauf) << nks;
@@ -123,24 +107,6 @@ TEST(Rechenlauf, ListLengthLimits) {
         {Eindimensional(std::string(10'000'000, ';'), Semikolon), kUeberlauf}};
     for (std::size_t i = 0; i < std::size(faelle); ++i)
         EXPECT_EQ(Lauf(faelle[i].first).txtAusgabe, faelle[i].second) << "case " << i;
-}
-
-TEST(Rechenlauf, LargestOneDimensionalList) {
-    // 16384 zeros and 16383 ones, alternating; every section with its details.
-    const int n = 32767;
-    auto wert = [](int i) { return i % 2 == 0 ? "0" : "1"; };
-    const std::string sortiert = Liste(
-        n, [](int i) { return i < 16384 ? "0" : "1"; }, "  ");
-    // clang-format off
-    EXPECT_EQ(
-        Lauf(Zustand(false, Leer, Liste(n, wert, " "), "", ListenEintraege(false), true))
-            .txtAusgabe,
-        Zeilen({"Urliste: " + Liste(n, wert, "  "), "", "MODUS", "Modus: 0", "", "MEDIAN",
-                "Sort:   " + sortiert, "Median: 0", "", "ARITHMETISCHES MITTEL (MITTELWERT)",
-                "Mittelwert: 0,5", "", "SPANNWEITE", "SP: 1", "", "DURCHSCHNITTLICHE ABWEICHUNG",
-                "sMed: 0,5", "sMitt: 0,5", "", "MITTLERE QUADRATISCHE ABWEICHUNG (VARIANZ)",
-                "s²x: 0,25", "", "STANDARDABWEICHNUNG", "s: 0,5", ""}));
-    // clang-format on
 }
 
 TEST(Rechenlauf, LargestTwoDimensionalList) {

@@ -6,12 +6,9 @@
 
 #include <QtTest>
 #include <QtWidgets>
-#include <cmath>
-#include <random>
 
 #include "chartdata/Achsen.h"
 #include "chartdata/Diagrammdaten.h"
-#include "charts/Png.h"
 #include "charts/Textlegende.h"
 #include "charts/frmDiagramm.h"
 #include "ui/frmStatistik.h"
@@ -119,19 +116,13 @@ class TestFrmDiagramm : public QObject {
             const QString t = a->text();
             schluessel << t.mid(t.indexOf('&') + 1, 1).toLower();
         }
-        QCOMPARE(K<QAction>("mnuDiagramm")->text(), QStringLiteral("&Diagramm..."));
         QCOMPARE(schluessel.size(), 7);
         QCOMPARE(QSet<QString>(schluessel.begin(), schluessel.end()).size(), schluessel.size());
 
         Daten(false, "1 2 2 3");
         frmDiagramm* d = Oeffnen();
         QVERIFY(!d->isModal());
-        QCOMPARE(d->findChild<QPushButton*>("cmdSpeichern")->text(),
-                 QStringLiteral("Bild &speichern..."));
-        QCOMPARE(d->findChild<QPushButton*>("cmdKopieren")->text(), QStringLiteral("&Kopieren"));
-        auto* schliessen = d->findChild<QPushButton*>("cmdSchliessen");
-        QCOMPARE(schliessen->text(), QStringLiteral("S&chließen"));
-        QTest::mouseClick(schliessen, Qt::LeftButton);
+        QTest::mouseClick(d->findChild<QPushButton*>("cmdSchliessen"), Qt::LeftButton);
         QTRY_VERIFY(f_->findChild<frmDiagramm*>() == nullptr);
         // Closed, it is not brought back by a run.
         QTest::mouseClick(K<QPushButton>("cmdCalculate"), Qt::LeftButton);
@@ -143,9 +134,7 @@ class TestFrmDiagramm : public QObject {
         Daten(false, liste);
         frmDiagramm* d = Oeffnen();
         const zv::Verteilungsdiagramm v = *Erwartet(false, liste).Verteilung;
-        auto* tabs = d->findChild<QTabWidget*>();
-        QCOMPARE(tabs->count(), 1);
-        QVERIFY(!tabs->tabBar()->isVisible());
+        QVERIFY(!d->findChild<QTabWidget*>()->tabBar()->isVisible());
         QCustomPlot* p = d->AktuellesDiagramm();
         QVERIFY(p != nullptr);
 
@@ -161,8 +150,6 @@ class TestFrmDiagramm : public QObject {
         const QStringList legende = Legende(p);
         for (const std::string& text : {v.Mittelwert->Text, v.Median->Text, v.ModusZeile})
             QVERIFY2(legende.contains(Q(text)), qPrintable(legende.join(" | ")));
-        QVERIFY(legende.filter(Q(v.Spannweite->Text)).size() == 1);
-        QVERIFY(legende.filter(Q(v.Streuung->Text)).size() == 1);
         for (QCPCurve* linie : Zeichnungen<QCPCurve>(p)) {
             if (linie->name() != Q(v.Mittelwert->Text)) continue;
             QCOMPARE(linie->data()->at(0)->key, v.Mittelwert->Wert);
@@ -181,9 +168,6 @@ class TestFrmDiagramm : public QObject {
         frmDiagramm* d = Oeffnen();
         const zv::Diagrammdaten erwartet = Erwartet(true, "2 4 5 7 9", "3 5 4 8 10");
         auto* tabs = d->findChild<QTabWidget*>();
-        QCOMPARE(tabs->count(), 2);
-        QCOMPARE(tabs->tabText(0), QStringLiteral("Streudiagramm"));
-        QCOMPARE(tabs->tabText(1), QStringLiteral("Häufigkeiten"));
 
         QCustomPlot* p = d->AktuellesDiagramm();
         const auto graphen = Zeichnungen<QCPGraph>(p);
@@ -191,8 +175,6 @@ class TestFrmDiagramm : public QObject {
         QCOMPARE(graphen[0]->data()->size(), 5);
         QCOMPARE(graphen[1]->data()->size(), 1);
         QCOMPARE(Zeichnungen<QCPCurve>(p).size(), 1);  // the regression line
-        QCOMPARE(Zeichnungen<QCPCurve>(p)[0]->data()->size(), 2);
-        QCOMPARE(Zeichnungen<QCPErrorBars>(p).size(), 1);
         QCOMPARE(Zeichnungen<QCPErrorBars>(p)[0]->dataCount(), 5);
         const QStringList legende = Legende(p);
         for (const auto* marke :
@@ -299,45 +281,21 @@ class TestFrmDiagramm : public QObject {
             }
         }
         QVERIFY(fehler.isEmpty());
-        // Cancelling writes nothing; an unwritable place is one German message.
+        // Cancelling writes nothing (an unwritable place: the report tool's chart tests).
         d->Dateiwahl = [](QString&) { return QString(); };
         QTest::mouseClick(d->findChild<QPushButton*>("cmdSpeichern"), Qt::LeftButton);
         QVERIFY(fehler.isEmpty());
-        d->Dateiwahl = [&](QString&) { return ordner_.filePath("fehlt/x.png"); };
-        QTest::mouseClick(d->findChild<QPushButton*>("cmdSpeichern"), Qt::LeftButton);
-        QCOMPARE(fehler.size(), 1);
-        QVERIFY2(fehler[0].startsWith("Diagramm nicht schreibbar: "), qPrintable(fehler[0]));
-        QVERIFY(!QFile::exists(ordner_.filePath("fehlt/x.png")));
         // What was not foreseen ends only the saving, with a German message.
         d->Dateiwahl = [](QString&) -> QString { throw std::bad_alloc(); };
         QTest::mouseClick(d->findChild<QPushButton*>("cmdSpeichern"), Qt::LeftButton);
-        QCOMPARE(fehler.size(), 2);
-        QVERIFY2(fehler[1].startsWith("„Bild speichern“ wurde abgebrochen.") &&
-                     fehler[1].contains("Arbeitsspeicher"),
-                 qPrintable(fehler[1]));
+        QCOMPARE(fehler.size(), 1);
+        QVERIFY2(fehler[0].startsWith("„Bild speichern“ wurde abgebrochen.") &&
+                     fehler[0].contains("Arbeitsspeicher"),
+                 qPrintable(fehler[0]));
 
         QGuiApplication::clipboard()->clear();
         QTest::mouseClick(d->findChild<QPushButton*>("cmdKopieren"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->image().size(), p->size());
-    }
-
-    // The PNG encoder against Qt's decoder: every pixel back, the alpha channel dropped, odd
-    // sizes and random bytes (every filter difference wraps around); a failing device fails.
-    void pngRundreise() {
-        std::mt19937 zufall(5);
-        for (const QSize groesse : {QSize(1, 1), QSize(3, 5), QSize(257, 3), QSize(4000, 40)}) {
-            QImage bild(groesse, QImage::Format_ARGB32);
-            for (int y = 0; y < bild.height(); ++y)
-                for (int x = 0; x < bild.width(); ++x) bild.setPixel(x, y, zufall());
-            QBuffer puffer;
-            puffer.open(QIODevice::WriteOnly);
-            QVERIFY(zv::PngSchreiben(bild, puffer));
-            const QImage zurueck = QImage::fromData(puffer.data(), "PNG");
-            QCOMPARE(zurueck.convertToFormat(QImage::Format_RGB32),
-                     bild.convertToFormat(QImage::Format_RGB32));
-        }
-        QBuffer geschlossen;
-        QVERIFY(!zv::PngSchreiben(QImage(10, 10, QImage::Format_RGB32), geschlossen));
     }
 
     void grenzfaelle_data() {
@@ -350,22 +308,17 @@ class TestFrmDiagramm : public QObject {
             viele1 += QString::number(i % 97) + (i + 1 < 32767 ? " " : "");
             viele2 += QString::number((i * 7) % 101) + (i + 1 < 32767 ? " " : "");
         }
-        QTest::newRow("ein Wert") << false << "7"
-                                  << "" << 1;
-        QTest::newRow("gleiche Werte") << false << "3 3 3"
-                                       << "" << 1;
-        QTest::newRow("nahe 1E+308") << false << "1E+308 -1E+308 1,7E+308 -1,7E+308"
-                                     << "" << 4;
-        QTest::newRow("kleinste") << false << "5E-324 1E-323 0"
-                                  << "" << 3;
+        // clang-format off
+        QTest::newRow("ein Wert") << false << "7" << "" << 1;
+        QTest::newRow("gleiche Werte") << false << "3 3 3" << "" << 1;
+        QTest::newRow("nahe 1E+308") << false << "1E+308 -1E+308 1,7E+308 -1,7E+308" << "" << 4;
+        QTest::newRow("kleinste") << false << "5E-324 1E-323 0" << "" << 3;
         QTest::newRow("32767 Werte") << false << viele1 << "" << 16;
-        QTest::newRow("ein Paar") << true << "4"
-                                  << "7" << 1;
-        QTest::newRow("gleiche Paare") << true << "3 3 3"
-                                       << "2 2 2" << 3;
-        QTest::newRow("Paare nahe 1E+308") << true << "1E+308 -1E+308 5"
-                                           << "-1,7E+308 1,7E+308 0" << 3;
+        QTest::newRow("ein Paar") << true << "4" << "7" << 1;
+        QTest::newRow("gleiche Paare") << true << "3 3 3" << "2 2 2" << 3;
+        QTest::newRow("Paare nahe 1E+308") << true << "1E+308 -1E+308 5" << "-1,7E+308 1,7E+308 0" << 3;
         QTest::newRow("32767 Paare") << true << viele1 << viele2 << 32767;
+        // clang-format on
     }
     void grenzfaelle() {
         QFETCH(bool, zwei);

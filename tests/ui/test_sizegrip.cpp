@@ -24,13 +24,6 @@ struct BreiterStil : QProxyStyle {
     }
 };
 
-QStringList Signale(const QSignalSpy& spion) {  // each signal's arguments, as text
-    QStringList alle;
-    for (const QVariantList& argumente : spion)
-        alle << QVariant(argumente).toStringList().join(' ');
-    return alle;
-}
-
 }  // namespace
 
 class TestSizeGrip : public QObject {
@@ -41,16 +34,12 @@ class TestSizeGrip : public QObject {
     }
 
   private slots:
-    // In the corner and following it, behind its siblings; the sizes reported at the first
-    // layout and once after each change. A grip in a form designer is only sized.
+    // In the corner and following it, behind its siblings; a new scroll bar width of the style
+    // is taken up.
     void folgtDerEcke() {
         QWidget form;
         auto* nachbar = new QLabel(QStringLiteral("Nachbar"), &form);
         auto* griff = new SizeGrip(&form);  // created last: on top until it sends itself back
-        auto* entwurf = new SizeGrip(&form);
-        entwurf->setBenutzermodus(false);
-        entwurf->move(20, 30);
-        QSignalSpy geaendert(griff, &SizeGrip::ScrollbarSizeChanged);
         form.resize(300, 200);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -61,7 +50,6 @@ class TestSizeGrip : public QObject {
             QTRY_COMPARE(griff->geometry(),
                          QRect(QPoint(groesse.width() - e, groesse.height() - e), QSize(e, e)));
         }
-        QCOMPARE(entwurf->geometry(), QRect(20, 30, e, e));
         QVERIFY(griff->VScrollWidth() == e && griff->HScrollHeight() == e);
         BreiterStil stil;
         griff->setStyle(&stil);
@@ -69,52 +57,30 @@ class TestSizeGrip : public QObject {
         QTRY_COMPARE(griff->geometry(), QRect(277, 277, 23, 23));
         form.resize(310, 300);
         QTRY_COMPARE(griff->x(), 287);
-        QCOMPARE(Signale(geaendert), QStringList({QString("%1 %1").arg(e), "23 23"}));
         griff->setStyle(nullptr);
-
-        // Without AutoZOrder it stays on top. Writing the property is announced.
-        QSignalSpy gemeldet(griff, &SizeGrip::EigenschaftGeaendert);
-        griff->setAutoZOrder(false);
-        QCOMPARE(Signale(gemeldet), QStringList{"AutoZOrder"});
-        griff->raise();
-        form.resize(260, 240);
-        QTRY_COMPARE(griff->x(), 260 - e);
-        QCOMPARE(form.children().last(), griff);
     }
 
-    // On a form a left press starts the resize and no press raises MouseDown; on a frame or
-    // an MDI area the grip is only sized and forwards the presses. Moves and releases are
-    // raised everywhere (Button 1 left, 2 right, 4 middle; Shift 1, Ctrl 2, Alt 4).
-    void maus() {
-        for (int eltern : {0, 1, 2}) {
+    // On a form a left press asks the window system for a resize; on a frame the grip is only
+    // sized and asks for nothing.
+    void ziehen() {
+        for (const bool imRahmen : {false, true}) {
             QWidget form;
             QWidget* behaelter = &form;
-            if (eltern) behaelter = eltern == 1 ? new QFrame(&form) : new QMdiArea(&form);
-            if (eltern) behaelter->setGeometry(10, 10, 200, 150);
+            if (imRahmen) behaelter = new QFrame(&form);
+            if (imRahmen) behaelter->setGeometry(10, 10, 200, 150);
             auto* griff = new Testgriff(behaelter);
             griff->move(5, 7);
-            QSignalSpy runter(griff, &SizeGrip::MouseDown), hoch(griff, &SizeGrip::MouseUp),
-                bewegt(griff, &SizeGrip::MouseMove);
             form.resize(300, 200);
             form.show();
             QVERIFY(QTest::qWaitForWindowExposed(&form));
             const int e = Balken(griff);
-            QCOMPARE(griff->Formular(), eltern ? nullptr : &form);
             QTRY_COMPARE(griff->geometry(),
-                         eltern ? QRect(5, 7, e, e) : QRect(300 - e, 200 - e, e, e));
-
-            QTest::mousePress(griff, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier,
-                              {3, 4});
+                         imRahmen ? QRect(5, 7, e, e) : QRect(300 - e, 200 - e, e, e));
+            QTest::mousePress(griff, Qt::RightButton, {}, {2, 2});
+            QTest::mouseRelease(griff, Qt::RightButton, {}, {2, 2});
+            QTest::mousePress(griff, Qt::LeftButton, {}, {3, 4});
             QTest::mouseRelease(griff, Qt::LeftButton, {}, {3, 4});
-            QTest::mousePress(griff, Qt::RightButton, Qt::AltModifier, {2, 2});
-            QTest::mouseRelease(griff, Qt::RightButton, Qt::AltModifier, {2, 2});
-            QMouseEvent zug(QEvent::MouseMove, QPointF(4, 4), griff->mapToGlobal(QPointF(4, 4)),
-                            Qt::NoButton, Qt::LeftButton | Qt::MiddleButton, Qt::ShiftModifier);
-            QApplication::sendEvent(griff, &zug);
-            QCOMPARE(griff->Anfragen, eltern ? QList<QWindow*>() : QList{form.windowHandle()});
-            QCOMPARE(Signale(runter), eltern ? QStringList({"1 3 3 4", "2 4 2 2"}) : QStringList());
-            QCOMPARE(Signale(hoch), QStringList({"1 0 3 4", "2 4 2 2"}));
-            QCOMPARE(Signale(bewegt), QStringList{"5 1 4 4"});
+            QCOMPARE(griff->Anfragen, imRahmen ? QList<QWindow*>() : QList{form.windowHandle()});
         }
     }
 };
