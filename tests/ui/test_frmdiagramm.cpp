@@ -6,9 +6,11 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <random>
 
 #include "chartdata/Achsen.h"
 #include "chartdata/Diagrammdaten.h"
+#include "charts/Png.h"
 #include "charts/Textlegende.h"
 #include "charts/frmDiagramm.h"
 #include "ui/frmStatistik.h"
@@ -296,6 +298,25 @@ class TestFrmDiagramm : public QObject {
         QGuiApplication::clipboard()->clear();
         QTest::mouseClick(d->findChild<QPushButton*>("cmdKopieren"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->image().size(), p->size());
+    }
+
+    // The PNG encoder against Qt's decoder on random bytes, which do not compress: every pixel
+    // back with the alpha channel dropped, an odd size, a picture whose compressed data fill the
+    // output buffer many times; a closed device fails.
+    void pngRundreise() {
+        std::mt19937 zufall(5);
+        for (const QSize groesse : {QSize(3, 5), QSize(4000, 40)}) {
+            QImage bild(groesse, QImage::Format_ARGB32);
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x) bild.setPixel(x, y, zufall());
+            QBuffer puffer;
+            puffer.open(QIODevice::WriteOnly);
+            QVERIFY(zv::PngSchreiben(bild, puffer));
+            QCOMPARE(QImage::fromData(puffer.data(), "PNG").convertToFormat(QImage::Format_RGB32),
+                     bild.convertToFormat(QImage::Format_RGB32));
+        }
+        QBuffer geschlossen;
+        QVERIFY(!zv::PngSchreiben(QImage(10, 10, QImage::Format_RGB32), geschlossen));
     }
 
     void grenzfaelle_data() {
