@@ -40,6 +40,7 @@ frmDiagramm::frmDiagramm(QWidget* parent) : QWidget(parent, Qt::Window) {
     cmdSpeichern_->setObjectName(QStringLiteral("cmdSpeichern"));
     cmdKopieren_->setObjectName(QStringLiteral("cmdKopieren"));
     cmdSchliessen_->setObjectName(QStringLiteral("cmdSchliessen"));
+    cmdSpeichern_->setToolTip(QStringLiteral("Speichert das gezeigte Diagramm als Bild (Strg+S)"));
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(chkResiduen_);
@@ -58,6 +59,9 @@ frmDiagramm::frmDiagramm(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(cmdSchliessen_, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
+    // Ctrl+S in this window saves the picture, as the button does, and only while it can.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated,
+            cmdSpeichern_, &QPushButton::click);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int i) {
         if (i < 0 || i >= static_cast<int>(seiten_.size())) return;
         Seite& seite = seiten_[static_cast<std::size_t>(i)];

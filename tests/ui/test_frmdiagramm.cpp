@@ -281,6 +281,11 @@ class TestFrmDiagramm : public QObject {
             }
         }
         QVERIFY(fehler.isEmpty());
+        // Ctrl+S does what the button does.
+        d->Dateiwahl = [&](QString&) { return ordner_.filePath("strg.png"); };
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QTest::keyClick(d, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFile::exists(ordner_.filePath("strg.png")));
         // Cancelling writes nothing (an unwritable place: the report tool's chart tests).
         d->Dateiwahl = [](QString&) { return QString(); };
         QTest::mouseClick(d->findChild<QPushButton*>("cmdSpeichern"), Qt::LeftButton);
