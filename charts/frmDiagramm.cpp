@@ -139,6 +139,14 @@ void frmDiagramm::Zeigen(zv::Diagrammdaten daten) {
     emit tabs_->currentChanged(tabs_->currentIndex());
 }
 
+void frmDiagramm::Leeren(bool zweidimensional) {
+    // Data of neither chart with a line in place of the run's: drawn as "Kein Diagramm".
+    zv::Diagrammdaten leer;
+    leer.Zweidimensional = zweidimensional;
+    leer.Abbruch = "Das Datenmaterial wurde umgestellt. „Berechnen“ zeichnet das Diagramm.";
+    Zeigen(std::move(leer));
+}
+
 void frmDiagramm::SeiteZeichnen(Seite& seite) {
     if (seite.Plot != nullptr) return;
     seite.Plot = new QCustomPlot(seite.Huelle);

@@ -324,6 +324,8 @@ void frmStatistik::optMaterial_Click(int Index) {
         ui->txtM2->setVisible(false);
     }
     ListeFuellen();
+    // The chart of the other mode no longer belongs to the boxes.
+    if (diagramm_) diagramm_->Leeren(Zweidimensional_);
 }
 
 void frmStatistik::optSeparator_Click(int) {

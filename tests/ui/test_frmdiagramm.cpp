@@ -215,6 +215,12 @@ class TestFrmDiagramm : public QObject {
         QTest::mouseClick(K<QPushButton>("cmdCalculate"), Qt::LeftButton);
         QCOMPARE(d->findChild<QTabWidget*>()->count(), 2);
         QCOMPARE(Zeichnungen<QCPGraph>(d->AktuellesDiagramm())[0]->data()->size(), 3);
+        // Back to one dimension: no chart and nothing to save until the next run.
+        K<QRadioButton>("optMaterial_0")->setChecked(true);
+        QCustomPlot* leer = d->AktuellesDiagramm();
+        auto* titel = qobject_cast<QCPTextElement*>(leer->plotLayout()->element(0, 0));
+        QVERIFY(leer->plottableCount() == 0 && titel->text() == "Kein Diagramm");
+        QVERIFY(!d->findChild<QPushButton*>("cmdSpeichern")->isEnabled());
         // Unreadable lists: the report's line and nothing to save.
         Daten(true, "1 2 3", "4 6");
         QTest::mouseClick(K<QPushButton>("cmdCalculate"), Qt::LeftButton);
