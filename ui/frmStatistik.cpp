@@ -19,6 +19,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 
 #include "base/Version.h"
 #include "base/Zahlenlesen.h"
@@ -27,6 +28,7 @@
 #include "run/Statistiken.h"
 #include "ui/Anzahlfrage.h"
 #include "ui/Dateiausgabe.h"
+#include "ui/Fensterplatz.h"
 #include "ui/QtDialoge.h"
 #include "ui/Tastenregeln.h"
 #include "ui_frmStatistik.h"
@@ -474,11 +476,33 @@ void frmStatistik::mnuDiagramm_Click() {
         diagramm_ = new frmDiagramm(this);
         diagramm_->setAttribute(Qt::WA_DeleteOnClose);
         (new Tastenregeln(diagramm_))->Anwenden(diagramm_);
+        DanebenSetzen(diagramm_);
     }
     diagramm_->Zeigen(zv::DiagrammdatenBilden(Zustand(), lauf_.Dezimaltrennzeichen()));
     diagramm_->show();
     diagramm_->raise();
     diagramm_->activateWindow();
+}
+
+void frmStatistik::DanebenSetzen(QWidget* fenster) {
+    const QScreen* bildschirm = screen();
+    const QWindow* haupt = windowHandle();
+    if (bildschirm == nullptr || haupt == nullptr) return;
+    // Every control but the output box is kept free.
+    std::vector<QRect> freihalten;
+    for (QWidget* w : ui->centralwidget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w != ui->txtAusgabe && !w->isHidden())
+            freihalten.emplace_back(w->mapToGlobal(QPoint(0, 0)), w->size());
+    }
+    // The new window's frame is known only once the window manager has put it around the
+    // shown window: it is taken to be as this window's. Narrowed beside this window, a chart
+    // keeps at least the width its buttons need, and 480 pixels.
+    const QMargins rand = haupt->frameMargins();
+    const int kleinsteBreite = std::max(fenster->minimumSizeHint().width(), 480);
+    const QRect platz = PlatzDaneben(haupt->frameGeometry(), fenster->size().grownBy(rand),
+                                     kleinsteBreite + rand.left() + rand.right(),
+                                     bildschirm->availableGeometry(), freihalten);
+    fenster->setGeometry(platz.marginsRemoved(rand));
 }
 
 void frmStatistik::mnuInfo_Click() {

@@ -1,6 +1,7 @@
-// The chart window opened from the main window's Extras menu, headless: the graphs it draws
-// for the boxes, their point and bar counts, axis ranges that hold every mark, redrawing on
-// "&Berechnen", zoom and reset, saving and copying, and inputs at the limits.
+// The chart window opened from the main window's Extras menu, headless: its place beside the
+// main window, the graphs it draws for the boxes, their point and bar counts, axis ranges that
+// hold every mark, redrawing on "&Berechnen", emptied by a switch of the data mode, zoom and
+// reset, saving (by button and Ctrl+S) and copying, and inputs at the limits.
 
 #include <qcustomplot.h>
 
@@ -127,6 +128,27 @@ class TestFrmDiagramm : public QObject {
         // Closed, it is not brought back by a run.
         QTest::mouseClick(K<QPushButton>("cmdCalculate"), Qt::LeftButton);
         QVERIFY(f_->findChild<frmDiagramm*>() == nullptr);
+    }
+
+    // The chart window opens beside the main window, on the screen, left, centred or right;
+    // opened again while open, it stays where it is.
+    void nebenDemHauptfenster() {
+        QTest::qWait(1500);  // the main window holds its centred place for a second
+        const QRect schirm = f_->screen()->availableGeometry();
+        const QWindow* haupt = f_->windowHandle();
+        const int frei = schirm.width() - haupt->frameGeometry().width();
+        for (const int x : {0, frei / 2, frei}) {
+            f_->move(x, 300);
+            QTRY_COMPARE(haupt->framePosition(), QPoint(x, 300));
+            frmDiagramm* d = Oeffnen();
+            const QRect rahmen = d->frameGeometry();
+            QVERIFY(!rahmen.intersects(haupt->frameGeometry()) && schirm.contains(rahmen));
+            d->move(rahmen.topLeft() + QPoint(9, 9));
+            K<QAction>("mnuDiagramm")->trigger();
+            QTRY_COMPARE(d->frameGeometry().topLeft(), rahmen.topLeft() + QPoint(9, 9));
+            d->close();
+            QTRY_VERIFY(f_->findChild<frmDiagramm*>() == nullptr);
+        }
     }
 
     void verteilung() {
