@@ -19,7 +19,6 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QWindow>
-#include <algorithm>
 
 #include "base/Version.h"
 #include "base/Zahlenlesen.h"
@@ -472,13 +471,15 @@ void frmStatistik::mnuPrint_Click() {
 
 void frmStatistik::mnuDiagramm_Click() {
     // The charts of the boxes as they stand, read as "&Berechnen" reads them.
-    if (!diagramm_) {
+    const bool neu = !diagramm_;
+    if (neu) {
         diagramm_ = new frmDiagramm(this);
         diagramm_->setAttribute(Qt::WA_DeleteOnClose);
         (new Tastenregeln(diagramm_))->Anwenden(diagramm_);
-        DanebenSetzen(diagramm_);
     }
     diagramm_->Zeigen(zv::DiagrammdatenBilden(Zustand(), lauf_.Dezimaltrennzeichen()));
+    // Placed once its charts give it its least size; an open window stays where it is.
+    if (neu) DanebenSetzen(diagramm_);
     diagramm_->show();
     diagramm_->raise();
     diagramm_->activateWindow();
@@ -495,13 +496,14 @@ void frmStatistik::DanebenSetzen(QWidget* fenster) {
             freihalten.emplace_back(w->mapToGlobal(QPoint(0, 0)), w->size());
     }
     // The new window's frame is known only once the window manager has put it around the
-    // shown window: it is taken to be as this window's. Narrowed beside this window, a chart
-    // keeps at least the width its buttons need, and 480 pixels.
+    // shown window: it is taken to be as this window's. Made smaller to keep clear of this
+    // window, a chart keeps at least the size its buttons need, and 480 x 360 pixels.
     const QMargins rand = haupt->frameMargins();
-    const int kleinsteBreite = std::max(fenster->minimumSizeHint().width(), 480);
+    fenster->ensurePolished();
+    if (fenster->layout() != nullptr) fenster->layout()->activate();
+    const QSize kleinste = fenster->minimumSizeHint().expandedTo(QSize(480, 360)).grownBy(rand);
     const QRect platz = PlatzDaneben(haupt->frameGeometry(), fenster->size().grownBy(rand),
-                                     kleinsteBreite + rand.left() + rand.right(),
-                                     bildschirm->availableGeometry(), freihalten);
+                                     kleinste, bildschirm->availableGeometry(), freihalten);
     fenster->setGeometry(platz.marginsRemoved(rand));
 }
 
