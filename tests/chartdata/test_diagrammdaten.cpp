@@ -248,7 +248,7 @@ TEST(Diagrammdaten, ClassesStayBetweenMinimumAndMaximumForAnyValues) {
     // Around the powers of two, where ceil(log2 n) steps.
     for (int n : {31, 32, 33, 64, 65}) {
         std::vector<double> liste(static_cast<std::size_t>(n));
-        for (int i = 0; i < n; ++i) liste[static_cast<std::size_t>(i)] = i * 1.5;
+        for (int i = 0; i < n; ++i) liste[static_cast<std::size_t>(i)] = 10 + i * 1.5;
         listen.push_back(liste);
     }
     for (auto& liste : listen) {
