@@ -145,6 +145,10 @@ void Rahmen(QCustomPlot& p, const std::string& titel, const std::vector<std::str
         achse->setLabelFont(schrift);
         achse->setTicker(QSharedPointer<QCPAxisTicker>(new Zahlenticker));
     }
+    // The x axis's labels begin below the half line by which the lowest label of the y axis
+    // reaches under the corner.
+    p.xAxis->setTickLabelPadding(
+        std::max(p.xAxis->tickLabelPadding(), QFontMetrics(schrift).height() / 2 + 2));
 
     QFont titelschrift = schrift;
     titelschrift.setPointSizeF(titelschrift.pointSizeF() * 1.3);
