@@ -65,30 +65,19 @@ const Fall kFaelle[] = {
     {"GebundenePunkte", true, "1 1 2 2 3 3", "4 4 5 5 6 6", "space"},
 };
 
-// Rows "Fall/Reiter/BxH" that still fail; each is removed when its fault is mended.
-const std::set<std::string> kBekannt = {
-    "DeutscheDezimalen/Streudiagramm/320x240",
-    "EinPaar/Streudiagramm/320x240",
-    "EinWert/Verteilung/320x240",
-    "GebundenePunkte/Streudiagramm/320x240",
-    "Gleich/Verteilung/320x240",
-    "GleichePaare/Streudiagramm/320x240",
-    "Grenze/Verteilung/320x240",
-    "GrenzePaare/Häufigkeiten/320x240",
-    "GrenzePaare/Streudiagramm/320x240",
-    "LinienUeberZahlen/Verteilung/320x240",
-    "Millionen/Verteilung/320x240",
-    "NachbarzahlenDicht/Verteilung/320x240",
-    "Riesig/Verteilung/320x240",
-    "RiesigePaare/Streudiagramm/320x240",
-    "Tausend/Verteilung/320x240",
-    "TausendPaare/Häufigkeiten/1600x1200",
-    "TausendPaare/Häufigkeiten/800x600",
-    "TausendPaare/Streudiagramm/320x240",
-    "VieleModi/Verteilung/320x240",
-    "WeitGestreut/Verteilung/320x240",
-    "ZwanzigSpalten/Streudiagramm/320x240",
-};
+// Drawings "Fall/Reiter/BxH" that still fail, each between blanks; each is removed when its
+// fault is mended.
+const std::string kBekannt =
+    " DeutscheDezimalen/Streudiagramm/320x240 EinPaar/Streudiagramm/320x240 "
+    "EinWert/Verteilung/320x240 GebundenePunkte/Streudiagramm/320x240 "
+    "Gleich/Verteilung/320x240 GleichePaare/Streudiagramm/320x240 Grenze/Verteilung/320x240"
+    " GrenzePaare/Häufigkeiten/320x240 GrenzePaare/Streudiagramm/320x240 "
+    "LinienUeberZahlen/Verteilung/320x240 Millionen/Verteilung/320x240 "
+    "NachbarzahlenDicht/Verteilung/320x240 Riesig/Verteilung/320x240 "
+    "RiesigePaare/Streudiagramm/320x240 Tausend/Verteilung/320x240 "
+    "TausendPaare/Häufigkeiten/1600x1200 TausendPaare/Häufigkeiten/800x600 "
+    "TausendPaare/Streudiagramm/320x240 VieleModi/Verteilung/320x240 "
+    "WeitGestreut/Verteilung/320x240 ZwanzigSpalten/Streudiagramm/320x240 ";
 
 struct Text {
     QRectF Rahmen, Erlaubt;
@@ -218,7 +207,7 @@ TEST_P(Zeichnung, JederTextLesbar) {
             p.toPixmap(groesse.width(), groesse.height());
             const QStringList fehler = Pruefen(p, QRectF(QPointF(0, 0), groesse), art, k);
             const std::string meldung = zeile + ":\n  " + fehler.join("\n  ").toStdString();
-            if (!kBekannt.contains(zeile))
+            if (kBekannt.find(" " + zeile + " ") == std::string::npos)
                 EXPECT_TRUE(fehler.isEmpty()) << meldung;
             else if (fehler.isEmpty())
                 ADD_FAILURE() << zeile << ": mended, remove it from kBekannt";
