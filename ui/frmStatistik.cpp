@@ -105,6 +105,10 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
         };
     }
 
+    // Screen readers name a control by its buddy label or its caption; these two have neither.
+    ui->lstSelection->setAccessibleName(QStringLiteral("Auswahl der Kennzahlen"));
+    ui->txtAusgabe->setAccessibleName(QStringLiteral("Ausgabe"));
+
     // The form file holds whole point sizes only.
     QFont listenschrift = ui->lstSelection->font();
     listenschrift.setPointSizeF(8.25);
