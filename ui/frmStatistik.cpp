@@ -29,6 +29,7 @@
 #include "ui/Dateiausgabe.h"
 #include "ui/Fensterplatz.h"
 #include "ui/QtDialoge.h"
+#include "ui/Schriftgrad.h"
 #include "ui/Tastenregeln.h"
 #include "ui_frmStatistik.h"
 
@@ -108,6 +109,8 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     // Screen readers name a control by its buddy label or its caption; these two have neither.
     ui->lstSelection->setAccessibleName(QStringLiteral("Auswahl der Kennzahlen"));
     ui->txtAusgabe->setAccessibleName(QStringLiteral("Ausgabe"));
+    // Ctrl+Plus, Ctrl+Minus, Ctrl+0 and Ctrl with the wheel zoom the report for reading.
+    new Schriftgrad(ui->txtAusgabe);
 
     // The form file holds whole point sizes only.
     QFont listenschrift = ui->lstSelection->font();
