@@ -1,10 +1,21 @@
-// Reading comfort in the main window, headless: the output box's font zoomed by keys and wheel.
+// Reading comfort in the main window, headless: the output box's font zoomed by keys and wheel,
+// and the help window on the list's current entry.
 
 #include <QtTest>
 #include <QtWidgets>
 
+#include "run/Statistiken.h"
 #include "ui/Schriftgrad.h"
+#include "ui/frmHilfe.h"
 #include "ui/frmStatistik.h"
+
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
 
 class TestLesehilfen : public QObject {
     Q_OBJECT
@@ -26,6 +37,19 @@ class TestLesehilfen : public QObject {
         QWheelEvent rad(mitte, flaeche->mapToGlobal(mitte), QPoint(), QPoint(0, drehung),
                         Qt::NoButton, tasten, Qt::NoScrollPhase, false);
         QApplication::sendEvent(flaeche, &rad);
+    }
+    frmHilfe* Hilfe() { return f_->findChild<frmHilfe*>(); }
+    QString Hilfetext() { return K<QTextBrowser>(Hilfe(), "txtHilfe")->toPlainText(); }
+    // The help shows the statistic's name and all of its help.
+    void ZeigtHilfeZu(const zv::Statistik& s) {
+        QCOMPARE(Hilfe()->Gezeigt(), &s);
+        const QString text = Hilfetext();
+        QVERIFY2(text.contains(Q(s.Bezeichnung.empty() ? s.Text : s.Bezeichnung)),
+                 qPrintable(text));
+        QVERIFY(text.contains(Q(s.Hilfe.Misst)));
+        QVERIFY(text.contains(Q(s.Hilfe.Ablesen)));
+        for (const QString& zeile : Q(s.Hilfe.Formel).split('\n'))
+            QVERIFY2(text.contains(zeile), qPrintable(zeile));
     }
 
   private slots:
@@ -127,6 +151,64 @@ class TestLesehilfen : public QObject {
         QCOMPARE(hinab.mid(hinab.indexOf(9.0), 13), hinauf.mid(0, 13));
         grad->Zuruecksetzen();
         QCOMPARE(Punkte(), 9.0);
+    }
+
+    // F1 opens one help window beside the main window, not modal; it shows how to choose an
+    // entry until there is a current one, then follows every move in the list, in both modes.
+    void hilfeFolgtDerListe() {
+        QTest::qWait(1500);  // the main window holds its centred place for a second
+        QTest::keyClick(f_.get(), Qt::Key_F1);
+        QVERIFY(Hilfe() != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(Hilfe()));
+        QVERIFY(!Hilfe()->isModal());
+        QCOMPARE(Hilfe()->Gezeigt(), nullptr);
+        QVERIFY(Hilfetext().contains(QStringLiteral("Wähle")));
+        QVERIFY(!Hilfe()->frameGeometry().intersects(f_->frameGeometry()));
+
+        for (const bool zwei : {false, true}) {
+            K<QRadioButton>(f_.get(), zwei ? "optMaterial_1" : "optMaterial_0")->setChecked(true);
+            QCOMPARE(Hilfe()->Gezeigt(), nullptr);
+            Liste()->setFocus();
+            // The first key goes to the first entry, unless the focus already made it current.
+            if (Liste()->currentRow() < 0) QTest::keyClick(Liste(), Qt::Key_Down);
+            const std::vector<std::string> eintraege = zv::ListenEintraege(zwei);
+            for (std::size_t i = 0; i < eintraege.size(); ++i) {
+                if (i > 0) QTest::keyClick(Liste(), Qt::Key_Down);
+                QCOMPARE(Liste()->currentRow(), int(i));
+                ZeigtHilfeZu(*zv::StatistikZuText(eintraege[i]));
+            }
+            // A click goes there too.
+            QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {},
+                              Liste()->visualItemRect(Liste()->item(1)).center());
+            ZeigtHilfeZu(*zv::StatistikZuText(eintraege[1]));
+        }
+
+        // F1 again brings up the same window; closed, it is gone until F1 opens it anew.
+        frmHilfe* offen = Hilfe();
+        QTest::keyClick(f_.get(), Qt::Key_F1);
+        QCOMPARE(f_->findChildren<frmHilfe*>().size(), 1);
+        QCOMPARE(Hilfe(), offen);
+        offen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(offen));
+        QTest::keyClick(offen, Qt::Key_Escape);
+        QTRY_VERIFY(Hilfe() == nullptr);
+        Liste()->setCurrentRow(2);
+        K<QAction>(f_.get(), "mnuHilfe")->trigger();
+        QVERIFY(Hilfe() != nullptr);
+        ZeigtHilfeZu(*zv::StatistikZuText(Liste()->item(2)->text().toStdString()));
+    }
+
+    // The item's place in Extras: before "&Info", with F1 and an access key of its own.
+    void menuepunkt() {
+        auto* extras = K<QMenu>(f_.get(), "MExtras");
+        const QList<QAction*> punkte = extras->actions();
+        const auto* hilfe = K<QAction>(f_.get(), "mnuHilfe");
+        QCOMPARE(hilfe->text(), QStringLiteral("&Hilfe zu den Kennzahlen"));
+        QCOMPARE(hilfe->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(punkte.indexOf(hilfe) + 1, punkte.indexOf(K<QAction>(f_.get(), "mnuInfo")));
+        QStringList schluessel;
+        for (const QAction* a : punkte) schluessel << a->text().section('&', 1).left(1).toLower();
+        QCOMPARE(schluessel.removeDuplicates(), 0);
     }
 };
 

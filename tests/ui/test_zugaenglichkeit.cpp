@@ -6,6 +6,7 @@
 #include <QtWidgets>
 
 #include "charts/frmDiagramm.h"
+#include "ui/frmHilfe.h"
 #include "ui/frmStatistik.h"
 
 namespace {
@@ -136,6 +137,19 @@ class TestZugaenglichkeit : public QObject {
         }
         QVERIFY(Fokussierbare(QAccessible::queryAccessibleInterface(d)) >= 3);
         QCOMPARE(Name(K(d, "chkResiduen")), QStringLiteral("Residuen anzeigen"));
+    }
+
+    // The help window, on an entry and on none.
+    void hilfefenster() {
+        K<QAction>(f_.get(), "mnuHilfe")->trigger();
+        auto* h = f_->findChild<frmHilfe*>();
+        QVERIFY(h != nullptr && QTest::qWaitForWindowExposed(h));
+        QCOMPARE(Unbenannte(h), QString());
+        K<QListWidget>(f_.get(), "lstSelection")->setCurrentRow(3);
+        QVERIFY(h->Gezeigt() != nullptr);
+        QCOMPARE(Unbenannte(h), QString());
+        QVERIFY(Fokussierbare(QAccessible::queryAccessibleInterface(h)) >= 2);
+        QCOMPARE(Name(K(h, "txtHilfe")), QStringLiteral("Erklärung der Kennzahl"));
     }
 };
 
