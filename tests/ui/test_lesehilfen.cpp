@@ -5,7 +5,6 @@
 #include <QtWidgets>
 
 #include "run/Statistiken.h"
-#include "ui/Schriftgrad.h"
 #include "ui/frmHilfe.h"
 #include "ui/frmStatistik.h"
 
@@ -130,29 +129,6 @@ class TestLesehilfen : public QObject {
         QCOMPARE(Ausgabe()->font().family(), QStringLiteral("Courier New"));
     }
 
-    // The steps between the bounds, the same way up and down.
-    void zoomStufen() {
-        auto* grad = Ausgabe()->findChild<Schriftgrad*>();
-        QVERIFY(grad != nullptr);
-        QList<double> hinauf{grad->Punkte()};
-        for (int i = 0; i < 20; ++i) {
-            grad->Groesser();
-            hinauf << grad->Punkte();
-        }
-        QList<double> hinab{grad->Punkte()};
-        for (int i = 0; i < 20; ++i) {
-            grad->Kleiner();
-            hinab.prepend(grad->Punkte());
-        }
-        QCOMPARE(hinauf.mid(0, 13),
-                 (QList<double>{9, 10, 11, 12, 14, 16, 18, 20, 24, 28, 32, 36, 40}));
-        QCOMPARE(hinauf.last(), Schriftgrad::Groesster);
-        QCOMPARE(hinab.first(), Schriftgrad::Kleinster);
-        QCOMPARE(hinab.mid(hinab.indexOf(9.0), 13), hinauf.mid(0, 13));
-        grad->Zuruecksetzen();
-        QCOMPARE(Punkte(), 9.0);
-    }
-
     // F1 opens one help window beside the main window, not modal; it shows how to choose an
     // entry until there is a current one, then follows every move in the list, in both modes.
     void hilfeFolgtDerListe() {
@@ -196,19 +172,6 @@ class TestLesehilfen : public QObject {
         K<QAction>(f_.get(), "mnuHilfe")->trigger();
         QVERIFY(Hilfe() != nullptr);
         ZeigtHilfeZu(*zv::StatistikZuText(Liste()->item(2)->text().toStdString()));
-    }
-
-    // The item's place in Extras: before "&Info", with F1 and an access key of its own.
-    void menuepunkt() {
-        auto* extras = K<QMenu>(f_.get(), "MExtras");
-        const QList<QAction*> punkte = extras->actions();
-        const auto* hilfe = K<QAction>(f_.get(), "mnuHilfe");
-        QCOMPARE(hilfe->text(), QStringLiteral("&Hilfe zu den Kennzahlen"));
-        QCOMPARE(hilfe->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(punkte.indexOf(hilfe) + 1, punkte.indexOf(K<QAction>(f_.get(), "mnuInfo")));
-        QStringList schluessel;
-        for (const QAction* a : punkte) schluessel << a->text().section('&', 1).left(1).toLower();
-        QCOMPARE(schluessel.removeDuplicates(), 0);
     }
 };
 
