@@ -73,11 +73,8 @@ class TestLesehilfen : public QObject {
                   ziffernblock = Qt::ControlModifier | Qt::KeypadModifier;
         QTest::newRow("plus") << "txtAusgabe" << int(Qt::Key_Plus) << strg << 10.0 << 40.0;
         QTest::newRow("gleich") << "txtM1" << int(Qt::Key_Equal) << strg << 10.0 << 40.0;
-        QTest::newRow("plus Ziffernblock")
-            << "lstSelection" << int(Qt::Key_Plus) << ziffernblock << 10.0 << 40.0;
-        QTest::newRow("minus") << "txtNks" << int(Qt::Key_Minus) << strg << 8.0 << 6.0;
         QTest::newRow("minus Ziffernblock")
-            << "txtAusgabe" << int(Qt::Key_Minus) << ziffernblock << 8.0 << 6.0;
+            << "txtNks" << int(Qt::Key_Minus) << ziffernblock << 8.0 << 6.0;
     }
     void zoomMitTasten() {
         QFETCH(QString, fokus);
@@ -159,19 +156,9 @@ class TestLesehilfen : public QObject {
             ZeigtHilfeZu(*zv::StatistikZuText(eintraege[1]));
         }
 
-        // F1 again brings up the same window; closed, it is gone until F1 opens it anew.
-        frmHilfe* offen = Hilfe();
+        // F1 again brings up the same window.
         QTest::keyClick(f_.get(), Qt::Key_F1);
         QCOMPARE(f_->findChildren<frmHilfe*>().size(), 1);
-        QCOMPARE(Hilfe(), offen);
-        offen->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(offen));
-        QTest::keyClick(offen, Qt::Key_Escape);
-        QTRY_VERIFY(Hilfe() == nullptr);
-        Liste()->setCurrentRow(2);
-        K<QAction>(f_.get(), "mnuHilfe")->trigger();
-        QVERIFY(Hilfe() != nullptr);
-        ZeigtHilfeZu(*zv::StatistikZuText(Liste()->item(2)->text().toStdString()));
     }
 };
 
