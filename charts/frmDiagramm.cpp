@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -41,6 +42,9 @@ frmDiagramm::frmDiagramm(QWidget* parent) : QWidget(parent, Qt::Window) {
     cmdKopieren_->setObjectName(QStringLiteral("cmdKopieren"));
     cmdSchliessen_->setObjectName(QStringLiteral("cmdSchliessen"));
     cmdSpeichern_->setToolTip(QStringLiteral("Speichert das gezeigte Diagramm als Bild (Strg+S)"));
+    // Names for screen readers where no caption gives one.
+    tabs_->setAccessibleName(QStringLiteral("Diagramme"));
+    tabs_->tabBar()->setAccessibleName(QStringLiteral("Diagrammart"));
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(chkResiduen_);
@@ -151,6 +155,7 @@ void frmDiagramm::SeiteZeichnen(Seite& seite) {
     if (seite.Plot != nullptr) return;
     seite.Plot = new QCustomPlot(seite.Huelle);
     seite.Plot->setObjectName(QStringLiteral("plot") + Reitername(seite.Art));
+    seite.Plot->setAccessibleName(QStringLiteral("Diagramm „%1“").arg(Reitername(seite.Art)));
     // A plot asks for the room its texts take at the width it has now, so the window could never
     // be made smaller and grew with every wider chart. Its texts wrap and shrink to fit down to
     // 320 x 240 pixels: that is its least size.

@@ -11,38 +11,256 @@ constexpr bool Eindimensional = false, Zweidimensional = true;
 constexpr bool OhneSchritte = false, MitSchritten = true;
 
 // One row per statistic, each mode's entries in list order: list entry, title, data mode,
-// calculation steps, report section (declared in sections/Abschnitte.h). A new statistic is a
-// section file, its declaration and a row here.
+// calculation steps, report section (declared in sections/Abschnitte.h), then the help the
+// window shows for it. A new statistic is a section file, its declaration and a row here.
+// The formulas are those the sections compute, which may differ in form from the fractions
+// the report draws; where they do, the help names both.
 constexpr Statistik kStatistiken[] = {
-    {"Modus", "MODUS", Eindimensional, OhneSchritte, AusgabeModus},
-    {"Median", "MEDIAN", Eindimensional, MitSchritten, AusgabeMedian},
-    {"Arithmetisches Mittel", "ARITHMETISCHES MITTEL (MITTELWERT)", Eindimensional, OhneSchritte,
-     AusgabeMittelwert},
-    {"Spannweite", "SPANNWEITE", Eindimensional, OhneSchritte, AusgabeSpannweite},
-    {"Durchschnittliche Abweichung", "DURCHSCHNITTLICHE ABWEICHUNG", Eindimensional, OhneSchritte,
-     AusgabeDurchschnittlicheAbweichung},
-    {"Mittlere quadratische Abweichung", "MITTLERE QUADRATISCHE ABWEICHUNG (VARIANZ)",
-     Eindimensional, OhneSchritte, AusgabeVarianz},
-    {"Standardabweichnung", "STANDARDABWEICHNUNG", Eindimensional, OhneSchritte,
-     AusgabeStandardabweichung, "Standardabweichung"},
-    {"Randhäufigkeiten", "RANDHÄUFIGKEITEN", Zweidimensional, OhneSchritte,
-     AusgabeRandhaeufigkeiten},
-    {"Bedingte Häufigkeiten", "BEDINGTE HÄUFIGKEITEN", Zweidimensional, MitSchritten,
-     AusgabeBedingteHaeufigkeiten},
-    {"Unabhängigkeitsquotienten", "UNABHÄNGIGKEITSQUOTIENTEN", Zweidimensional, OhneSchritte,
-     AusgabeUnabhaengigkeitsquotienten},
-    {"Schwerpunkt", "SCHWERPUNKT", Zweidimensional, MitSchritten, AusgabeSchwerpunkt},
-    {"Bravais-Pearson-Korrelationskoeffizient", "BRAVAIS-PEARSON-KORRELATIONSKOEFFIZIENT",
-     Zweidimensional, MitSchritten, AusgabeBravaisPearson},
-    {"Spearmen-Rangkorrelationskoeffizient", "RANGKORRELATIONSKOEFFIZIENT VON SPEARMAN",
-     Zweidimensional, MitSchritten, AusgabeSpearman, "Rangkorrelationskoeffizient nach Spearman"},
-    {"Kontingenzkoeffizient", "KONTINGENZKOEFFIZIENT", Zweidimensional, MitSchritten,
-     AusgabeKontingenzkoeffizient},
-    {"Lineare Regression", "LINEARE REGRESSION", Zweidimensional, MitSchritten,
-     AusgabeLineareRegression},
-    {"Determinationskoeffizient", "DETERMINATIONSKOEFFIZIENT", Zweidimensional, MitSchritten,
-     AusgabeDeterminationskoeffizient},
+    {"Modus",
+     "MODUS",
+     Eindimensional,
+     OhneSchritte,
+     AusgabeModus,
+     {"Der Modus (Modalwert) ist der Wert, der in der Urliste am häufigsten vorkommt.",
+      "Der Modus ist immer einer der eingegebenen Werte. Kommen mehrere Werte gleich oft am "
+      "häufigsten vor, nennt der Bericht alle, in der Reihenfolge, in der sie zuerst in der "
+      "Urliste stehen. Kommt jeder Wert nur einmal vor, gibt es keinen Modus: Der Bericht meldet "
+      "„kein Modus gefunden!“. Zwei Werte zählen nur als gleich, wenn sie genau übereinstimmen "
+      "(2 und 2,0 ja, 2 und 2,01 nein). Der Modus wird nicht gerundet.",
+      "h(x) = wie oft der Wert x in der Urliste vorkommt\n"
+      "Modus = jeder Wert x mit der größten Häufigkeit h(x), falls h(x) ≥ 2"}},
+    {"Median",
+     "MEDIAN",
+     Eindimensional,
+     MitSchritten,
+     AusgabeMedian,
+     {"Der Median (Zentralwert) ist der Wert in der Mitte der Urliste, wenn man sie der Größe "
+      "nach ordnet. Er teilt die Werte in zwei gleich große Hälften.",
+      "Mindestens die Hälfte der Werte ist kleiner oder gleich dem Median, mindestens die Hälfte "
+      "größer oder gleich. Er liegt immer zwischen dem kleinsten und dem größten Wert. Ein "
+      "einzelner Ausreißer verschiebt ihn kaum, anders als das arithmetische Mittel. Der Bericht "
+      "zeigt den Median ungerundet, mit den Berechnungsschritten auch die geordnete Liste.",
+      "Werte aufsteigend ordnen: x₁ ≤ x₂ ≤ … ≤ xₙ   (n = Anzahl der Werte)\n"
+      "n ungerade:  Median = xₖ                mit k = (n + 1) / 2\n"
+      "n gerade:    Median = (xₖ + xₖ₊₁) / 2   mit k = n / 2"}},
+    {"Arithmetisches Mittel",
+     "ARITHMETISCHES MITTEL (MITTELWERT)",
+     Eindimensional,
+     OhneSchritte,
+     AusgabeMittelwert,
+     {"Das arithmetische Mittel x̄ (Mittelwert, Durchschnitt) verteilt die Summe aller Werte "
+      "gleichmäßig auf alle Werte.",
+      "Ersetzt man jeden Wert durch x̄, bleibt die Summe gleich. x̄ liegt zwischen dem kleinsten "
+      "und dem größten Wert, ist aber oft selbst keiner der Werte. Ein einzelner sehr großer oder "
+      "sehr kleiner Wert (Ausreißer) verschiebt es stark. Negativ ist es, wenn die negativen Werte "
+      "überwiegen. Der Bericht rundet es auf die eingestellten Nachkommastellen.",
+      "x̄ = (x₁ + x₂ + … + xₙ) / n = Σxᵢ / n   (im Bericht: Mittelwert, xMitt)\n"
+      "n = Anzahl der Werte"}},
+    {"Spannweite",
+     "SPANNWEITE",
+     Eindimensional,
+     OhneSchritte,
+     AusgabeSpannweite,
+     {"Die Spannweite gibt an, wie weit der größte und der kleinste Wert auseinanderliegen.",
+      "Sie ist nie negativ und hat dieselbe Einheit wie die Werte. 0 heißt: Alle Werte sind "
+      "gleich. Je größer sie ist, desto weiter streuen die Werte. Sie hängt nur von den beiden "
+      "äußersten Werten ab; ein einziger Ausreißer macht sie groß.",
+      "SP = xmax − xmin\n"
+      "xmax = größter Wert, xmin = kleinster Wert"}},
+    {"Durchschnittliche Abweichung",
+     "DURCHSCHNITTLICHE ABWEICHUNG",
+     Eindimensional,
+     OhneSchritte,
+     AusgabeDurchschnittlicheAbweichung,
+     {"Die durchschnittliche Abweichung gibt an, wie weit die Werte im Mittel von ihrer Mitte "
+      "entfernt liegen. Der Bericht zeigt sie zweimal: um den Median (sMed) und um das "
+      "arithmetische Mittel (sMitt).",
+      "Beide Werte sind nie negativ und haben dieselbe Einheit wie die Werte. 0 heißt: Alle Werte "
+      "sind gleich. Je größer der Wert, desto stärker streuen die Werte um die Mitte. sMed ist nie "
+      "größer als sMitt, denn um den Median ist die Summe der Abstände am kleinsten.",
+      "sMed  = Σ|xᵢ − Median| / n\n"
+      "sMitt = Σ|xᵢ − x̄| / n\n"
+      "geteilt durch n = Anzahl der Werte"}},
+    {"Mittlere quadratische Abweichung",
+     "MITTLERE QUADRATISCHE ABWEICHUNG (VARIANZ)",
+     Eindimensional,
+     OhneSchritte,
+     AusgabeVarianz,
+     {"Die mittlere quadratische Abweichung (Varianz) misst, wie stark die Werte um das "
+      "arithmetische Mittel x̄ streuen: Sie ist der Durchschnitt der quadrierten Abstände von x̄.",
+      "Sie ist nie negativ. 0 heißt: Alle Werte sind gleich. Je größer sie ist, desto stärker "
+      "streuen die Werte. Weil die Abstände quadriert werden, zählen große Abstände besonders "
+      "viel, "
+      "und die Einheit ist das Quadrat der Einheit der Werte (aus cm wird cm²). Anschaulicher ist "
+      "ihre Wurzel, die Standardabweichung.",
+      "s²x = Σ(xᵢ − x̄)² / n\n"
+      "geteilt durch n = Anzahl der Werte (nicht durch n − 1 wie bei der Stichprobenvarianz)"}},
+    {"Standardabweichnung",
+     "STANDARDABWEICHNUNG",
+     Eindimensional,
+     OhneSchritte,
+     AusgabeStandardabweichung,
+     {"Die Standardabweichung misst, wie stark die Werte um das arithmetische Mittel x̄ streuen. "
+      "Sie ist die Wurzel aus der mittleren quadratischen Abweichung (Varianz).",
+      "Sie ist nie negativ und hat dieselbe Einheit wie die Werte. 0 heißt: Alle Werte sind "
+      "gleich. Ein großes s heißt: Die Werte liegen weit auseinander. Als Faustregel liegen bei "
+      "vielen Datensätzen etwa zwei Drittel der Werte zwischen x̄ − s und x̄ + s.",
+      "s = √s²x = √( Σ(xᵢ − x̄)² / n )\n"
+      "geteilt durch n = Anzahl der Werte (nicht durch n − 1); gerundet wird erst nach der "
+      "Wurzel"},
+     "Standardabweichung"},
+    {"Randhäufigkeiten",
+     "RANDHÄUFIGKEITEN",
+     Zweidimensional,
+     OhneSchritte,
+     AusgabeRandhaeufigkeiten,
+     {"Die beiden Listen bilden eine Häufigkeitstabelle: a1 ist die erste Zeile, a2 die zweite, "
+      "die Spalte bⱼ enthält den j-ten Wert jeder Liste. Jeder Wert ist eine absolute Häufigkeit "
+      "hᵢⱼ. Die Randhäufigkeiten sind die Zeilensummen hᵢ., die Spaltensummen h.ⱼ und die "
+      "Gesamtzahl n.",
+      "hᵢ. sagt, wie oft die Ausprägung aᵢ insgesamt vorkommt, h.ⱼ, wie oft bⱼ vorkommt; n ist "
+      "der Umfang der ganzen Tabelle. Die Zeilensummen und die Spaltensummen ergeben beide n. "
+      "Häufigkeiten sind ganze Zahlen ab 0; das Programm rechnet aber auch mit Kommazahlen und "
+      "negativen Zahlen, ohne zu warnen.",
+      "hᵢ. = hᵢ₁ + hᵢ₂ + … + hᵢₖ   (Zeilensumme, i = 1, 2)\n"
+      "h.ⱼ = h₁ⱼ + h₂ⱼ            (Spaltensumme, j = 1 … k)\n"
+      "n = h₁. + h₂.              (alle Häufigkeiten)\n"
+      "k = Anzahl der Werte in jeder Liste"}},
+    {"Bedingte Häufigkeiten",
+     "BEDINGTE HÄUFIGKEITEN",
+     Zweidimensional,
+     MitSchritten,
+     AusgabeBedingteHaeufigkeiten,
+     {"Bedingte relative Häufigkeiten sind Anteile innerhalb einer Spalte oder einer Zeile der "
+      "Häufigkeitstabelle (Zeilen a1 und a2, Spalten b1 … bk). f(aᵢ|bⱼ) ist der Anteil von aᵢ an "
+      "allen Fällen mit bⱼ, f(bⱼ|aᵢ) der Anteil von bⱼ an allen Fällen mit aᵢ.",
+      "Die Werte liegen zwischen 0 und 1 (mal 100 ergibt Prozent). In jeder Spalte ergeben die "
+      "beiden f(aᵢ|bⱼ) zusammen 1, in jeder Zeile alle f(bⱼ|aᵢ) zusammen 1. Im Bericht gehört "
+      "jeweils die erste Zeile zu a1, die zweite zu a2. Ist f(a1|bⱼ) in allen Spalten gleich, "
+      "hängt der Anteil von a1 nicht von b ab: Die Merkmale sind unabhängig.",
+      "f(aᵢ|bⱼ) = hᵢⱼ / h.ⱼ   (Häufigkeit durch Spaltensumme)\n"
+      "f(bⱼ|aᵢ) = hᵢⱼ / hᵢ.   (Häufigkeit durch Zeilensumme)"}},
+    {"Unabhängigkeitsquotienten",
+     "UNABHÄNGIGKEITSQUOTIENTEN",
+     Zweidimensional,
+     OhneSchritte,
+     AusgabeUnabhaengigkeitsquotienten,
+     {"Für jedes Feld der Häufigkeitstabelle (Zeilen a1 und a2, Spalten b1 … bk) die Häufigkeit "
+      "h̃ᵢⱼ, die man erwarten würde, wenn die beiden Merkmale unabhängig wären (erwartete "
+      "Häufigkeit). Trotz des Namens zeigt der Bericht diese erwarteten Häufigkeiten selbst, "
+      "keinen Quotienten.",
+      "Vergleiche jedes h̃ᵢⱼ mit der beobachteten Häufigkeit hᵢⱼ: Stimmen sie überall ungefähr "
+      "überein, sind die Merkmale fast unabhängig; große Unterschiede sprechen für einen "
+      "Zusammenhang. Die erwarteten Häufigkeiten haben dieselben Zeilen- und Spaltensummen wie die "
+      "Tabelle und sind meist keine ganzen Zahlen. Im Bericht ist h~a1 die Zeile a1, h~a2 die "
+      "Zeile a2.",
+      "h̃ᵢⱼ = hᵢ. · h.ⱼ / n   (im Bericht: h~)\n"
+      "Zeilensumme mal Spaltensumme, geteilt durch die Gesamtzahl n"}},
+    {"Schwerpunkt",
+     "SCHWERPUNKT",
+     Zweidimensional,
+     MitSchritten,
+     AusgabeSchwerpunkt,
+     {"Die beiden Listen bilden Wertepaare (xᵢ | yᵢ): x aus a1, y aus a2. Der Schwerpunkt ist "
+      "der Punkt (x̄ | ȳ) aus den beiden arithmetischen Mitteln, die Mitte der Punktwolke im "
+      "Streudiagramm.",
+      "x̄ ist der Durchschnitt der x-Werte, ȳ der Durchschnitt der y-Werte. Die "
+      "Regressionsgerade geht immer durch den Schwerpunkt. Im Bericht heißen die beiden Mittel "
+      "xMitt und yMitt; sie sind auf die eingestellten Nachkommastellen gerundet.",
+      "x̄ = Σxᵢ / n      ȳ = Σyᵢ / n\n"
+      "n = Anzahl der Wertepaare"}},
+    {"Bravais-Pearson-Korrelationskoeffizient",
+     "BRAVAIS-PEARSON-KORRELATIONSKOEFFIZIENT",
+     Zweidimensional,
+     MitSchritten,
+     AusgabeBravaisPearson,
+     {"Der Korrelationskoeffizient r nach Bravais-Pearson misst, wie eng die Wertepaare "
+      "(xᵢ | yᵢ) um eine Gerade liegen (linearer Zusammenhang); x kommt aus a1, y aus a2.",
+      "r liegt zwischen −1 und +1. Positiv: Große x gehen mit großen y einher (steigende "
+      "Punktwolke); negativ: Große x gehen mit kleinen y einher (fallende Punktwolke). Je näher "
+      "r an +1 oder −1 liegt, desto enger liegen die Punkte an einer Geraden, bei ±1 genau auf "
+      "ihr. r nahe 0 heißt: kein linearer Zusammenhang (ein gekrümmter ist trotzdem möglich). Sind "
+      "alle x oder alle y gleich, lässt sich r nicht berechnen.",
+      "r = Σ(xᵢ − x̄)(yᵢ − ȳ) / ( √Σ(xᵢ − x̄)² · √Σ(yᵢ − ȳ)² )\n"
+      "gleichwertig, wie der Bericht die Formel zeigt:\n"
+      "r = (Σxᵢyᵢ − n·x̄·ȳ) / ( √(Σxᵢ² − n·x̄²) · √(Σyᵢ² − n·ȳ²) )"}},
+    {"Spearmen-Rangkorrelationskoeffizient",
+     "RANGKORRELATIONSKOEFFIZIENT VON SPEARMAN",
+     Zweidimensional,
+     MitSchritten,
+     AusgabeSpearman,
+     {"Der Rangkorrelationskoeffizient rSP nach Spearman misst, wie gut die Reihenfolge der "
+      "x-Werte (a1) mit der Reihenfolge der y-Werte (a2) übereinstimmt. Er vergleicht nur "
+      "Rangplätze, nicht die Werte selbst.",
+      "rSP liegt zwischen −1 und +1. +1: Beide Listen haben genau dieselbe Rangfolge; −1: genau "
+      "die umgekehrte; nahe 0: Die Rangfolgen hängen nicht zusammen. Anders als r erkennt rSP "
+      "auch gekrümmte Zusammenhänge, solange sie immer steigen oder immer fallen, und Ausreißer "
+      "stören kaum. Nötig sind mindestens zwei Wertepaare; ist eine Liste ganz gleich, lässt sich "
+      "rSP nicht berechnen.",
+      "rSP = 1 − 6 · Σ(Rxᵢ − Ryᵢ)² / ( (n − 1) · n · (n + 1) )\n"
+      "Rxᵢ, Ryᵢ = Rangplätze von xᵢ und yᵢ (im Bericht: Rix, Riy), n = Anzahl der Paare\n"
+      "Rang 1 erhält der größte Wert einer Liste, Rang 2 der nächstkleinere usw.\n"
+      "Gleiche Werte erhalten den Mittelwert ihrer Rangplätze (aus 2 und 3 wird 2,5);\n"
+      "eine Korrektur für gleiche Ränge gibt es nicht."},
+     "Rangkorrelationskoeffizient nach Spearman"},
+    {"Kontingenzkoeffizient",
+     "KONTINGENZKOEFFIZIENT",
+     Zweidimensional,
+     MitSchritten,
+     AusgabeKontingenzkoeffizient,
+     {"Der Kontingenzkoeffizient misst, wie stark die beiden Merkmale der Häufigkeitstabelle "
+      "(Zeilen a1 und a2, Spalten b1 … bk) zusammenhängen. Er vergleicht die beobachteten "
+      "Häufigkeiten hᵢⱼ mit den bei Unabhängigkeit erwarteten Häufigkeiten h̃ᵢⱼ.",
+      "chi² ist 0, wenn jede Häufigkeit genau der erwarteten entspricht, und wächst mit den "
+      "Abweichungen. K liegt zwischen 0 und Kmax; bei zwei Zeilen ist Kmax = √0,5 ≈ 0,707. Der "
+      "korrigierte Kontingenzkoeffizient K* = K / Kmax liegt zwischen 0 und 1: 0 heißt kein "
+      "Zusammenhang (unabhängig), 1 vollständiger Zusammenhang. Eine Richtung (positiv oder "
+      "negativ) gibt es hier nicht.",
+      "h̃ᵢⱼ = hᵢ. · h.ⱼ / n\n"
+      "chi² = Σᵢ Σⱼ (hᵢⱼ − h̃ᵢⱼ)² / h̃ᵢⱼ\n"
+      "K = √( chi² / (n + chi²) )\n"
+      "Kmax = √( (M − 1) / M ) mit M = 2, denn die Tabelle hat zwei Zeilen\n"
+      "K* = K / Kmax"}},
+    {"Lineare Regression",
+     "LINEARE REGRESSION",
+     Zweidimensional,
+     MitSchritten,
+     AusgabeLineareRegression,
+     {"Die lineare Regression legt durch die Punkte (xᵢ | yᵢ) die Gerade ŷ = â + b̂ · x, die am "
+      "besten passt: Die Summe der quadrierten Abstände in y-Richtung Σ(yᵢ − ŷᵢ)² ist so klein wie "
+      "möglich (Methode der kleinsten Quadrate). x kommt aus a1, y aus a2.",
+      "b̂ ist die Steigung: Wächst x um 1, ändert sich ŷ um b̂. Ist b̂ positiv, steigt die "
+      "Gerade, ist es negativ, fällt sie, bei 0 ist sie waagrecht. â ist der y-Achsenabschnitt, "
+      "der Wert der Geraden bei x = 0. Mit der Geraden schätzt man zu einem x den passenden "
+      "y-Wert. Sind alle x gleich, gibt es keine solche Gerade. Im Bericht heißen die beiden ^b "
+      "und ^a.",
+      "b̂ = Σ(xᵢ − x̄)(yᵢ − ȳ) / Σ(xᵢ − x̄)²\n"
+      "gleichwertig, wie der Bericht die Formel zeigt: b̂ = (Σxᵢyᵢ − n·x̄·ȳ) / (Σxᵢ² − n·x̄²)\n"
+      "â = ȳ − b̂ · x̄"}},
+    {"Determinationskoeffizient",
+     "DETERMINATIONSKOEFFIZIENT",
+     Zweidimensional,
+     MitSchritten,
+     AusgabeDeterminationskoeffizient,
+     {"Der Determinationskoeffizient (das Bestimmtheitsmaß) R² gibt an, welcher Anteil der "
+      "Streuung der y-Werte (a2) durch die Regressionsgerade ŷ = â + b̂ · x erklärt wird.",
+      "R² liegt zwischen 0 und 1 (mal 100 ergibt Prozent). R² = 1: Alle Punkte liegen genau auf "
+      "der Geraden. R² nahe 0: Die Gerade erklärt die y-Werte kaum. R² ist das Quadrat des "
+      "Korrelationskoeffizienten r. Sind alle x oder alle y gleich, lässt es sich nicht "
+      "berechnen.",
+      "ŷᵢ = â + b̂ · xᵢ   (die Werte auf der Regressionsgeraden)\n"
+      "R² = Σ(ŷᵢ − ȳ)² / Σ(yᵢ − ȳ)²\n"
+      "gleichwertig, wie der Bericht die Formel zeigt: R² = (Σŷᵢ² − n·ȳ²) / (Σyᵢ² − n·ȳ²)"}},
 };
+
+// Every row brings its help, with all three parts: a row without one does not compile.
+constexpr bool AlleMitHilfe() {
+    for (const Statistik& s : kStatistiken)
+        if (s.Hilfe.Misst.empty() || s.Hilfe.Ablesen.empty() || s.Hilfe.Formel.empty())
+            return false;
+    return true;
+}
+static_assert(AlleMitHilfe(), "a statistic without its help (Misst, Ablesen, Formel)");
 
 }  // namespace
 

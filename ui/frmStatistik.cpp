@@ -29,7 +29,9 @@
 #include "ui/Dateiausgabe.h"
 #include "ui/Fensterplatz.h"
 #include "ui/QtDialoge.h"
+#include "ui/Schriftgrad.h"
 #include "ui/Tastenregeln.h"
+#include "ui/frmHilfe.h"
 #include "ui_frmStatistik.h"
 
 namespace {
@@ -105,6 +107,12 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
         };
     }
 
+    // Screen readers name a control by its buddy label or its caption; these two have neither.
+    ui->lstSelection->setAccessibleName(QStringLiteral("Auswahl der Kennzahlen"));
+    ui->txtAusgabe->setAccessibleName(QStringLiteral("Ausgabe"));
+    // Ctrl+Plus, Ctrl+Minus, Ctrl+0 and Ctrl with the wheel zoom the report for reading.
+    new Schriftgrad(ui->txtAusgabe);
+
     // The form file holds whole point sizes only.
     QFont listenschrift = ui->lstSelection->font();
     listenschrift.setPointSizeF(8.25);
@@ -153,6 +161,15 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     connect(ui->mnuDiagramm, &QAction::triggered, this,
             abgesichert("Diagramm", &frmStatistik::mnuDiagramm_Click));
     connect(ui->mnuInfo, &QAction::triggered, this, &frmStatistik::mnuInfo_Click);
+    // Extras "&Hilfe zu den Kennzahlen" (F1), before "&Info"; the help follows the entry the
+    // learner moves to in the list.
+    auto* mnuHilfe = new QAction(QStringLiteral("&Hilfe zu den Kennzahlen"), this);
+    mnuHilfe->setObjectName(QStringLiteral("mnuHilfe"));
+    mnuHilfe->setShortcut(QKeySequence(Qt::Key_F1));
+    ui->MExtras->insertAction(ui->mnuInfo, mnuHilfe);
+    connect(mnuHilfe, &QAction::triggered, this, &frmStatistik::mnuHilfe_Click);
+    connect(ui->lstSelection, &QListWidget::currentItemChanged, this,
+            &frmStatistik::HilfeNachfuehren);
 
     for (Eingabezeile* feld : {ui->txtM1, ui->txtM2}) {
         feld->Tastendruck = [this](int& Zeichencode) { txtM_KeyPress(Zeichencode); };
@@ -327,6 +344,8 @@ void frmStatistik::optMaterial_Click(int Index) {
     ListeFuellen();
     // The chart of the other mode no longer belongs to the boxes.
     if (diagramm_) diagramm_->Leeren(Zweidimensional_);
+    // The list was refilled without signals: the help shows what is current now.
+    HilfeNachfuehren();
 }
 
 void frmStatistik::optSeparator_Click(int) {
@@ -509,4 +528,25 @@ void frmStatistik::DanebenSetzen(QWidget* fenster) {
 
 void frmStatistik::mnuInfo_Click() {
     dialoge_->Meldung(InfoText().toStdString(), "Info...", zv::Meldungssymbol::Information);
+}
+
+void frmStatistik::mnuHilfe_Click() {
+    const bool neu = !hilfe_;
+    if (neu) {
+        hilfe_ = new frmHilfe(this);
+        hilfe_->setAttribute(Qt::WA_DeleteOnClose);
+        // The main window keeps the focus, so the learner can go on moving in the list.
+        hilfe_->setAttribute(Qt::WA_ShowWithoutActivating);
+        (new Tastenregeln(hilfe_))->Anwenden(hilfe_);
+    }
+    HilfeNachfuehren();
+    if (neu) DanebenSetzen(hilfe_);
+    hilfe_->show();
+    hilfe_->raise();
+}
+
+void frmStatistik::HilfeNachfuehren() {
+    if (!hilfe_) return;
+    const QListWidgetItem* eintrag = ui->lstSelection->currentItem();
+    hilfe_->Zeigen(eintrag ? zv::StatistikZuText(eintrag->text().toStdString()) : nullptr);
 }

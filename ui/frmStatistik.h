@@ -21,6 +21,7 @@ class QButtonGroup;
 class QPrinter;
 class QWidget;
 class frmDiagramm;
+class frmHilfe;
 
 namespace Ui {
 class frmStatistik;
@@ -90,6 +91,11 @@ class frmStatistik : public QMainWindow {
     // Puts a window that is about to open beside this one, clear of its controls.
     void DanebenSetzen(QWidget* fenster);
     void mnuInfo_Click();
+    // Extras "&Hilfe zu den Kennzahlen" (F1): opens the help beside this window, or brings it
+    // up, on the list's current entry.
+    void mnuHilfe_Click();
+    // The open help shows the list's current entry.
+    void HilfeNachfuehren();
 
     // Runs what a button or menu item does. What the program did not foresee (no memory left,
     // an error of a library) ends only that action: a message names it, every box keeps its text.
@@ -133,4 +139,6 @@ class frmStatistik : public QMainWindow {
     // The chart window while it is open; each run redraws it, and a switch of the data mode
     // empties it. It is put beside this window when it opens, and left where the user moved it.
     QPointer<frmDiagramm> diagramm_;
+    // The help window while it is open; it follows the list's current entry.
+    QPointer<frmHilfe> hilfe_;
 };

@@ -1,0 +1,166 @@
+// Reading comfort in the main window, headless: the output box's font zoomed by keys and wheel,
+// and the help window on the list's current entry.
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include "run/Statistiken.h"
+#include "ui/frmHilfe.h"
+#include "ui/frmStatistik.h"
+
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+class TestLesehilfen : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<frmStatistik> f_;
+
+    template <class T = QWidget>
+    T* K(QWidget* fenster, const QString& name) {
+        T* w = fenster->findChild<T*>(name);
+        if (w == nullptr) qFatal("control %s missing", qPrintable(name));
+        return w;
+    }
+    QPlainTextEdit* Ausgabe() { return K<QPlainTextEdit>(f_.get(), "txtAusgabe"); }
+    QListWidget* Liste() { return K<QListWidget>(f_.get(), "lstSelection"); }
+    double Punkte() { return Ausgabe()->font().pointSizeF(); }
+    void Rad(int drehung, Qt::KeyboardModifiers tasten) {
+        QWidget* flaeche = Ausgabe()->viewport();
+        const QPointF mitte = QPointF(flaeche->rect().center());
+        QWheelEvent rad(mitte, flaeche->mapToGlobal(mitte), QPoint(), QPoint(0, drehung),
+                        Qt::NoButton, tasten, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(flaeche, &rad);
+    }
+    frmHilfe* Hilfe() { return f_->findChild<frmHilfe*>(); }
+    QString Hilfetext() { return K<QTextBrowser>(Hilfe(), "txtHilfe")->toPlainText(); }
+    // The help shows the statistic's name and all of its help.
+    void ZeigtHilfeZu(const zv::Statistik& s) {
+        QCOMPARE(Hilfe()->Gezeigt(), &s);
+        const QString text = Hilfetext();
+        QVERIFY2(text.contains(Q(s.Bezeichnung.empty() ? s.Text : s.Bezeichnung)),
+                 qPrintable(text));
+        QVERIFY(text.contains(Q(s.Hilfe.Misst)));
+        QVERIFY(text.contains(Q(s.Hilfe.Ablesen)));
+        for (const QString& zeile : Q(s.Hilfe.Formel).split('\n'))
+            QVERIFY2(text.contains(zeile), qPrintable(zeile));
+    }
+
+  private slots:
+    void init() {
+        f_ = std::make_unique<frmStatistik>();
+        f_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f_.get()));
+        f_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f_.get()));
+    }
+    void cleanup() { f_.reset(); }
+
+    // Each key steps the size, wherever the focus is in the window; the sizes stay inside their
+    // bounds, Ctrl+0 brings back the starting size, and no key types into a box.
+    void zoomMitTasten_data() {
+        QTest::addColumn<QString>("fokus");
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<int>("zusatz");
+        QTest::addColumn<double>("nachEinem");
+        QTest::addColumn<double>("nachVielen");
+        const int strg = Qt::ControlModifier,
+                  ziffernblock = Qt::ControlModifier | Qt::KeypadModifier;
+        QTest::newRow("plus") << "txtAusgabe" << int(Qt::Key_Plus) << strg << 10.0 << 40.0;
+        QTest::newRow("gleich") << "txtM1" << int(Qt::Key_Equal) << strg << 10.0 << 40.0;
+        QTest::newRow("minus Ziffernblock")
+            << "txtNks" << int(Qt::Key_Minus) << ziffernblock << 8.0 << 6.0;
+    }
+    void zoomMitTasten() {
+        QFETCH(QString, fokus);
+        QFETCH(int, taste);
+        QFETCH(int, zusatz);
+        QFETCH(double, nachEinem);
+        QFETCH(double, nachVielen);
+        K<QListWidget>(f_.get(), "lstSelection")->item(1)->setSelected(true);
+        K<QPushButton>(f_.get(), "cmdCalculate")->click();
+        const QString bericht = f_->AusgabeText();
+        const QString eingaben =
+            K<QLineEdit>(f_.get(), "txtM1")->text() + K<QLineEdit>(f_.get(), "txtNks")->text();
+        const QFont vorher = Ausgabe()->font();
+        QCOMPARE(vorher.pointSizeF(), 9.0);
+
+        QWidget* ziel = K(f_.get(), fokus);
+        ziel->setFocus();
+        const auto druecken = [&] {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(taste),
+                            Qt::KeyboardModifiers(zusatz));
+        };
+        druecken();
+        QCOMPARE(Punkte(), nachEinem);
+        for (int i = 0; i < 30; ++i) druecken();
+        QCOMPARE(Punkte(), nachVielen);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(Ausgabe()->font(), vorher);
+
+        QCOMPARE(f_->AusgabeText(), bericht);
+        QVERIFY(!Ausgabe()->document()->isModified());
+        QCOMPARE(K<QLineEdit>(f_.get(), "txtM1")->text() + K<QLineEdit>(f_.get(), "txtNks")->text(),
+                 eingaben);
+    }
+
+    // The wheel with Ctrl zooms, a notch a step, fractions of a notch adding up; without Ctrl it
+    // scrolls and leaves the size.
+    void zoomMitRad() {
+        Rad(120, Qt::ControlModifier);
+        QCOMPARE(Punkte(), 10.0);
+        Rad(60, Qt::ControlModifier);
+        QCOMPARE(Punkte(), 10.0);
+        Rad(60, Qt::ControlModifier);
+        QCOMPARE(Punkte(), 11.0);
+        Rad(-360, Qt::ControlModifier);
+        QCOMPARE(Punkte(), 8.0);
+        Rad(-120, Qt::NoModifier);
+        QCOMPARE(Punkte(), 8.0);
+        QVERIFY(Ausgabe()->font().bold());
+        QCOMPARE(Ausgabe()->font().family(), QStringLiteral("Courier New"));
+    }
+
+    // F1 opens one help window beside the main window, not modal; it shows how to choose an
+    // entry until there is a current one, then follows every move in the list, in both modes.
+    void hilfeFolgtDerListe() {
+        QTest::qWait(1500);  // the main window holds its centred place for a second
+        QTest::keyClick(f_.get(), Qt::Key_F1);
+        QVERIFY(Hilfe() != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(Hilfe()));
+        QVERIFY(!Hilfe()->isModal());
+        QCOMPARE(Hilfe()->Gezeigt(), nullptr);
+        QVERIFY(Hilfetext().contains(QStringLiteral("Wähle")));
+        QVERIFY(!Hilfe()->frameGeometry().intersects(f_->frameGeometry()));
+
+        for (const bool zwei : {false, true}) {
+            K<QRadioButton>(f_.get(), zwei ? "optMaterial_1" : "optMaterial_0")->setChecked(true);
+            QCOMPARE(Hilfe()->Gezeigt(), nullptr);
+            Liste()->setFocus();
+            // The first key goes to the first entry, unless the focus already made it current.
+            if (Liste()->currentRow() < 0) QTest::keyClick(Liste(), Qt::Key_Down);
+            const std::vector<std::string> eintraege = zv::ListenEintraege(zwei);
+            for (std::size_t i = 0; i < eintraege.size(); ++i) {
+                if (i > 0) QTest::keyClick(Liste(), Qt::Key_Down);
+                QCOMPARE(Liste()->currentRow(), int(i));
+                ZeigtHilfeZu(*zv::StatistikZuText(eintraege[i]));
+            }
+            // A click goes there too.
+            QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {},
+                              Liste()->visualItemRect(Liste()->item(1)).center());
+            ZeigtHilfeZu(*zv::StatistikZuText(eintraege[1]));
+        }
+
+        // F1 again brings up the same window.
+        QTest::keyClick(f_.get(), Qt::Key_F1);
+        QCOMPARE(f_->findChildren<frmHilfe*>().size(), 1);
+    }
+};
+
+QTEST_MAIN(TestLesehilfen)
+#include "test_lesehilfen.moc"
