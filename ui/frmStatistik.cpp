@@ -18,12 +18,14 @@
 #include <QSignalBlocker>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 
 #include "base/Version.h"
 #include "base/Zahlenlesen.h"
 #include "charts/frmDiagramm.h"
 #include "files/Dateischreiben.h"
+#include "run/Eingabehinweis.h"
 #include "run/Statistiken.h"
 #include "ui/Anzahlfrage.h"
 #include "ui/Dateiausgabe.h"
@@ -174,6 +176,8 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     for (Eingabezeile* feld : {ui->txtM1, ui->txtM2}) {
         feld->Tastendruck = [this](int& Zeichencode) { txtM_KeyPress(Zeichencode); };
         feld->Trennzeichen = [this] { return QString::fromStdString(lauf_.Trennzeichen()); };
+        // The balloon about a box goes with the next key pressed in it.
+        feld->installEventFilter(this);
     }
 
     // The client area gets its designed size; the menu bar comes on top of it.
@@ -267,6 +271,8 @@ void frmStatistik::RahmenSuchen() {
 
 bool frmStatistik::eventFilter(QObject* beobachtet, QEvent* e) {
     if (beobachtet == ui->centralwidget && e->type() == QEvent::Resize) Form_Resize();
+    if ((beobachtet == ui->txtM1 || beobachtet == ui->txtM2) && e->type() == QEvent::KeyPress)
+        QToolTip::hideText();
     return QMainWindow::eventFilter(beobachtet, e);
 }
 
@@ -305,6 +311,13 @@ void frmStatistik::ListeFuellen() {
     Zuweisen(ui->fraDatenmaterial, Eigenschaft::Top, Zweidimensional_ ? 1800 : 1440);
     Zuweisen(ui->lstSelection, Eigenschaft::Top, Zweidimensional_ ? 3000 : 2610);
     Form_Resize();
+    DetailTippSetzen();
+}
+
+void frmStatistik::DetailTippSetzen() {
+    ui->chkDetail->setToolTip(ui->chkDetail->isEnabled()
+                                  ? QString()
+                                  : QString::fromStdString(zv::DetailHinweis(Zweidimensional_)));
 }
 
 void frmStatistik::ZufallsdatenErzeugen() {
@@ -366,6 +379,7 @@ void frmStatistik::lstSelection_Click() {
     const bool gewuenscht = zv::DetailGewuenscht(Listenzustand());
     if (!gewuenscht) ui->chkDetail->setChecked(false);
     ui->chkDetail->setEnabled(gewuenscht);
+    DetailTippSetzen();
 }
 
 void frmStatistik::txtM_KeyPress(int& Zeichencode) {
@@ -432,6 +446,17 @@ void frmStatistik::cmdCalculate_Click() {
         else
             feld->setCursorPosition(anfang);
     }
+
+    // Beside the report's own line, a balloon at the box says in plain German what is wrong
+    // and what to do; where the run ended at the box, the cursor goes there.
+    const auto hinweis =
+        zv::HinweisZurEingabe(ergebnis, zustand.Zweidimensional, lauf_.Trennzeichen().front(),
+                              lauf_.Dezimaltrennzeichen());
+    if (!hinweis) return;
+    QLineEdit* feld = hinweis->Feld == 1 ? ui->txtM1 : ui->txtM2;
+    if (hinweis->LaufBeendet && !ergebnis.Fehler) feld->setFocus(Qt::OtherFocusReason);
+    QToolTip::showText(feld->mapToGlobal(QPoint(0, feld->height())),
+                       QString::fromStdString(hinweis->Text), feld);
 }
 
 void frmStatistik::BerichtZeigen(const std::string& bericht) {

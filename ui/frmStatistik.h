@@ -81,6 +81,8 @@ class frmStatistik : public QMainWindow {
     void optSeparator_Click(int Index);
     void lstSelection_Click();
     void txtM_KeyPress(int& Zeichencode);
+    // The greyed detail switch says why it is greyed.
+    void DetailTippSetzen();
     void cmdCalculate_Click();
     void cmdClose_Click();
     void mnuZufallsgenerator_Click();

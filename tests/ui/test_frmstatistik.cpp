@@ -3,6 +3,7 @@
 #include <sys/fsuid.h>
 
 #include <QPrinter>
+#include <QToolTip>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -249,6 +250,10 @@ class TestFrmStatistik : public QObject {
         QCOMPARE(Schalter(), "11");
         Waehlen("Modus");
         QCOMPARE(Schalter(), "00");
+        // Greyed, it says which entries have steps; enabled, it has nothing to explain.
+        QVERIFY(Detail()->toolTip().contains("nur zu: Median."));
+        Waehlen("Median");
+        QCOMPARE(Detail()->toolTip(), QString());
     }
 
     // Enter types the separator into both boxes (Return and the keypad's Enter alike) unless
@@ -495,6 +500,18 @@ class TestFrmStatistik : public QObject {
         Klicken("cmdCalculate");
         QCOMPARE(QApplication::focusWidget(), M2());
         QCOMPARE(M2()->selectedText(), "1e999");
+        // A balloon at the box says what is wrong; the next key there takes it away.
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().startsWith("Wert 2 in Merkmal a2 ist zu groß"));
+        QTest::keyClick(M2(), Qt::Key_Left);
+        QTRY_VERIFY(!QToolTip::isVisible());
+        // Lists of unequal length: the counts, and the cursor in the shorter box.
+        M1()->setText("1 2 3");
+        M2()->setText("4 5");
+        K("cmdCalculate")->setFocus();
+        Klicken("cmdCalculate");
+        QTRY_VERIFY(QToolTip::text().startsWith("a1 hat 3 Werte, a2 hat 2."));
+        QCOMPARE(QApplication::focusWidget(), M2());
     }
 
     // What the program did not foresee ends only the action: a German message, every box keeps
