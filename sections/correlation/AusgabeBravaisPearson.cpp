@@ -26,9 +26,9 @@ void Korrelationstabelle(Laufkontext& k, const Korrelationsteile& teile, double 
     t.Nachspann.push_back("Sxx = Sum(xi²) - n*xMitt² = " + k.Voll(teile.Sxx));
     t.Nachspann.push_back("Syy = Sum(yi²) - n*yMitt² = " + k.Voll(teile.Syy));
     t.Nachspann.push_back("Sxy = Sum(xi*yi) - n*xMitt*yMitt = " + k.Voll(teile.Zaehler));
-    t.Nachspann.push_back("r = Sxy / (Sqrt(Sxx) * Sqrt(Syy)) = " + k.Voll(teile.Zaehler) + " / (" +
-                          k.Voll(teile.WurzelX) + " * " + k.Voll(teile.WurzelY) +
-                          ") = " + k.Gerundet(r));
+    t.Nachspann.push_back(
+        "r = Sxy / (Sqrt(Sxx) * Sqrt(Syy)) = " + Eingesetzt(k.Voll(teile.Zaehler)) + " / (" +
+        k.Voll(teile.WurzelX) + " * " + k.Voll(teile.WurzelY) + ") = " + k.Gerundet(r));
     t.Schreiben(k);
 }
 

@@ -34,8 +34,9 @@ void zv::AusgabeSchwerpunkt(Laufkontext& k) {
     // The sums the means divide, in full as the steps print them.
     const std::string xSumme = k.Voll(k.Stat.Summe(k.M1)), ySumme = k.Voll(k.Stat.Summe(k.M2));
     Rechentabelle t;
-    t.Nachspann = {"Sum(xi) = " + xSumme, "Sum(yi) = " + ySumme, "n = " + n,
-                   "xMitt = Sum(xi) / n = " + xSumme + " / " + n + " = " + k.Gerundet(xMitt),
-                   "yMitt = Sum(yi) / n = " + ySumme + " / " + n + " = " + k.Gerundet(yMitt)};
+    t.Nachspann = {
+        "Sum(xi) = " + xSumme, "Sum(yi) = " + ySumme, "n = " + n,
+        "xMitt = Sum(xi) / n = " + Eingesetzt(xSumme) + " / " + n + " = " + k.Gerundet(xMitt),
+        "yMitt = Sum(yi) / n = " + Eingesetzt(ySumme) + " / " + n + " = " + k.Gerundet(yMitt)};
     t.Schreiben(k);
 }

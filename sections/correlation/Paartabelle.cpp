@@ -15,13 +15,11 @@ void Paartabelle(Laufkontext& k, Rechentabelle& t, const std::string& mal, const
     t.Kopf(std::move(kopf), k.M1.size());
     for (std::size_t i = 0; i < k.M1.size(); ++i) {
         const double x = k.M1[i], y = k.M2[i];
-        t.Nummer(i) << k.TabellenVoll(x) << k.TabellenVoll(y)
-                    << k.TabellenGerundet(Quadratsummand(x))
-                    << k.TabellenGerundet(Quadratsummand(y))
-                    << k.TabellenGerundet(Produktsummand(x, y));
-        if (b)
-            t << k.TabellenGerundet(b->Geschaetzt[i])
-              << k.TabellenGerundet(Quadratsummand(b->Geschaetzt[i]));
+        t.Nummer(i) << k.TabellenVoll(x) << k.TabellenVoll(y);
+        t.Gerundet(k, Quadratsummand(x))
+            .Gerundet(k, Quadratsummand(y))
+            .Gerundet(k, Produktsummand(x, y));
+        if (b) t.Gerundet(k, b->Geschaetzt[i]).Gerundet(k, Quadratsummand(b->Geschaetzt[i]));
     }
     const std::string summeX = k.Gerundet(k.Stat.Summe(k.M1));
     const std::string summeY = k.Gerundet(k.Stat.Summe(k.M2));
@@ -32,12 +30,12 @@ void Paartabelle(Laufkontext& k, Rechentabelle& t, const std::string& mal, const
         summen.push_back(k.Gerundet(b->QyDach));
     }
     t.Summen(std::move(summen));
-    t.GerundeteEintraege = true;
 
     const std::string n = GanzzahlText(static_cast<long long>(k.M1.size()));
-    t.Nachspann = {"n = " + n,
-                   "xMitt = Sum(xi) / n = " + summeX + " / " + n + " = " + k.Gerundet(s.xMitt),
-                   "yMitt = Sum(yi) / n = " + summeY + " / " + n + " = " + k.Gerundet(s.yMitt)};
+    t.Nachspann = {
+        "n = " + n,
+        "xMitt = Sum(xi) / n = " + Eingesetzt(summeX) + " / " + n + " = " + k.Gerundet(s.xMitt),
+        "yMitt = Sum(yi) / n = " + Eingesetzt(summeY) + " / " + n + " = " + k.Gerundet(s.yMitt)};
 }
 
 void Regressionstabelle(Laufkontext& k, const Regressionsgerade& g, bool mitGerade,
@@ -54,9 +52,11 @@ void Regressionstabelle(Laufkontext& k, const Regressionsgerade& g, bool mitGera
     t.Nachspann.push_back("Sxy = Sum(xi * yi) - n * xMitt * yMitt = " + Sxy);
     if (mitGerade) {
         const std::string steigung = k.Gerundet(g.b);
-        t.Nachspann.push_back("^b = Sxy / Sxx = " + Sxy + " / " + Sxx + " = " + steigung);
-        t.Nachspann.push_back("^a = yMitt - ^b * xMitt = " + k.Gerundet(g.yMitt) + " - " +
-                              steigung + " * " + k.Gerundet(g.xMitt) + " = " + k.Gerundet(g.a));
+        t.Nachspann.push_back("^b = Sxy / Sxx = " + Eingesetzt(Sxy) + " / " + Sxx + " = " +
+                              steigung);
+        t.Nachspann.push_back("^a = yMitt - ^b * xMitt = " + Eingesetzt(k.Gerundet(g.yMitt)) +
+                              " - " + Eingesetzt(steigung) + " * " +
+                              Eingesetzt(k.Gerundet(g.xMitt)) + " = " + k.Gerundet(g.a));
     }
     if (b) {
         const std::string erklaert = k.Gerundet(b->Erklaert);

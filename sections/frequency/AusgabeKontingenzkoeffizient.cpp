@@ -25,16 +25,17 @@ void Kontingenztabelle(Laufkontext& k, const Kontingenz& e) {
         const std::string spalte = Spaltenname(static_cast<long long>(j));
         const auto zelle = [&](const char* zeile, double h, double erwartet, double summand) {
             const double differenz = Minus(h, erwartet);
-            t << zeile << spalte << k.TabellenVoll(h) << k.TabellenGerundet(erwartet)
-              << k.TabellenGerundet(differenz) << k.TabellenGerundet(Quadrat(differenz))
-              << k.TabellenGerundet(summand);
+            t << zeile << spalte << k.TabellenVoll(h);
+            t.Gerundet(k, erwartet)
+                .Gerundet(k, differenz)
+                .Gerundet(k, Quadrat(differenz))
+                .Gerundet(k, summand);
         };
         zelle("a1", k.M1[j], e.Erwartet1[j], e.Summand1[j]);
         zelle("a2", k.M2[j], e.Erwartet2[j], e.Summand2[j]);
     }
     const std::string chi2 = k.Gerundet(e.chi2);
     t.Summen({"", k.Voll(e.n), "", "", "", chi2});
-    t.GerundeteEintraege = true;
     t.Nachspann = {"n = " + k.Voll(e.n), "chi² = " + chi2};
     t.Schreiben(k);
 }

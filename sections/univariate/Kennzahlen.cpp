@@ -35,8 +35,8 @@ std::string Anzahl(const Laufkontext& k) {
 // "name = Sum(summand) / n = summe / n = ergebnis"
 std::string Quotientzeile(const Laufkontext& k, std::string_view name, std::string_view summand,
                           const std::string& summe, double ergebnis) {
-    return std::string(name) + " = Sum(" + std::string(summand) + ") / n = " + summe + " / " +
-           Anzahl(k) + " = " + k.Gerundet(ergebnis);
+    return std::string(name) + " = Sum(" + std::string(summand) + ") / n = " + Eingesetzt(summe) +
+           " / " + Anzahl(k) + " = " + k.Gerundet(ergebnis);
 }
 
 // A row per value: i, xi and the value's two terms, rounded; under the terms their sums as
@@ -46,11 +46,10 @@ void Abweichungstabelle(Laufkontext& k, Rechentabelle& t, Term1 term1, Term2 ter
                         std::string summe1, std::string summe2) {
     for (std::size_t i = 0; i < k.M1.size(); ++i) {
         const double x = k.M1[i];
-        t.Nummer(i) << k.TabellenVoll(x) << k.TabellenGerundet(term1(x))
-                    << k.TabellenGerundet(term2(x));
+        t.Nummer(i) << k.TabellenVoll(x);
+        t.Gerundet(k, term1(x)).Gerundet(k, term2(x));
     }
     t.Summen({"", std::move(summe1), std::move(summe2)});
-    t.GerundeteEintraege = true;
 }
 
 // i, xi, xi - xMitt and (xi - xMitt)², the sum of the squares and the variance from it; the
@@ -96,7 +95,8 @@ void zv::AusgabeSpannweite(Laufkontext& k) {
     const std::string groesster = k.Voll(e.Groesster), kleinster = k.Voll(e.Kleinster);
     Rechentabelle t;
     t.Nachspann = {"xmax = " + groesster, "xmin = " + kleinster,
-                   "SP = xmax - xmin = " + groesster + " - " + kleinster + " = " + k.Gerundet(sp)};
+                   "SP = xmax - xmin = " + Eingesetzt(groesster) + " - " + Eingesetzt(kleinster) +
+                       " = " + k.Gerundet(sp)};
     t.Schreiben(k);
 }
 
