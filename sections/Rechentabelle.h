@@ -5,9 +5,11 @@
 // table, the table (a heading of formula symbols, a rule, a row per value or pair, a rule and
 // a sum row), a note when an entry is shown rounded, lines after the table and an empty line.
 //
-// Inputs are printed in full, computed entries and sums rounded, except that a value the
-// section prints itself is printed as the section prints it; every sum and quotient is the
-// value the section computes, taken from the same engine routine.
+// Inputs are printed in full, the computed entries of the rows rounded. A value that a later
+// line works with (a sum, a mean, Sxy, ^b, ...) is printed in full wherever a table shows it,
+// so that each line can be recomputed from the numbers it shows; only a line's last result,
+// which nothing is computed from, is rounded like the section's result. Every sum and
+// quotient is the value the section computes, taken from the same engine routine.
 
 #include <cstdint>
 #include <string>

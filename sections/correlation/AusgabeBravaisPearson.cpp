@@ -22,10 +22,11 @@ constexpr const char* kFormelNenner = "    Sqrt(Sum(xi²) - n*xMitt²) * Sqrt(Su
 // prints in its steps, printed in full as there.
 void Korrelationstabelle(Laufkontext& k, const Korrelationsteile& teile, double r) {
     Rechentabelle t;
-    Paartabelle(k, t, "*", {teile.Qx, teile.Qy, teile.SP, teile.xMitt, teile.yMitt});
-    t.Nachspann.push_back("Sxx = Sum(xi²) - n*xMitt² = " + k.Voll(teile.Sxx));
-    t.Nachspann.push_back("Syy = Sum(yi²) - n*yMitt² = " + k.Voll(teile.Syy));
-    t.Nachspann.push_back("Sxy = Sum(xi*yi) - n*xMitt*yMitt = " + k.Voll(teile.Zaehler));
+    const Paarsummen s{teile.Qx, teile.Qy, teile.SP, teile.xMitt, teile.yMitt};
+    Paartabelle(k, t, "*", s);
+    t.Nachspann.push_back(Zentriert(k, "*", s, 'x', teile.Sxx));
+    t.Nachspann.push_back(Zentriert(k, "*", s, 'y', teile.Syy));
+    t.Nachspann.push_back(Zentriert(k, "*", s, 'p', teile.Zaehler));
     t.Nachspann.push_back(
         "r = Sxy / (Sqrt(Sxx) * Sqrt(Syy)) = " + Eingesetzt(k.Voll(teile.Zaehler)) + " / (" +
         k.Voll(teile.WurzelX) + " * " + k.Voll(teile.WurzelY) + ") = " + k.Gerundet(r));

@@ -32,11 +32,12 @@ void Rangtabelle(Laufkontext& k, const std::vector<double>& rx, const std::vecto
             .Gerundet(k, Minus(rx[i], ry[i]))
             .Gerundet(k, Rangdifferenzquadrat(rx[i], ry[i]));
     }
-    const std::string summe = k.Gerundet(teile.SummeD2);
+    // The sum and 6 times it in full: the lines after the table work with them.
+    const std::string summe = k.Voll(teile.SummeD2);
     t.Summen({"", "", "", "", "", summe});
 
     const std::string n = GanzzahlText(static_cast<long long>(rx.size()));
-    const std::string zaehler = k.Gerundet(teile.Zaehler);
+    const std::string zaehler = k.Voll(teile.Zaehler);
     const std::string nenner = GanzzahlText(static_cast<long long>(teile.Nenner));
     t.Nachspann = {"6 * Sum(D²) = 6 * " + summe + " = " + zaehler,
                    "(n-1) * n * (n+1) = (" + n + " - 1) * " + n + " * (" + n + " + 1) = " + nenner};

@@ -24,6 +24,11 @@ struct Paarsummen {
 void Paartabelle(Laufkontext& k, Rechentabelle& t, const std::string& mal, const Paarsummen& s,
                  const Bestimmtheit* b = nullptr);
 
+// "Sxx = Sum(xi²) - n * xMitt² = ... = wert" with the numbers of s put in, in full; was 'x'
+// for Sxx, 'y' for Syy, any other for Sxy.
+std::string Zentriert(Laufkontext& k, const std::string& mal, const Paarsummen& s, char was,
+                      double wert);
+
 // The table of the regression line: the sums, Sxx, Syy and Sxy, and with mitGerade ^b and ^a.
 // With b (the determination) also ^yi and ^yi² per pair and R² from its parts; Syy is then
 // the determination's own, otherwise computed in the same way.

@@ -34,7 +34,7 @@ void Kontingenztabelle(Laufkontext& k, const Kontingenz& e) {
         zelle("a1", k.M1[j], e.Erwartet1[j], e.Summand1[j]);
         zelle("a2", k.M2[j], e.Erwartet2[j], e.Summand2[j]);
     }
-    const std::string chi2 = k.Gerundet(e.chi2);
+    const std::string chi2 = k.Voll(e.chi2);
     t.Summen({"", k.Voll(e.n), "", "", "", chi2});
     t.Nachspann = {"n = " + k.Voll(e.n), "chi² = " + chi2};
     t.Schreiben(k);

@@ -34,9 +34,9 @@ std::string Anzahl(const Laufkontext& k) {
 
 // "name = Sum(summand) / n = summe / n = ergebnis"
 std::string Quotientzeile(const Laufkontext& k, std::string_view name, std::string_view summand,
-                          const std::string& summe, double ergebnis) {
+                          const std::string& summe, const std::string& ergebnis) {
     return std::string(name) + " = Sum(" + std::string(summand) + ") / n = " + Eingesetzt(summe) +
-           " / " + Anzahl(k) + " = " + k.Gerundet(ergebnis);
+           " / " + Anzahl(k) + " = " + ergebnis;
 }
 
 // A row per value: i, xi and the value's two terms, rounded; under the terms their sums as
@@ -58,13 +58,14 @@ std::shared_ptr<const Rechentabelle> Varianztabelle(Laufkontext& k, const Abweic
     std::shared_ptr<const Rechentabelle>& gebaut = k.Tabellen["Varianz"];
     if (gebaut) return gebaut;
     auto t = std::make_shared<Rechentabelle>();
-    t->Vorspann = {"xMitt = " + k.Gerundet(v.Mitte)};
+    t->Vorspann = {"xMitt = " + k.Voll(v.Mitte)};
     t->Kopf({"i", "xi", "xi - xMitt", "(xi - xMitt)²"}, k.M1.size());
-    const std::string summe = k.Gerundet(v.Summe);
+    const std::string summe = k.Voll(v.Summe);
     Abweichungstabelle(
         k, *t, [&](double x) { return Minus(x, v.Mitte); },
         [&](double x) { return Quadratabweichung(x, v.Mitte); }, "", summe);
-    t->Nachspann = {Quotientzeile(k, "s²x", "(xi - xMitt)²", summe, v.Ergebnis)};
+    // In full: the standard deviation is its root.
+    t->Nachspann = {Quotientzeile(k, "s²x", "(xi - xMitt)²", summe, k.Voll(v.Ergebnis))};
     gebaut = std::move(t);
     return gebaut;
 }
@@ -78,11 +79,12 @@ void zv::AusgabeMittelwert(Laufkontext& k) {
     Kennzahlabschnitt(
         k, {[&] { return MittelwertZeile(k.Format, mittel = k.Stat.Mittelwert(k.M1)); }});
     if (!k.Rechentabellen) return;
-    // The sum the mean divides, from the routine the mean takes it from.
-    const std::string summe = k.Gerundet(k.Stat.Summe(k.M1));
+    // The sum the mean divides, from the routine the mean takes it from; the mean in full, as
+    // the tables that work with it show it.
+    const std::string summe = k.Voll(k.Stat.Summe(k.M1));
     Rechentabelle t;
     t.Nachspann = {"Sum(xi) = " + summe, "n = " + Anzahl(k),
-                   Quotientzeile(k, "xMitt", "xi", summe, mittel)};
+                   Quotientzeile(k, "xMitt", "xi", summe, k.Voll(mittel))};
     t.Schreiben(k);
 }
 
@@ -113,15 +115,14 @@ void zv::AusgabeDurchschnittlicheAbweichung(Laufkontext& k) {
                           }});
     if (!k.Rechentabellen) return;
     Rechentabelle t;
-    // The median as its own section prints it, in full; the mean rounded.
-    t.Vorspann = {"Median = " + k.Voll(med.Mitte), "xMitt = " + k.Gerundet(mitt.Mitte)};
+    t.Vorspann = {"Median = " + k.Voll(med.Mitte), "xMitt = " + k.Voll(mitt.Mitte)};
     t.Kopf({"i", "xi", "|xi - Median|", "|xi - xMitt|"}, k.M1.size());
-    const std::string summeMed = k.Gerundet(med.Summe), summeMitt = k.Gerundet(mitt.Summe);
+    const std::string summeMed = k.Voll(med.Summe), summeMitt = k.Voll(mitt.Summe);
     Abweichungstabelle(
         k, t, [&](double x) { return Absolutabweichung(x, med.Mitte); },
         [&](double x) { return Absolutabweichung(x, mitt.Mitte); }, summeMed, summeMitt);
-    t.Nachspann = {Quotientzeile(k, "sMed", "|xi - Median|", summeMed, med.Ergebnis),
-                   Quotientzeile(k, "sMitt", "|xi - xMitt|", summeMitt, mitt.Ergebnis)};
+    t.Nachspann = {Quotientzeile(k, "sMed", "|xi - Median|", summeMed, k.Gerundet(med.Ergebnis)),
+                   Quotientzeile(k, "sMitt", "|xi - xMitt|", summeMitt, k.Gerundet(mitt.Ergebnis))};
     t.Schreiben(k);
 }
 
@@ -146,5 +147,5 @@ void zv::AusgabeStandardabweichung(Laufkontext& k) {
                       }});
     if (!k.Rechentabellen) return;
     Varianztabelle(k, v)->Schreiben(
-        k, {"s = Sqrt(s²x) = Sqrt(" + k.Gerundet(v.Ergebnis) + ") = " + k.Gerundet(s)});
+        k, {"s = Sqrt(s²x) = Sqrt(" + k.Voll(v.Ergebnis) + ") = " + k.Gerundet(s)});
 }
