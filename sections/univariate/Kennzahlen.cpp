@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "base/Rechnen.h"
 #include "base/Zahltext.h"
@@ -39,17 +40,25 @@ std::string Quotientzeile(const Laufkontext& k, std::string_view name, std::stri
            " / " + Anzahl(k) + " = " + ergebnis;
 }
 
-// A row per value: i, xi and the value's two terms, rounded; under the terms their sums as
-// given (empty for none).
-template <class Term1, class Term2>
-void Abweichungstabelle(Laufkontext& k, Rechentabelle& t, Term1 term1, Term2 term2,
-                        std::string summe1, std::string summe2) {
+// A row per value: i, xi and the value's terms, rounded; under the terms their sums as given
+// (empty for none).
+void Abweichungstabelle(Laufkontext& k, Rechentabelle& t,
+                        std::initializer_list<std::function<double(double)>> terme,
+                        std::vector<std::string> summen) {
     for (std::size_t i = 0; i < k.M1.size(); ++i) {
         const double x = k.M1[i];
         t.Nummer(i) << k.TabellenVoll(x);
-        t.Gerundet(k, term1(x)).Gerundet(k, term2(x));
+        for (const auto& term : terme) t.Gerundet(k, term(x));
     }
-    t.Summen({"", std::move(summe1), std::move(summe2)});
+    summen.insert(summen.begin(), "");
+    t.Summen(std::move(summen));
+}
+
+// Sum(xi - xMitt), rounded: the check that the deviations from the mean cancel out.
+std::string Abweichungssumme(Laufkontext& k, double mitte) {
+    double summe = 0;
+    for (double x : k.M1) summe = Plus(summe, Minus(x, mitte));
+    return k.Gerundet(summe);
 }
 
 // i, xi, xi - xMitt and (xi - xMitt)², the sum of the squares and the variance from it; the
@@ -61,11 +70,14 @@ std::shared_ptr<const Rechentabelle> Varianztabelle(Laufkontext& k, const Abweic
     t->Vorspann = {"xMitt = " + k.Voll(v.Mitte)};
     t->Kopf({"i", "xi", "xi - xMitt", "(xi - xMitt)²"}, k.M1.size());
     const std::string summe = k.Voll(v.Summe);
-    Abweichungstabelle(
-        k, *t, [&](double x) { return Minus(x, v.Mitte); },
-        [&](double x) { return Quadratabweichung(x, v.Mitte); }, "", summe);
+    const std::string probe = Abweichungssumme(k, v.Mitte);
+    Abweichungstabelle(k, *t,
+                       {[&](double x) { return Minus(x, v.Mitte); },
+                        [&](double x) { return Quadratabweichung(x, v.Mitte); }},
+                       {probe, summe});
     // In full: the standard deviation is its root.
-    t->Nachspann = {Quotientzeile(k, "s²x", "(xi - xMitt)²", summe, k.Voll(v.Ergebnis))};
+    t->Nachspann = {"Probe: Sum(xi - xMitt) = " + probe,
+                    Quotientzeile(k, "s²x", "(xi - xMitt)²", summe, k.Voll(v.Ergebnis))};
     gebaut = std::move(t);
     return gebaut;
 }
@@ -116,12 +128,16 @@ void zv::AusgabeDurchschnittlicheAbweichung(Laufkontext& k) {
     if (!k.Rechentabellen) return;
     Rechentabelle t;
     t.Vorspann = {"Median = " + k.Voll(med.Mitte), "xMitt = " + k.Voll(mitt.Mitte)};
-    t.Kopf({"i", "xi", "|xi - Median|", "|xi - xMitt|"}, k.M1.size());
+    t.Kopf({"i", "xi", "|xi - Median|", "xi - xMitt", "|xi - xMitt|"}, k.M1.size());
     const std::string summeMed = k.Voll(med.Summe), summeMitt = k.Voll(mitt.Summe);
-    Abweichungstabelle(
-        k, t, [&](double x) { return Absolutabweichung(x, med.Mitte); },
-        [&](double x) { return Absolutabweichung(x, mitt.Mitte); }, summeMed, summeMitt);
-    t.Nachspann = {Quotientzeile(k, "sMed", "|xi - Median|", summeMed, k.Gerundet(med.Ergebnis)),
+    const std::string probe = Abweichungssumme(k, mitt.Mitte);
+    Abweichungstabelle(k, t,
+                       {[&](double x) { return Absolutabweichung(x, med.Mitte); },
+                        [&](double x) { return Minus(x, mitt.Mitte); },
+                        [&](double x) { return Absolutabweichung(x, mitt.Mitte); }},
+                       {summeMed, probe, summeMitt});
+    t.Nachspann = {"Probe: Sum(xi - xMitt) = " + probe,
+                   Quotientzeile(k, "sMed", "|xi - Median|", summeMed, k.Gerundet(med.Ergebnis)),
                    Quotientzeile(k, "sMitt", "|xi - xMitt|", summeMitt, k.Gerundet(mitt.Ergebnis))};
     t.Schreiben(k);
 }
