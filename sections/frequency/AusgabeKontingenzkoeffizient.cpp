@@ -14,29 +14,42 @@ namespace zv {
 
 namespace {
 
-// A row per cell in the order chi² adds them (column by column, a1 before a2): the frequency,
-// the expected frequency, their difference, its square and the term; the sum of the
-// frequencies is n, printed in full as in the marginal table, the sum of the terms chi².
+// A row per cell, row by row: the frequency, the row and column sums, the expected frequency
+// h~ij = hi. * h.j / n, their difference, its square and the term; the sum of the frequencies
+// is n, the sum of the terms chi² (added column by column, as the engine adds them). Then K,
+// Kmax and K* from chi², each step with its numbers.
 void Kontingenztabelle(Laufkontext& k, const Kontingenz& e) {
+    const std::string n = k.Voll(e.n), chi2 = k.Voll(e.chi2);
     Rechentabelle t;
-    t.Kopf({"ai", "bj", "hij", "h~ij", "hij - h~ij", "(hij - h~ij)²", "(hij - h~ij)²/h~ij"},
+    t.Vorspann = {"n = " + n, "h~ij = hi. * h.j / n"};
+    t.Kopf({"ai", "bj", "hij", "hi.", "h.j", "h~ij", "hij - h~ij", "(hij - h~ij)²",
+            "(hij - h~ij)²/h~ij"},
            2 * k.M1.size());
-    for (std::size_t j = 0; j < k.M1.size(); ++j) {
-        const std::string spalte = Spaltenname(static_cast<long long>(j));
-        const auto zelle = [&](const char* zeile, double h, double erwartet, double summand) {
-            const double differenz = Minus(h, erwartet);
-            t << zeile << spalte << k.TabellenVoll(h);
-            t.Gerundet(k, erwartet)
+    const auto zeile = [&](const char* name, const std::vector<double>& h,
+                           const std::vector<double>& erwartet,
+                           const std::vector<double>& summand) {
+        const std::string_view summe = k.TabellenVoll(k.Stat.Summe(h));
+        for (std::size_t j = 0; j < h.size(); ++j) {
+            const double differenz = Minus(h[j], erwartet[j]);
+            t << name << Spaltenname(static_cast<long long>(j)) << k.TabellenVoll(h[j]) << summe
+              << k.TabellenVoll(Plus(k.M2[j], k.M1[j]));
+            t.Gerundet(k, erwartet[j])
                 .Gerundet(k, differenz)
                 .Gerundet(k, Quadrat(differenz))
-                .Gerundet(k, summand);
-        };
-        zelle("a1", k.M1[j], e.Erwartet1[j], e.Summand1[j]);
-        zelle("a2", k.M2[j], e.Erwartet2[j], e.Summand2[j]);
-    }
-    const std::string chi2 = k.Voll(e.chi2);
-    t.Summen({"", k.Voll(e.n), "", "", "", chi2});
-    t.Nachspann = {"n = " + k.Voll(e.n), "chi² = " + chi2};
+                .Gerundet(k, summand[j]);
+        }
+    };
+    zeile("a1", k.M1, e.Erwartet1, e.Summand1);
+    zeile("a2", k.M2, e.Erwartet2, e.Summand2);
+    t.Summen({"", n, "", "", "", "", "", chi2});
+    // K and Kmax in full: K* is their quotient.
+    const std::string K = k.Voll(e.K), Kmax = k.Voll(e.Kmax);
+    t.Nachspann = {
+        "chi² = " + chi2,
+        "K = Sqrt(chi² / (n + chi²)) = Sqrt(" + Eingesetzt(chi2) + " / (" + Eingesetzt(n) + " + " +
+            Eingesetzt(chi2) + ")) = " + K,
+        "Kmax = Sqrt((M - 1) / M) = Sqrt((2 - 1) / 2) = " + Kmax,
+        "K* = K / Kmax = " + Eingesetzt(K) + " / " + Kmax + " = " + k.Gerundet(e.KStern)};
     t.Schreiben(k);
 }
 
