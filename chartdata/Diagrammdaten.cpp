@@ -92,10 +92,25 @@ Verteilungsdiagramm VerteilungBilden(const std::vector<double>& werte, const Ein
         d.Saeulen.push_back({sortiert[i], sortiert[i], static_cast<long long>(j - i)});
         i = j;
     }
-    if (d.Saeulen.size() > kHoechstensEinzelwerte) {
+    // The smallest gap against the span, in extended precision: differences of values near the
+    // limits of double overflow.
+    bool zuWeit = false;
+    if (d.Saeulen.size() > 1) {
+        long double luecke = static_cast<long double>(d.Saeulen[1].Von) - d.Saeulen[0].Von;
+        for (std::size_t i = 2; i < d.Saeulen.size(); ++i)
+            luecke = std::min(luecke, static_cast<long double>(d.Saeulen[i].Von) -
+                                          static_cast<long double>(d.Saeulen[i - 1].Von));
+        const long double spanne =
+            static_cast<long double>(d.Saeulen.back().Von) - d.Saeulen.front().Von;
+        zuWeit = 0.8L * luecke < spanne * static_cast<long double>(kSchmalsteSaeule);
+    }
+    if (const bool viele = d.Saeulen.size() > kHoechstensEinzelwerte; viele || zuWeit) {
         d.Klassiert = true;
         d.Saeulen = Klassenbilden(sortiert);
         d.Titel += ", in " + GanzzahlText(static_cast<long long>(d.Saeulen.size())) + " Klassen";
+        if (!viele) d.Titel += " (zu weit auseinander für eine Säule je Wert)";
+        for (const Saeule& s : d.Saeulen) d.Grenzen.push_back(f.Gerundet(s.Von));
+        d.Grenzen.push_back(f.Gerundet(d.Saeulen.back().Bis));
     }
 
     Versuchen(d.Meldungen, Name(AusgabeModus), [&] {
@@ -140,6 +155,17 @@ Streudiagramm StreudiagrammBilden(const std::vector<double>& x, const std::vecto
     d.Titel = MitAnzahl("Streudiagramm der Wertepaare", x.size());
     d.ResiduenAn = x.size() <= kResiduenBis;
     if (x.empty() || x.size() != y.size()) return d;
+
+    std::vector<std::pair<double, double>> paare(x.size());
+    for (std::size_t i = 0; i < x.size(); ++i) paare[i] = {x[i], y[i]};
+    std::sort(paare.begin(), paare.end());
+    for (std::size_t i = 0; i < paare.size();) {
+        std::size_t j = i + 1;
+        while (j < paare.size() && paare[j] == paare[i]) ++j;
+        if (j - i > 1)
+            d.Mehrfach.push_back({paare[i].first, paare[i].second, static_cast<long long>(j - i)});
+        i = j;
+    }
     // Spearman, the regression and R² need two pairs at least; the report then prints its
     // message instead.
     const auto paarweise = [&](std::string_view name, auto&& schritt) {

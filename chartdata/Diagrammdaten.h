@@ -40,10 +40,14 @@ struct Saeule {
 struct Verteilungsdiagramm {
     std::string Titel;
     std::size_t n = 0;
-    bool Klassiert = false;       // more than kHoechstensEinzelwerte distinct values
+    // More than kHoechstensEinzelwerte distinct values, or values too far apart for bars of a
+    // readable width (kSchmalsteSaeule).
+    bool Klassiert = false;
     std::vector<Saeule> Saeulen;  // ascending
-    std::vector<Marke> Modi;      // each mode, labelled with its value; empty without one
-    std::string ModusZeile;       // the report's line: the modes, or that there is none
+    // With classes: their limits as the report rounds them, one more than classes.
+    std::vector<std::string> Grenzen;
+    std::vector<Marke> Modi;  // each mode, labelled with its value; empty without one
+    std::string ModusZeile;   // the report's line: the modes, or that there is none
     std::optional<Marke> Median;
     std::optional<Marke> Mittelwert;
     std::optional<Strecke> Spannweite;  // from the minimum to the maximum
@@ -53,6 +57,11 @@ struct Verteilungsdiagramm {
 
 // Distinct values drawn one bar each up to this many; more are put into classes.
 inline constexpr std::size_t kHoechstensEinzelwerte = 30;
+
+// A bar of a distinct value is 0.8 of the smallest gap between two values wide. Where that is
+// less than this share of the span from the minimum to the maximum, a few pixels on the
+// smallest chart, the bars would be hairlines: the values are put into classes instead.
+inline constexpr double kSchmalsteSaeule = 0.01;
 
 // Residuals are shown from the start up to this many pairs.
 inline constexpr std::size_t kResiduenBis = 200;
@@ -65,10 +74,17 @@ struct Regressionslinie {
     std::string TextA;               // "^a = ..."
 };
 
+// A point on which several pairs fall.
+struct Mehrfachpunkt {
+    double X = 0, Y = 0;
+    long long Anzahl = 0;  // at least 2
+};
+
 // Two-dimensional data read as pairs (x, y).
 struct Streudiagramm {
     std::string Titel;
-    std::vector<double> X, Y;  // in input order
+    std::vector<double> X, Y;             // in input order
+    std::vector<Mehrfachpunkt> Mehrfach;  // ascending by x, then y
     std::optional<Marke> SchwerpunktX, SchwerpunktY;
     std::optional<Regressionslinie> Regression;
     bool ResiduenAn = false;   // shown from the start

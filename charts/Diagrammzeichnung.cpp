@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
+#include <memory>
 #include <numeric>
 #include <optional>
 
@@ -24,16 +26,29 @@ const QColor kBlau(0x00, 0x72, 0xB2);
 const QColor kZinnober(0xD5, 0x5E, 0x00);
 const QColor kPurpur(0xCC, 0x79, 0xA7);
 
-// Legend texts longer than this are cut (a mode line can list thousands of values).
-constexpr int kLaengsteLegende = 90;
-// Bars get their value written above them up to this many.
+// The legend's line of the modes is cut beyond this many characters: with thousands of modes
+// it could not be shown whole on any chart; the report has it whole.
+constexpr int kLaengsteModuszeile = 400;
+// Bars get their value written above them up to this many, where the values fit.
 constexpr std::size_t kBeschriftetBis = 30;
-constexpr std::size_t kBeschrifteteSpaltenBis = 8;
+constexpr std::size_t kBeschrifteteSpaltenBis = 40;
+// Up to this many columns each is named on the axis.
+constexpr int kBenannteSpaltenBis = 40;
 constexpr std::size_t kGefuellteKreiseBis = 2000;
+// Points on which several pairs fall get their number beside them up to this many points.
+constexpr std::size_t kMehrfachBeschriftetBis = 50;
+// Labels that overlap one to their left are lifted by a line at a time, up to this many lines.
+constexpr int kHoechsteStufe = 3;
+// Charts narrower than this show the legend in one column.
+constexpr int kZweispaltigAb = 500;
 
 QString Q(const std::string& text) {
-    QString t = QString::fromStdString(text);
-    if (t.size() > kLaengsteLegende) t = t.left(kLaengsteLegende - 1) + QChar(0x2026);
+    return QString::fromStdString(text);
+}
+
+QString Gekuerzt(const std::string& text) {
+    QString t = Q(text);
+    if (t.size() > kLaengsteModuszeile) t = t.left(kLaengsteModuszeile - 1) + QChar(0x2026);
     return t;
 }
 
@@ -48,8 +63,34 @@ QPen Stift(const QColor& farbe, double breite, Qt::PenStyle art = Qt::SolidLine)
     return stift;
 }
 
+// The labels of an axis in one format: all in fixed point, or all with an exponent where the
+// magnitudes reach 1E+06 or stay below 1E-04; with the fewest digits that give every value back.
+QVector<QString> EinheitlicheTexte(const QVector<double>& werte, const QLocale& format) {
+    double groesste = 0;
+    for (double w : werte) groesste = std::max(groesste, std::fabs(w));
+    const char art = groesste >= 1e6 || (groesste > 0 && groesste < 1e-4) ? 'E' : 'f';
+    int stellen = 0;
+    for (; stellen < 15; ++stellen) {
+        const bool genau = std::all_of(werte.begin(), werte.end(), [&](double w) {
+            return std::fabs(QString::number(w, art, stellen).toDouble() - w) <= groesste * 1e-9;
+        });
+        if (genau) break;
+    }
+    QVector<QString> texte;
+    for (double w : werte) texte << format.toString(w == 0 ? 0.0 : w, art, stellen);
+    return texte;
+}
+
+class Zahlenticker : public QCPAxisTicker {
+  protected:
+    QVector<QString> createLabelVector(const QVector<double>& werte, const QLocale& format, QChar,
+                                       int) override {
+        return EinheitlicheTexte(werte, format);
+    }
+};
+
 // Whole-number tick steps, for counts.
-class GanzzahlTicker : public QCPAxisTicker {
+class GanzzahlTicker : public Zahlenticker {
   protected:
     double getTickStep(const QCPRange& bereich) override {
         return std::max(1.0, std::round(QCPAxisTicker::getTickStep(bereich)));
@@ -59,12 +100,18 @@ class GanzzahlTicker : public QCPAxisTicker {
     }
 };
 
-// Columns b1, b2, ... at the keys 1, 2, ...
-class SpaltenTicker : public GanzzahlTicker {
+// Columns b1, b2, ... at the keys 1, 2, ...; each named while they are few and not zoomed far
+// out.
+class SpaltenTicker : public QCPAxisTicker {
   public:
     explicit SpaltenTicker(int spalten) : spalten_(spalten) {}
 
   protected:
+    double getTickStep(const QCPRange& bereich) override {
+        if (spalten_ <= kBenannteSpaltenBis && bereich.size() <= 2.0 * kBenannteSpaltenBis)
+            return 1;
+        return std::max(1.0, std::round(QCPAxisTicker::getTickStep(bereich)));
+    }
     QString getTickLabel(double wert, const QLocale&, QChar, int) override {
         const double j = std::round(wert);
         if (j != wert || j < 1 || j > spalten_) return {};
@@ -76,28 +123,49 @@ class SpaltenTicker : public GanzzahlTicker {
     int spalten_;
 };
 
+// The font of the chart's texts: the plot's, somewhat smaller on a small picture drawn at the
+// size it was given (a plot in a window keeps its font whatever its size).
+QFont Grundschrift(const QCustomPlot& p) {
+    QFont schrift = p.font();
+    const double faktor = std::clamp(std::min(p.width() / 800.0, p.height() / 600.0), 0.8, 1.0);
+    if (p.parentWidget() == nullptr && schrift.pointSizeF() > 0)
+        schrift.setPointSizeF(schrift.pointSizeF() * faktor);
+    return schrift;
+}
+
 // The frame every chart shares: the title on top, the lines of failed statistics beneath it,
-// the axes, and the legend under the axes in two columns.
+// the axes, and the legend under the axes in two columns, in one on a narrow chart.
 void Rahmen(QCustomPlot& p, const std::string& titel, const std::vector<std::string>& meldungen,
             const std::string& dezimal) {
     p.setLocale(Zahlenformat(dezimal));
     p.setAntialiasedElements(QCP::aePlottables | QCP::aeItems | QCP::aeLegendItems);
+    const QFont schrift = Grundschrift(p);
+    for (QCPAxis* achse : {p.xAxis, p.yAxis}) {
+        achse->setTickLabelFont(schrift);
+        achse->setLabelFont(schrift);
+        achse->setTicker(QSharedPointer<QCPAxisTicker>(new Zahlenticker));
+    }
+    // The x axis's labels begin below the half line by which the lowest label of the y axis
+    // reaches under the corner.
+    p.xAxis->setTickLabelPadding(
+        std::max(p.xAxis->tickLabelPadding(), QFontMetrics(schrift).height() / 2 + 2));
 
-    QFont titelschrift = p.font();
+    QFont titelschrift = schrift;
     titelschrift.setPointSizeF(titelschrift.pointSizeF() * 1.3);
     titelschrift.setBold(true);
     p.plotLayout()->insertRow(0);
-    p.plotLayout()->addElement(0, 0, new QCPTextElement(&p, Q(titel), titelschrift));
+    p.plotLayout()->addElement(0, 0, new Umbruchtext(&p, Q(titel), titelschrift));
     if (!meldungen.empty()) {
         QStringList zeilen;
         for (const std::string& m : meldungen) zeilen << Q(m);
-        auto* text = new QCPTextElement(&p, zeilen.join(QLatin1Char('\n')), p.font());
+        auto* text = new Umbruchtext(&p, zeilen.join(QLatin1Char('\n')), schrift);
         text->setTextColor(kZinnober);
         p.plotLayout()->insertRow(1);
         p.plotLayout()->addElement(1, 0, text);
     }
 
     p.legend->setVisible(true);
+    p.legend->setFont(schrift);
     p.axisRect()->insetLayout()->take(p.legend);
     const int zeile = p.plotLayout()->rowCount();
     p.plotLayout()->addElement(zeile, 0, p.legend);
@@ -108,6 +176,10 @@ void Rahmen(QCustomPlot& p, const std::string& titel, const std::vector<std::str
     p.legend->setMargins(QMargins(6, 2, 6, 4));
     p.legend->setRowSpacing(1);
     p.legend->setColumnSpacing(16);
+    // The values written on the chart lie above its lines and bars.
+    if (p.layer(QStringLiteral("beschriftung")) == nullptr)
+        p.addLayer(QStringLiteral("beschriftung"), p.layer(QStringLiteral("main")),
+                   QCustomPlot::limAbove);
 }
 
 void Bereiche(QCustomPlot& p, const Achse& x, const Achse& y) {
@@ -126,13 +198,16 @@ QCPCurve* Linienzug(QCustomPlot& p, const QVector<double>& x, const QVector<doub
 
 QCPItemText* Wertetext(QCustomPlot& p, double x, double y, const QString& text, bool hochkant) {
     auto* t = new QCPItemText(&p);
+    t->setLayer(QStringLiteral("beschriftung"));
     t->position->setType(QCPItemPosition::ptPlotCoords);
     t->position->setCoords(x, y);
-    QFont schrift = p.font();
+    QFont schrift = p.legend->font();
     schrift.setPointSizeF(schrift.pointSizeF() * 0.85);
     t->setFont(schrift);
     t->setText(text);
     t->setClipToAxisRect(true);
+    // A line passing behind it does not cross its digits.
+    t->setBrush(QColor(255, 255, 255, 225));
     if (hochkant) {
         t->setRotation(-90);
         t->setPositionAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -143,9 +218,259 @@ QCPItemText* Wertetext(QCustomPlot& p, double x, double y, const QString& text, 
     return t;
 }
 
+// ----- Placing texts once the plot's size is known ------------------------------------------
+
+// A value written on the chart; Rang: the higher is given up first where values do not fit
+// beside each other.
+struct Wertbeschriftung {
+    QCPItemText* Text;
+    double X, Y;  // where it stands, in plot coordinates
+    int Rang;
+};
+
+// Lays the plot out at its present size as drawing it would, so that the pixel places of its
+// texts can be read before it is drawn.
+void Auslegen(QCustomPlot& p) {
+    p.setViewport(p.rect());
+    for (const auto phase :
+         {QCPLayoutElement::upPreparation, QCPLayoutElement::upMargins, QCPLayoutElement::upLayout})
+        p.plotLayout()->update(phase);
+}
+
+QRectF Textrahmen(const QCPItemText* t) {
+    QPolygonF ecken;
+    for (const QCPItemAnchor* ecke : {t->topLeft, t->topRight, t->bottomRight, t->bottomLeft})
+        ecken << ecke->pixelPosition();
+    return ecken.boundingRect();
+}
+
+bool Ueberdeckt(const QRectF& a, const QRectF& b) {
+    const QRectF schnitt = a.intersected(b);
+    return schnitt.width() > 0.5 && schnitt.height() > 0.5;
+}
+
+bool EinerUeberdeckt(const QRectF& r, const std::vector<QRectF>& andere) {
+    return std::any_of(andere.begin(), andere.end(),
+                       [&](const QRectF& a) { return Ueberdeckt(r, a); });
+}
+
+// From left to right: a label that overlaps one placed before it is lifted by a line at a time;
+// one that would need more than kHoechsteStufe lines is hidden.
+void Stapeln(QCustomPlot& p, std::vector<Wertbeschriftung>& b) {
+    const double zeile = QFontMetrics(b.front().Text->font()).height() + 1;
+    const double jePixel = p.yAxis->range().size() / std::max(1, p.axisRect()->height());
+    std::vector<QRectF> gesetzt;
+    for (Wertbeschriftung& w : b) {
+        w.Text->setVisible(true);
+        for (int stufe = 0;; ++stufe) {
+            w.Text->position->setCoords(w.X, w.Y + stufe * zeile * jePixel);
+            const QRectF r = Textrahmen(w.Text);
+            if (!EinerUeberdeckt(r, gesetzt)) {
+                gesetzt.push_back(r);
+                break;
+            }
+            if (stufe == kHoechsteStufe) {
+                w.Text->setVisible(false);
+                break;
+            }
+        }
+    }
+}
+
+// Where shown labels overlap, the labels of the highest rank are hidden, then of the next.
+void Ausduennen(std::vector<Wertbeschriftung>& b) {
+    int hoechster = 0;
+    for (Wertbeschriftung& w : b) {
+        w.Text->position->setCoords(w.X, w.Y);
+        w.Text->setVisible(true);
+        hoechster = std::max(hoechster, w.Rang);
+    }
+    for (int rang = hoechster; rang >= 0; --rang) {
+        std::vector<QRectF> gezeigt;
+        bool ueberdeckt = false;
+        for (const Wertbeschriftung& w : b) {
+            if (!w.Text->visible()) continue;
+            const QRectF r = Textrahmen(w.Text);
+            ueberdeckt = ueberdeckt || EinerUeberdeckt(r, gezeigt);
+            gezeigt.push_back(r);
+        }
+        if (!ueberdeckt) return;
+        for (Wertbeschriftung& w : b)
+            if (w.Rang == rang) w.Text->setVisible(false);
+    }
+}
+
+// The end of a range beyond the value w that leaves `noetig` of the `pixel` pixels of the axis
+// between w and that end, the other end kept where it is.
+double Grenze(double w, double andere, double noetig, double pixel) {
+    return (w * pixel - noetig * andere) / (pixel - noetig);
+}
+
+// Widens the axes where a shown label reaches out of the axis rect, so that it lies inside with
+// two pixels to spare; a label that would need more than half of the rect is hidden. True if a
+// range changed.
+bool Freiraum(QCustomPlot& p, const std::vector<Wertbeschriftung>& b) {
+    const QRect r = p.axisRect()->rect();
+    QCPRange x = p.xAxis->range(), y = p.yAxis->range();
+    const QCPRange vorher[] = {x, y};
+    const auto noetig = [](double ueber) { return ueber > 0.5 ? ueber + 2 : 0.0; };
+    for (const Wertbeschriftung& w : b) {
+        if (!w.Text->visible()) continue;
+        const QRectF rahmen = Textrahmen(w.Text);
+        const QPointF punkt = w.Text->position->pixelPosition();
+        const double links = noetig(punkt.x() - rahmen.left());
+        const double rechts = noetig(rahmen.right() - punkt.x());
+        const double oben = noetig(punkt.y() - rahmen.top());
+        const double unten = noetig(rahmen.bottom() - punkt.y());
+        if (std::max(links, rechts) > r.width() / 2.0 || std::max(oben, unten) > r.height() / 2.0) {
+            w.Text->setVisible(false);
+            continue;
+        }
+        const double k = w.Text->position->key(), v = w.Text->position->value();
+        if (links > 0) x.lower = std::min(x.lower, Grenze(k, x.upper, links, r.width()));
+        if (rechts > 0) x.upper = std::max(x.upper, Grenze(k, x.lower, rechts, r.width()));
+        if (unten > 0) y.lower = std::min(y.lower, Grenze(v, y.upper, unten, r.height()));
+        if (oben > 0) y.upper = std::max(y.upper, Grenze(v, y.lower, oben, r.height()));
+    }
+    p.xAxis->setRange(x);
+    p.yAxis->setRange(y);
+    return x != vorher[0] || y != vorher[1];
+}
+
+// Places the labels for the plot's present size: side by side, lifted (stapeln) or thinned out
+// where they overlap, with room made for them; what still does not fit is hidden.
+void BeschriftungenOrdnen(QCustomPlot& p, std::vector<Wertbeschriftung>& b, bool stapeln) {
+    if (b.empty()) return;
+    for (int runde = 0; runde < 4; ++runde) {
+        Auslegen(p);
+        if (stapeln)
+            Stapeln(p, b);
+        else
+            Ausduennen(b);
+        if (!Freiraum(p, b)) break;
+    }
+    Auslegen(p);
+    std::vector<QRectF> gezeigt;
+    const QRectF innen = QRectF(p.axisRect()->rect()).adjusted(-0.5, -0.5, 0.5, 0.5);
+    for (Wertbeschriftung& w : b) {
+        if (!w.Text->visible()) continue;
+        const QRectF r = Textrahmen(w.Text);
+        if (!innen.contains(r) || EinerUeberdeckt(r, gezeigt))
+            w.Text->setVisible(false);
+        else
+            gezeigt.push_back(r);
+    }
+}
+
+// Tick labels that do not stand clear of each other: fewer ticks on an axis of numbers, the
+// labels of the x axis turned upright on the others.
+void AchsentexteEinpassen(QCustomPlot& p) {
+    for (QCPAxis* achse : {p.xAxis, p.yAxis}) {
+        for (int versuch = 0; versuch < 3; ++versuch) {
+            Auslegen(p);
+            const QVector<double> ticks = achse->tickVector();
+            const QVector<QString> texte = achse->tickVectorLabels();
+            const QFontMetrics m(achse->tickLabelFont());
+            const bool waagrecht = achse->orientation() == Qt::Horizontal;
+            const bool quer = waagrecht && achse->tickLabelRotation() != 0;
+            double abstand = std::numeric_limits<double>::infinity(), groesste = 0;
+            for (int i = 0; i < ticks.size(); ++i) {
+                if (texte.value(i).isEmpty()) continue;
+                groesste = std::max<double>(groesste, waagrecht && !quer
+                                                          ? m.horizontalAdvance(texte[i]) + 6
+                                                          : m.height() + 2);
+                if (i > 0)
+                    abstand = std::min(abstand, std::fabs(achse->coordToPixel(ticks[i]) -
+                                                          achse->coordToPixel(ticks[i - 1])));
+            }
+            if (groesste <= abstand) break;
+            auto* zahlen = dynamic_cast<Zahlenticker*>(achse->ticker().data());
+            if (zahlen != nullptr && zahlen->tickCount() > 2) {
+                zahlen->setTickCount(std::max(2, zahlen->tickCount() - 2));
+            } else if (waagrecht && !quer) {
+                achse->setTickLabelRotation(-90);
+            } else {
+                break;
+            }
+        }
+    }
+}
+
+// An axis title longer than its axis is broken into lines, down to a few words a line.
+void AchsentitelEinpassen(QCustomPlot& p) {
+    Auslegen(p);
+    const QRect r = p.axisRect()->rect();
+    for (QCPAxis* achse : {p.xAxis, p.yAxis}) {
+        const int laenge = achse->orientation() == Qt::Horizontal ? r.width() : r.height();
+        achse->setLabel(Umbrochen(achse->label(), achse->labelFont(), std::max(laenge, 60)));
+    }
+}
+
+// What is set once the plot's size is known: the values written on the chart, the lines that
+// reach the top of the value axis, and what the axes were drawn with.
+struct Feinsatz {
+    std::vector<Wertbeschriftung> Werte;
+    bool Stapeln = false;            // lifted where they overlap, else thinned out
+    std::vector<QCPCurve*> BisOben;  // their points at Oben and above follow the axis's top
+    double Oben = 0;
+    QCPRange X, Y;  // the ranges as drawn
+    QString TitelX, TitelY;
+    QSize Groesse;  // the size last set for, and the ranges then
+    QCPRange GesetztX, GesetztY;
+};
+
+// Sets the chart's texts for the plot's present size, from the axes as drawn: the legend in one
+// or two columns with entries that wrap, the axes' texts fitted, the values placed.
+void Setzen(QCustomPlot& p, Feinsatz& f) {
+    p.xAxis->setRange(f.X);
+    p.yAxis->setRange(f.Y);
+    p.xAxis->setLabel(f.TitelX);
+    p.yAxis->setLabel(f.TitelY);
+    for (QCPAxis* achse : {p.xAxis, p.yAxis}) {
+        achse->setTickLabelRotation(0);
+        if (auto* zahlen = dynamic_cast<Zahlenticker*>(achse->ticker().data()))
+            zahlen->setTickCount(5);
+    }
+    p.legend->setWrap(p.width() < kZweispaltigAb ? 1 : 2);
+    p.legend->setFillOrder(QCPLegend::foColumnsFirst, true);
+    LegendeUmbrechend(*p.legend);
+    AchsentexteEinpassen(p);
+    AchsentitelEinpassen(p);
+    BeschriftungenOrdnen(p, f.Werte, f.Stapeln);
+    const double oben = p.yAxis->range().upper;
+    for (QCPCurve* kurve : f.BisOben)
+        for (auto it = kurve->data()->begin(); it != kurve->data()->end(); ++it)
+            if (it->value >= f.Oben) it->value = oben;
+    f.Groesse = p.size();
+    f.GesetztX = p.xAxis->range();
+    f.GesetztY = p.yAxis->range();
+}
+
+// Sets the texts of a drawn chart: at once for a plot of its own, drawn into a file at the size
+// it was given; for a plot in a window whenever it is drawn at a new size, and when its ranges
+// are put back to those it was drawn with. Returns the ranges to put back to.
+Ansicht Einpassen(QCustomPlot& p, Feinsatz f) {
+    f.X = p.xAxis->range();
+    f.Y = p.yAxis->range();
+    f.TitelX = p.xAxis->label();
+    f.TitelY = p.yAxis->label();
+    if (p.parentWidget() == nullptr) {
+        Setzen(p, f);
+        return {p.xAxis->range(), p.yAxis->range()};
+    }
+    auto satz = std::make_shared<Feinsatz>(std::move(f));
+    QObject::connect(&p, &QCustomPlot::beforeReplot, &p, [&p, satz] {
+        const bool wieGezeichnet = p.xAxis->range() == satz->X && p.yAxis->range() == satz->Y;
+        const bool ungesetzt = satz->GesetztX != satz->X || satz->GesetztY != satz->Y;
+        if (p.size() != satz->Groesse || (wieGezeichnet && ungesetzt)) Setzen(p, *satz);
+    });
+    return {satz->X, satz->Y};
+}
+
 // ----- One-dimensional: the distribution ---------------------------------------------------
 
-Ansicht VerteilungZeichnen(QCustomPlot& p, const Verteilungsdiagramm& v, const std::string& dez) {
+Ansicht VerteilungZeichnen(QCustomPlot& p, const Verteilungsdiagramm& v, const std::string& dez,
+                           Feinsatz& f) {
     Rahmen(p, v.Titel, v.Meldungen, dez);
     if (v.Saeulen.empty()) return {};
 
@@ -190,11 +515,18 @@ Ansicht VerteilungZeichnen(QCustomPlot& p, const Verteilungsdiagramm& v, const s
     balken->setData(mitten, anzahlen, true);
     balken->setPen(Stift(kBlau, 1));
     balken->setBrush(Durchscheinend(kHimmelblau, 170));
+    std::vector<Wertbeschriftung>& werte = f.Werte;
+    f.Stapeln = true;
     if (v.Saeulen.size() <= kBeschriftetBis)
         for (int i = 0; i < mitten.size(); ++i)
-            Wertetext(p, mitten[i], anzahlen[i],
-                      QString::fromStdString(GanzzahlText(v.Saeulen[i].Anzahl)), false);
+            werte.push_back(
+                {Wertetext(p, mitten[i], anzahlen[i],
+                           QString::fromStdString(GanzzahlText(v.Saeulen[i].Anzahl)), false),
+                 mitten[i], anzahlen[i], 0});
 
+    // The band and the lines reach the top of the axis, also once it is raised for the labels.
+    std::vector<QCPCurve*>& bisOben = f.BisOben;
+    f.Oben = oben;
     // The band lies behind the bars.
     if (v.Streuung) {
         const double a = ax.Gezeichnet(v.Streuung->Von), b = ax.Gezeichnet(v.Streuung->Bis);
@@ -203,24 +535,31 @@ Ansicht VerteilungZeichnen(QCustomPlot& p, const Verteilungsdiagramm& v, const s
                       QStringLiteral("Mittelwert ± s (%1)").arg(Q(v.Streuung->Text)));
         band->setBrush(Durchscheinend(kGelb, 90));
         band->setLayer(QStringLiteral("grid"));
+        bisOben.push_back(band);
     }
 
     if (v.Mittelwert) {
         const double m = ax.Gezeichnet(v.Mittelwert->Wert);
-        Linienzug(p, {m, m}, {0, oben}, Stift(kZinnober, 2.5), Q(v.Mittelwert->Text));
+        bisOben.push_back(
+            Linienzug(p, {m, m}, {0, oben}, Stift(kZinnober, 2.5), Q(v.Mittelwert->Text)));
     }
     if (v.Median) {
         const double m = ax.Gezeichnet(v.Median->Wert);
-        Linienzug(p, {m, m}, {0, oben}, Stift(kBlau, 2.5, Qt::DashLine), Q(v.Median->Text));
+        bisOben.push_back(
+            Linienzug(p, {m, m}, {0, oben}, Stift(kBlau, 2.5, Qt::DashLine), Q(v.Median->Text)));
     }
     if (!v.Modi.empty()) {
-        // A triangle above the bar that holds each mode.
+        // A triangle above the middle of each bar that holds a mode, one for several.
         QVector<double> x, y;
+        std::vector<bool> markiert(v.Saeulen.size(), false);
         for (const Marke& modus : v.Modi) {
             auto bis = std::upper_bound(v.Saeulen.begin(), v.Saeulen.end(), modus.Wert,
                                         [](double w, const Saeule& s) { return w < s.Von; });
             if (bis != v.Saeulen.begin()) --bis;
-            x << ax.Gezeichnet(modus.Wert);
+            const auto j = static_cast<std::size_t>(bis - v.Saeulen.begin());
+            if (markiert[j]) continue;
+            markiert[j] = true;
+            x << mitten[static_cast<int>(j)];
             y << static_cast<double>(bis->Anzahl) + 1.4 * stufe;
         }
         auto* modi = new QCPGraph(p.xAxis, p.yAxis);
@@ -228,9 +567,9 @@ Ansicht VerteilungZeichnen(QCustomPlot& p, const Verteilungsdiagramm& v, const s
         modi->setLineStyle(QCPGraph::lsNone);
         modi->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssTriangleInverted,
                                               Stift(kPurpur, 1.5), QBrush(kPurpur), 11));
-        modi->setName(Q(v.ModusZeile));
+        modi->setName(Gekuerzt(v.ModusZeile));
     } else if (!v.ModusZeile.empty()) {
-        p.legend->addItem(new Textlegende(p.legend, Q(v.ModusZeile)));
+        p.legend->addItem(new Textlegende(p.legend, Gekuerzt(v.ModusZeile)));
     }
     if (v.Spannweite) {
         const double a = ax.Gezeichnet(v.Spannweite->Von), b = ax.Gezeichnet(v.Spannweite->Bis);
@@ -243,6 +582,18 @@ Ansicht VerteilungZeichnen(QCustomPlot& p, const Verteilungsdiagramm& v, const s
     p.xAxis->setLabel(QString::fromStdString(Achsentitel("Wert", ax.Exponent)));
     p.yAxis->setLabel(QStringLiteral("Anzahl (absolute Häufigkeit)"));
     p.yAxis->setTicker(QSharedPointer<QCPAxisTicker>(new GanzzahlTicker));
+    // Classes have their limits on the axis, as the report rounds them.
+    const bool grenzenLesbar =
+        std::none_of(v.Grenzen.begin(), v.Grenzen.end(),
+                     [](const std::string& g) { return g.find('E') != std::string::npos; });
+    if (v.Klassiert && ax.Exponent == 0 && grenzenLesbar &&
+        v.Grenzen.size() == v.Saeulen.size() + 1) {
+        auto grenzen = QSharedPointer<QCPAxisTickerText>::create();
+        for (std::size_t j = 0; j < v.Saeulen.size(); ++j)
+            grenzen->addTick(ax.Gezeichnet(v.Saeulen[j].Von), Q(v.Grenzen[j]));
+        grenzen->addTick(ax.Gezeichnet(v.Saeulen.back().Bis), Q(v.Grenzen.back()));
+        p.xAxis->setTicker(grenzen);
+    }
     Bereiche(p, ax, ay);
     return {p.xAxis->range(), p.yAxis->range()};
 }
@@ -250,7 +601,7 @@ Ansicht VerteilungZeichnen(QCustomPlot& p, const Verteilungsdiagramm& v, const s
 // ----- Two-dimensional pairs: the scatter chart ---------------------------------------------
 
 Ansicht StreudiagrammZeichnen(QCustomPlot& p, const Streudiagramm& s, const std::string& dez,
-                              bool residuen) {
+                              bool residuen, Feinsatz& f) {
     Rahmen(p, s.Titel, s.Meldungen, dez);
     const std::size_t n = std::min(s.X.size(), s.Y.size());
     if (n == 0) return {};
@@ -335,6 +686,22 @@ Ansicht StreudiagrammZeichnen(QCustomPlot& p, const Streudiagramm& s, const std:
                 p.legend,
                 QStringLiteral("%1 (%2)").arg(Q((*kennzahl)->Text), QString::fromUtf8(name))));
 
+    // Beside a point on which several pairs fall, their number; where such points are many,
+    // they lie too close for it.
+    std::vector<Wertbeschriftung>& anzahlen = f.Werte;
+    if (!s.Mehrfach.empty() && s.Mehrfach.size() <= kMehrfachBeschriftetBis) {
+        for (const Mehrfachpunkt& m : s.Mehrfach) {
+            const double mx = ax.Gezeichnet(m.X), my = ay.Gezeichnet(m.Y);
+            QCPItemText* t = Wertetext(p, mx, my, QStringLiteral("%1×").arg(m.Anzahl), false);
+            t->setPositionAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            t->setPadding(QMargins(6, 0, 1, 0));
+            t->setBrush(Qt::NoBrush);
+            anzahlen.push_back({t, mx, my, 0});
+        }
+        p.legend->addItem(new Textlegende(
+            p.legend, QStringLiteral("k× neben einem Punkt: k gleiche Wertepaare (xi, yi)")));
+    }
+
     p.xAxis->setLabel(QString::fromStdString(Achsentitel("Merkmal a1 (x)", ax.Exponent)));
     p.yAxis->setLabel(QString::fromStdString(Achsentitel("Merkmal a2 (y)", ay.Exponent)));
     Bereiche(p, ax, ay);
@@ -343,8 +710,8 @@ Ansicht StreudiagrammZeichnen(QCustomPlot& p, const Streudiagramm& s, const std:
 
 // ----- Two-dimensional table: observed and expected frequencies -----------------------------
 
-Ansicht HaeufigkeitenZeichnen(QCustomPlot& p, const Haeufigkeitsdiagramm& h,
-                              const std::string& dez) {
+Ansicht HaeufigkeitenZeichnen(QCustomPlot& p, const Haeufigkeitsdiagramm& h, const std::string& dez,
+                              Feinsatz& f) {
     Rahmen(p, h.Titel, h.Meldungen, dez);
     const std::size_t k = h.Spalten.size();
     if (k == 0) return {};
@@ -379,6 +746,7 @@ Ansicht HaeufigkeitenZeichnen(QCustomPlot& p, const Haeufigkeitsdiagramm& h,
 
     // Bars of one column side by side around its key, a fixed share of the key's width each.
     const double breite = 0.8 / static_cast<double>(reihen.size());
+    std::vector<Wertbeschriftung>& werte = f.Werte;
     auto* gruppe = new QCPBarsGroup(&p);
     gruppe->setSpacingType(QCPBarsGroup::stPlotCoords);
     gruppe->setSpacing(0);
@@ -386,12 +754,12 @@ Ansicht HaeufigkeitenZeichnen(QCustomPlot& p, const Haeufigkeitsdiagramm& h,
     std::iota(schluessel.begin(), schluessel.end(), 1.0);
     for (std::size_t r = 0; r < reihen.size(); ++r) {
         const Reihe& reihe = reihen[r];
-        QVector<double> werte(static_cast<int>(k));
+        QVector<double> hoehen(static_cast<int>(k));
         for (std::size_t j = 0; j < k; ++j)
-            werte[static_cast<int>(j)] = ay.Gezeichnet((*reihe.Werte)[j]);
+            hoehen[static_cast<int>(j)] = ay.Gezeichnet((*reihe.Werte)[j]);
         auto* balken = new QCPBars(p.xAxis, p.yAxis);
         balken->setWidth(breite);
-        balken->setData(schluessel, werte, true);
+        balken->setData(schluessel, hoehen, true);
         balken->setBarsGroup(gruppe);
         balken->setName(reihe.Name);
         if (reihe.Erwartet) {
@@ -401,11 +769,15 @@ Ansicht HaeufigkeitenZeichnen(QCustomPlot& p, const Haeufigkeitsdiagramm& h,
             balken->setPen(Stift(reihe.Farbe.darker(130), 1.2));
             balken->setBrush(Durchscheinend(reihe.Farbe, 200));
         }
+        // The observed values are the last to be given up where not all fit.
         if (k <= kBeschrifteteSpaltenBis) {
             const double versatz = (static_cast<double>(r) - (reihen.size() - 1) / 2.0) * breite;
-            for (std::size_t j = 0; j < k; ++j)
-                Wertetext(p, schluessel[static_cast<int>(j)] + versatz,
-                          std::max(0.0, werte[static_cast<int>(j)]), Q((*reihe.Texte)[j]), true);
+            for (std::size_t j = 0; j < k; ++j) {
+                const double x = schluessel[static_cast<int>(j)] + versatz;
+                const double y = std::max(0.0, hoehen[static_cast<int>(j)]);
+                werte.push_back(
+                    {Wertetext(p, x, y, Q((*reihe.Texte)[j]), true), x, y, reihe.Erwartet ? 1 : 0});
+            }
         }
     }
 
@@ -421,26 +793,28 @@ Ansicht HaeufigkeitenZeichnen(QCustomPlot& p, const Haeufigkeitsdiagramm& h,
 struct Zeichenzeile {
     Diagrammart Art;
     // Draws the kind's chart; nothing where the data do not hold it.
-    std::optional<Ansicht> (*Zeichnen)(QCustomPlot& p, const Diagrammdaten& d, bool residuen);
+    std::optional<Ansicht> (*Zeichnen)(QCustomPlot& p, const Diagrammdaten& d, bool residuen,
+                                       Feinsatz& f);
 };
 
 // One row for each row of kDiagrammarten, in its order.
 constexpr std::array<Zeichenzeile, kDiagrammarten.size()> kZeichnungen{{
     {Diagrammart::Verteilung,
-     [](QCustomPlot& p, const Diagrammdaten& d, bool) -> std::optional<Ansicht> {
+     [](QCustomPlot& p, const Diagrammdaten& d, bool, Feinsatz& f) -> std::optional<Ansicht> {
          if (!d.Verteilung) return std::nullopt;
-         return VerteilungZeichnen(p, *d.Verteilung, d.Einstellungen.Dezimaltrennzeichen);
+         return VerteilungZeichnen(p, *d.Verteilung, d.Einstellungen.Dezimaltrennzeichen, f);
      }},
     {Diagrammart::Streudiagramm,
-     [](QCustomPlot& p, const Diagrammdaten& d, bool residuen) -> std::optional<Ansicht> {
+     [](QCustomPlot& p, const Diagrammdaten& d, bool residuen,
+        Feinsatz& f) -> std::optional<Ansicht> {
          if (!d.Streuung) return std::nullopt;
-         return StreudiagrammZeichnen(p, *d.Streuung, d.Einstellungen.Dezimaltrennzeichen,
-                                      residuen);
+         return StreudiagrammZeichnen(p, *d.Streuung, d.Einstellungen.Dezimaltrennzeichen, residuen,
+                                      f);
      }},
     {Diagrammart::Haeufigkeiten,
-     [](QCustomPlot& p, const Diagrammdaten& d, bool) -> std::optional<Ansicht> {
+     [](QCustomPlot& p, const Diagrammdaten& d, bool, Feinsatz& f) -> std::optional<Ansicht> {
          if (!d.Haeufigkeiten) return std::nullopt;
-         return HaeufigkeitenZeichnen(p, *d.Haeufigkeiten, d.Einstellungen.Dezimaltrennzeichen);
+         return HaeufigkeitenZeichnen(p, *d.Haeufigkeiten, d.Einstellungen.Dezimaltrennzeichen, f);
      }},
 }};
 
@@ -462,9 +836,10 @@ QLocale Zahlenformat(const std::string& dezimal) {
 }
 
 Ansicht Zeichnen(QCustomPlot& plot, const Diagrammdaten& daten, Diagrammart art, bool residuen) {
+    Feinsatz feinsatz;
     if (const std::optional<Ansicht> ansicht =
-            kZeichnungen[static_cast<std::size_t>(art)].Zeichnen(plot, daten, residuen))
-        return *ansicht;
+            kZeichnungen[static_cast<std::size_t>(art)].Zeichnen(plot, daten, residuen, feinsatz))
+        return plot.plottableCount() == 0 ? *ansicht : Einpassen(plot, std::move(feinsatz));
     const std::string& dez = daten.Einstellungen.Dezimaltrennzeichen;
 
     // No chart: the lists could not be read, or the data are of the other mode.

@@ -21,7 +21,10 @@ struct Ansicht {
 // Draws the chart of the given kind into a plot that shows nothing yet, by the kind's draw
 // routine. residuen: the
 // residuals of the scatter chart are shown. A chart the data do not hold (the lists could not
-// be read, or another mode) is drawn as its title with the report's line beneath.
+// be read, or another mode) is drawn as its title with the report's line beneath. The texts
+// are fitted to the plot's size so that none runs out of the chart or over another: for a
+// plot without a parent widget (a picture; resize it first) at once, for a plot in a window
+// each time it is drawn at a new size.
 Ansicht Zeichnen(QCustomPlot& plot, const Diagrammdaten& daten, Diagrammart art, bool residuen);
 
 // Puts the axes back to the ranges they had when drawn.

@@ -40,6 +40,7 @@ frmDiagramm::frmDiagramm(QWidget* parent) : QWidget(parent, Qt::Window) {
     cmdSpeichern_->setObjectName(QStringLiteral("cmdSpeichern"));
     cmdKopieren_->setObjectName(QStringLiteral("cmdKopieren"));
     cmdSchliessen_->setObjectName(QStringLiteral("cmdSchliessen"));
+    cmdSpeichern_->setToolTip(QStringLiteral("Speichert das gezeigte Diagramm als Bild (Strg+S)"));
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(chkResiduen_);
@@ -58,6 +59,9 @@ frmDiagramm::frmDiagramm(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(cmdSchliessen_, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
+    // Ctrl+S in this window saves the picture, as the button does, and only while it can.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated,
+            cmdSpeichern_, &QPushButton::click);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int i) {
         if (i < 0 || i >= static_cast<int>(seiten_.size())) return;
         Seite& seite = seiten_[static_cast<std::size_t>(i)];
@@ -133,6 +137,14 @@ void frmDiagramm::Zeigen(zv::Diagrammdaten daten) {
     cmdSpeichern_->setEnabled(mitDiagramm);
     cmdKopieren_->setEnabled(mitDiagramm);
     emit tabs_->currentChanged(tabs_->currentIndex());
+}
+
+void frmDiagramm::Leeren(bool zweidimensional) {
+    // Data of neither chart with a line in place of the run's: drawn as "Kein Diagramm".
+    zv::Diagrammdaten leer;
+    leer.Zweidimensional = zweidimensional;
+    leer.Abbruch = "Das Datenmaterial wurde umgestellt. „Berechnen“ zeichnet das Diagramm.";
+    Zeigen(std::move(leer));
 }
 
 void frmDiagramm::SeiteZeichnen(Seite& seite) {

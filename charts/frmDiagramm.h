@@ -28,6 +28,10 @@ class frmDiagramm : public QWidget {
     // where the mode is the same.
     void Zeigen(zv::Diagrammdaten daten);
 
+    // Shows the tabs of the given data mode with no chart ("Kein Diagramm"), nothing to save or
+    // copy, until Zeigen brings the mode's charts.
+    void Leeren(bool zweidimensional);
+
     // The plot of the chosen tab.
     QCustomPlot* AktuellesDiagramm() const;
 

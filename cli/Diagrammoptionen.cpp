@@ -112,10 +112,6 @@ Optionstexte DiagrammartTexte() {
     return t;
 }
 
-bool IstDiagrammoption(const std::string& name) {
-    return name == "--chart" || name == "--chart-size" || name == "--chart-kind";
-}
-
 std::string DiagrammoptionSetzen(Diagrammwunsch& wunsch, const std::string& name,
                                  const std::string& wert) {
     if (name == "--chart") {

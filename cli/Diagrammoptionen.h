@@ -26,9 +26,6 @@ struct Diagrammwunsch {
 // with what each kind shows, its part of the synopsis, and the README's meaning and default.
 Optionstexte DiagrammartTexte();
 
-// Whether the option name is one of the chart options.
-bool IstDiagrammoption(const std::string& name);
-
 // Takes the value of a chart option. Returns the usage error, or the empty text.
 std::string DiagrammoptionSetzen(Diagrammwunsch& wunsch, const std::string& name,
                                  const std::string& wert);

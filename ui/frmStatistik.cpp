@@ -27,6 +27,7 @@
 #include "run/Statistiken.h"
 #include "ui/Anzahlfrage.h"
 #include "ui/Dateiausgabe.h"
+#include "ui/Fensterplatz.h"
 #include "ui/QtDialoge.h"
 #include "ui/Tastenregeln.h"
 #include "ui_frmStatistik.h"
@@ -324,6 +325,8 @@ void frmStatistik::optMaterial_Click(int Index) {
         ui->txtM2->setVisible(false);
     }
     ListeFuellen();
+    // The chart of the other mode no longer belongs to the boxes.
+    if (diagramm_) diagramm_->Leeren(Zweidimensional_);
 }
 
 void frmStatistik::optSeparator_Click(int) {
@@ -468,15 +471,40 @@ void frmStatistik::mnuPrint_Click() {
 
 void frmStatistik::mnuDiagramm_Click() {
     // The charts of the boxes as they stand, read as "&Berechnen" reads them.
-    if (!diagramm_) {
+    const bool neu = !diagramm_;
+    if (neu) {
         diagramm_ = new frmDiagramm(this);
         diagramm_->setAttribute(Qt::WA_DeleteOnClose);
         (new Tastenregeln(diagramm_))->Anwenden(diagramm_);
     }
     diagramm_->Zeigen(zv::DiagrammdatenBilden(Zustand(), lauf_.Dezimaltrennzeichen()));
+    // Placed once its charts give it its least size; an open window stays where it is.
+    if (neu) DanebenSetzen(diagramm_);
     diagramm_->show();
     diagramm_->raise();
     diagramm_->activateWindow();
+}
+
+void frmStatistik::DanebenSetzen(QWidget* fenster) {
+    const QScreen* bildschirm = screen();
+    const QWindow* haupt = windowHandle();
+    if (bildschirm == nullptr || haupt == nullptr) return;
+    // Every control but the output box is kept free.
+    std::vector<QRect> freihalten;
+    for (QWidget* w : ui->centralwidget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w != ui->txtAusgabe && !w->isHidden())
+            freihalten.emplace_back(w->mapToGlobal(QPoint(0, 0)), w->size());
+    }
+    // The new window's frame is known only once the window manager has put it around the
+    // shown window: it is taken to be as this window's. Made smaller to keep clear of this
+    // window, a chart keeps at least the size its buttons need, and 480 x 360 pixels.
+    const QMargins rand = haupt->frameMargins();
+    fenster->ensurePolished();
+    if (fenster->layout() != nullptr) fenster->layout()->activate();
+    const QSize kleinste = fenster->minimumSizeHint().expandedTo(QSize(480, 360)).grownBy(rand);
+    const QRect platz = PlatzDaneben(haupt->frameGeometry(), fenster->size().grownBy(rand),
+                                     kleinste, bildschirm->availableGeometry(), freihalten);
+    fenster->setGeometry(platz.marginsRemoved(rand));
 }
 
 void frmStatistik::mnuInfo_Click() {

@@ -87,6 +87,8 @@ class frmStatistik : public QMainWindow {
     void mnuSave_Click();
     void mnuPrint_Click();
     void mnuDiagramm_Click();
+    // Puts a window that is about to open beside this one, clear of its controls.
+    void DanebenSetzen(QWidget* fenster);
     void mnuInfo_Click();
 
     // Runs what a button or menu item does. What the program did not foresee (no memory left,
@@ -128,6 +130,7 @@ class frmStatistik : public QMainWindow {
     // Where the frame was centred, and how often it was checked to have stayed there.
     QPoint rahmenZiel_;
     int rahmenGeprueft_ = 0;
-    // The chart window while it is open; each run redraws it.
+    // The chart window while it is open; each run redraws it, and a switch of the data mode
+    // empties it. It is put beside this window when it opens, and left where the user moved it.
     QPointer<frmDiagramm> diagramm_;
 };

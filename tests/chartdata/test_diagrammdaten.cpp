@@ -80,7 +80,12 @@ TEST(Diagrammdaten, DistributionOfRandomListsAgreesWithTheReport) {
         EXPECT_EQ(v.Saeulen.front().Von, *kleinster);
         EXPECT_EQ(v.Saeulen.back().Bis, *groesster);
         const std::set<double> verschieden(werte.begin(), werte.end());
-        EXPECT_EQ(v.Klassiert, verschieden.size() > kHoechstensEinzelwerte);
+        // Classes for many distinct values, or for values too far apart for readable bars.
+        double luecke = INFINITY;
+        for (auto a = verschieden.begin(), b = std::next(a); b != verschieden.end(); ++a, ++b)
+            luecke = std::min(luecke, *b - *a);
+        EXPECT_EQ(v.Klassiert, verschieden.size() > kHoechstensEinzelwerte ||
+                                   0.8 * luecke < (*groesster - *kleinster) * kSchmalsteSaeule);
         for (std::size_t i = 0; i < v.Saeulen.size(); ++i) {
             const Saeule& s = v.Saeulen[i];
             const auto drin = std::count_if(werte.begin(), werte.end(), [&](double x) {
@@ -136,6 +141,12 @@ TEST(Diagrammdaten, PairsAndFrequenciesOfRandomListsAgreeWithTheReport) {
         EXPECT_EQ(s.X, daten.M1);
         EXPECT_EQ(s.Y, daten.M2);
         EXPECT_EQ(s.ResiduenAn, n <= 200);
+        // The points several pairs fall on, with their numbers, and the others make n.
+        std::set<std::pair<double, double>> punkte;
+        for (int i = 0; i < n; ++i) punkte.insert({daten.M1[i], daten.M2[i]});
+        long long mehrfach = 0;
+        for (const Mehrfachpunkt& m : s.Mehrfach) mehrfach += m.Anzahl - 1;
+        EXPECT_EQ(static_cast<long long>(punkte.size()) + mehrfach, n);
 
         const std::set<std::string> bericht = Berichtszeilen(z, dezimal);
         ASSERT_TRUE(s.SchwerpunktX && s.SchwerpunktY && s.Regression && s.r && s.rSP && s.R2)
@@ -248,7 +259,7 @@ TEST(Diagrammdaten, ClassesStayBetweenMinimumAndMaximumForAnyValues) {
     // Around the powers of two, where ceil(log2 n) steps.
     for (int n : {31, 32, 33, 64, 65}) {
         std::vector<double> liste(static_cast<std::size_t>(n));
-        for (int i = 0; i < n; ++i) liste[static_cast<std::size_t>(i)] = i * 1.5;
+        for (int i = 0; i < n; ++i) liste[static_cast<std::size_t>(i)] = 10 + i * 1.5;
         listen.push_back(liste);
     }
     for (auto& liste : listen) {

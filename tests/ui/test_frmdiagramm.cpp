@@ -1,14 +1,17 @@
-// The chart window opened from the main window's Extras menu, headless: the graphs it draws
-// for the boxes, their point and bar counts, axis ranges that hold every mark, redrawing on
-// "&Berechnen", zoom and reset, saving and copying, and inputs at the limits.
+// The chart window opened from the main window's Extras menu, headless: its place beside the
+// main window, the graphs it draws for the boxes, their point and bar counts, axis ranges that
+// hold every mark, redrawing on "&Berechnen", emptied by a switch of the data mode, zoom and
+// reset, saving (by button and Ctrl+S) and copying, and inputs at the limits.
 
 #include <qcustomplot.h>
 
 #include <QtTest>
 #include <QtWidgets>
+#include <random>
 
 #include "chartdata/Achsen.h"
 #include "chartdata/Diagrammdaten.h"
+#include "charts/Png.h"
 #include "charts/Textlegende.h"
 #include "charts/frmDiagramm.h"
 #include "ui/frmStatistik.h"
@@ -129,6 +132,27 @@ class TestFrmDiagramm : public QObject {
         QVERIFY(f_->findChild<frmDiagramm*>() == nullptr);
     }
 
+    // The chart window opens beside the main window, on the screen, left, centred or right;
+    // opened again while open, it stays where it is.
+    void nebenDemHauptfenster() {
+        QTest::qWait(1500);  // the main window holds its centred place for a second
+        const QRect schirm = f_->screen()->availableGeometry();
+        const QWindow* haupt = f_->windowHandle();
+        const int frei = schirm.width() - haupt->frameGeometry().width();
+        for (const int x : {0, frei / 2, frei}) {
+            f_->move(x, 300);
+            QTRY_COMPARE(haupt->framePosition(), QPoint(x, 300));
+            frmDiagramm* d = Oeffnen();
+            const QRect rahmen = d->frameGeometry();
+            QVERIFY(!rahmen.intersects(haupt->frameGeometry()) && schirm.contains(rahmen));
+            d->move(rahmen.topLeft() + QPoint(9, 9));
+            K<QAction>("mnuDiagramm")->trigger();
+            QTRY_COMPARE(d->frameGeometry().topLeft(), rahmen.topLeft() + QPoint(9, 9));
+            d->close();
+            QTRY_VERIFY(f_->findChild<frmDiagramm*>() == nullptr);
+        }
+    }
+
     void verteilung() {
         const QString liste = "2 4 4 5 7 9 4 9";
         Daten(false, liste);
@@ -215,6 +239,12 @@ class TestFrmDiagramm : public QObject {
         QTest::mouseClick(K<QPushButton>("cmdCalculate"), Qt::LeftButton);
         QCOMPARE(d->findChild<QTabWidget*>()->count(), 2);
         QCOMPARE(Zeichnungen<QCPGraph>(d->AktuellesDiagramm())[0]->data()->size(), 3);
+        // Back to one dimension: no chart and nothing to save until the next run.
+        K<QRadioButton>("optMaterial_0")->setChecked(true);
+        QCustomPlot* leer = d->AktuellesDiagramm();
+        auto* titel = qobject_cast<QCPTextElement*>(leer->plotLayout()->element(0, 0));
+        QVERIFY(leer->plottableCount() == 0 && titel->text() == "Kein Diagramm");
+        QVERIFY(!d->findChild<QPushButton*>("cmdSpeichern")->isEnabled());
         // Unreadable lists: the report's line and nothing to save.
         Daten(true, "1 2 3", "4 6");
         QTest::mouseClick(K<QPushButton>("cmdCalculate"), Qt::LeftButton);
@@ -281,6 +311,11 @@ class TestFrmDiagramm : public QObject {
             }
         }
         QVERIFY(fehler.isEmpty());
+        // Ctrl+S does what the button does.
+        d->Dateiwahl = [&](QString&) { return ordner_.filePath("strg.png"); };
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QTest::keyClick(d, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFile::exists(ordner_.filePath("strg.png")));
         // Cancelling writes nothing (an unwritable place: the report tool's chart tests).
         d->Dateiwahl = [](QString&) { return QString(); };
         QTest::mouseClick(d->findChild<QPushButton*>("cmdSpeichern"), Qt::LeftButton);
@@ -296,6 +331,25 @@ class TestFrmDiagramm : public QObject {
         QGuiApplication::clipboard()->clear();
         QTest::mouseClick(d->findChild<QPushButton*>("cmdKopieren"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->image().size(), p->size());
+    }
+
+    // The PNG encoder against Qt's decoder on random bytes, which do not compress: every pixel
+    // back with the alpha channel dropped, an odd size, a picture whose compressed data fill the
+    // output buffer many times; a closed device fails.
+    void pngRundreise() {
+        std::mt19937 zufall(5);
+        for (const QSize groesse : {QSize(3, 5), QSize(4000, 40)}) {
+            QImage bild(groesse, QImage::Format_ARGB32);
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x) bild.setPixel(x, y, zufall());
+            QBuffer puffer;
+            puffer.open(QIODevice::WriteOnly);
+            QVERIFY(zv::PngSchreiben(bild, puffer));
+            QCOMPARE(QImage::fromData(puffer.data(), "PNG").convertToFormat(QImage::Format_RGB32),
+                     bild.convertToFormat(QImage::Format_RGB32));
+        }
+        QBuffer geschlossen;
+        QVERIFY(!zv::PngSchreiben(QImage(10, 10, QImage::Format_RGB32), geschlossen));
     }
 
     void grenzfaelle_data() {

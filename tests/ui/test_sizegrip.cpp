@@ -45,10 +45,12 @@ class TestSizeGrip : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QTRY_VERIFY(form.children().indexOf(griff) < form.children().indexOf(nachbar));
         const int e = Balken(griff);
-        for (const QSize groesse : {QSize(300, 200), QSize(420, 150), QSize(250, 260)}) {
+        QTRY_COMPARE(griff->geometry(), QRect(300 - e, 200 - e, e, e));
+        // In step with each resize of the form, not only at some later event.
+        for (const QSize groesse : {QSize(420, 150), QSize(250, 260)}) {
             form.resize(groesse);
-            QTRY_COMPARE(griff->geometry(),
-                         QRect(QPoint(groesse.width() - e, groesse.height() - e), QSize(e, e)));
+            QCOMPARE(griff->geometry(),
+                     QRect(QPoint(groesse.width() - e, groesse.height() - e), QSize(e, e)));
         }
         QVERIFY(griff->VScrollWidth() == e && griff->HScrollHeight() == e);
         BreiterStil stil;
