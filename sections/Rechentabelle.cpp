@@ -15,6 +15,14 @@ void Rechentabelle::Kopf(std::vector<std::string> ueberschriften, std::size_t re
     text_.reserve(reihen * kopf_.size() * 8);
 }
 
+double Rechentabelle::ZwoelfStellen(double x) {
+    char text[32];
+    const char* ende =
+        std::to_chars(text, text + sizeof text, x, std::chars_format::scientific, 11).ptr;
+    std::from_chars(text, ende, x);
+    return x;
+}
+
 void Rechentabelle::KeineSpalten() {
     Wirf(Fehlerart::IndexAusserhalb);
 }

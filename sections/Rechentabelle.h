@@ -49,10 +49,13 @@ class Rechentabelle {
     }
     // The number of row i (from 0), counted from 1, as the next entry.
     Rechentabelle& Nummer(std::size_t i);
-    // A computed value rounded as the next entry; the note is written if that changes it.
+    // A computed value rounded as the next entry; the note is written if that changes it by
+    // more than the last digits' noise of double arithmetic (0.2² is 0.04000000000000007).
     Rechentabelle& Gerundet(Laufkontext& k, double x) {
         const std::string_view text = k.TabellenGerundet(x);
-        if (!GerundeteEintraege && text != k.TabellenVoll(x)) GerundeteEintraege = true;
+        if (!GerundeteEintraege && text != k.TabellenVoll(x) &&
+            text != k.TabellenVoll(ZwoelfStellen(x)))
+            GerundeteEintraege = true;
         return *this << text;
     }
     // A text after the last row given so far, outside the columns.
@@ -68,6 +71,7 @@ class Rechentabelle {
 
   private:
     [[noreturn]] static void KeineSpalten();  // an entry before the headings
+    static double ZwoelfStellen(double x);    // x to 12 significant digits
     // Where the entries stand in their columns.
     struct Spalte {
         std::size_t Vorne = 0;   // the most characters before a decimal separator

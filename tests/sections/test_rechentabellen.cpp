@@ -15,6 +15,7 @@
 
 #include "Berichtstest.h"
 #include "base/Zahltext.h"
+#include "sections/Rechentabelle.h"
 
 namespace {
 
@@ -187,6 +188,35 @@ TEST(Rechentabellen, JedeZeileRechnetSichAusDemGedrucktenNach) {
         gerechnet += p.gerechnet;
     }
     EXPECT_GT(gerechnet, 10000);
+}
+
+// The note under a table: for an entry shown other than its value is, not for the noise in the
+// last digits of double arithmetic.
+TEST(Rechentabellen, HinweisNurBeiGerundetenEintraegen) {
+    const struct {
+        double x;
+        int nks;
+        bool gerundet;
+    } faelle[] = {{0.04000000000000007, 3, false},
+                  {2.2 + 0.6 * 5, 2, false},
+                  {1.0 - 9e-16, 3, false},
+                  {1.0 / 3, 3, true},
+                  {4.4e-16, 3, true},
+                  {2.5, 0, true},
+                  {-0.0625, 3, true},
+                  {1e6 + 1e-5, 4, true},
+                  {-7.25, 2, false}};
+    for (const auto& f : faelle) {
+        const zv::Datensatz daten{{1}, {}, false};
+        zv::Einstellungen e;
+        e.Nks = f.nks;
+        const zv::clsStatistik stat;
+        zv::clsConcat ausgabe;
+        zv::Laufkontext k(daten, e, stat, ausgabe);
+        zv::Rechentabelle t;
+        t.Kopf({"x"}, 1);
+        EXPECT_EQ(t.Gerundet(k, f.x).GerundeteEintraege, f.gerundet) << f.x << " " << f.nks;
+    }
 }
 
 }  // namespace
