@@ -6,6 +6,7 @@
 
 #include "base/Laufzeitfehler.h"
 #include "base/Text.h"
+#include "base/Zahltext.h"
 
 namespace zv {
 
@@ -47,6 +48,32 @@ void Rechentabelle::Summen(std::vector<std::string> eintraege) {
 std::string Eingesetzt(std::string_view zahl) {
     if (!zahl.empty() && zahl.front() == '-') return "(" + std::string(zahl) + ")";
     return std::string(zahl);
+}
+
+std::string Stellentext(const Laufkontext& k, double x, int stellen) {
+    return stellen < 0 ? k.Voll(x) : GerundetText(x, stellen, k.Format.Dezimal());
+}
+
+int KnappeStellen(const Laufkontext& k, const Gezeigt& werte,
+                  const std::function<bool(const Gezeigt&)>& passt) {
+    // Beyond 15 significant digits a rounded text is the full one: the loop ends there.
+    const std::string_view dezimal = k.Format.Dezimal();
+    Gezeigt gezeigt(werte.size());
+    for (int stellen = k.Nks; stellen < 400; ++stellen) {
+        bool voll = true, gelesen = true;
+        for (std::size_t i = 0; i < werte.size(); ++i) {
+            std::string text = Stellentext(k, werte[i], stellen);
+            voll = voll && text == k.Voll(werte[i]);
+            if (const std::size_t d = text.find(dezimal); d != text.npos && !dezimal.empty())
+                text.replace(d, dezimal.size(), ".");
+            const auto [ende, fehler] =
+                std::from_chars(text.data(), text.data() + text.size(), gezeigt[i]);
+            gelesen = gelesen && fehler == std::errc() && ende == text.data() + text.size();
+        }
+        if (voll) return -1;
+        if (gelesen && passt(gezeigt)) return stellen;
+    }
+    return -1;
 }
 
 namespace {

@@ -7,11 +7,14 @@
 //
 // Inputs are printed in full, the computed entries of the rows rounded. A value that a later
 // line works with (a sum, a mean, Sxy, ^b, ...) is printed in full wherever a table shows it,
-// so that each line can be recomputed from the numbers it shows; only a line's last result,
-// which nothing is computed from, is rounded like the section's result. Every sum and
-// quotient is the value the section computes, taken from the same engine routine.
+// so that each line can be recomputed from the numbers it shows; where that line is a single
+// step to a rounded result (the roots in r, chi², K and Kmax, s²x), the value has just the
+// places that step needs (KnappeStellen). A line's last result, which nothing is computed
+// from, is rounded like the section's result. Every sum and quotient is the value the section
+// computes, taken from the same engine routine.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -98,5 +101,14 @@ class Rechentabelle {
 
 // A number put into a calculation: a negative one in brackets, "(-8,292)".
 std::string Eingesetzt(std::string_view zahl);
+
+// Values that feed a later line are shown with as few decimal places as that line needs to
+// come out as printed: the fewest places, from the report's own on, at which passt holds for
+// the values as shown rounded to them; -1 (in full) when no places short of the full form do.
+using Gezeigt = std::vector<double>;
+int KnappeStellen(const Laufkontext& k, const Gezeigt& werte,
+                  const std::function<bool(const Gezeigt&)>& passt);
+// x rounded to stellen places, in full for -1.
+std::string Stellentext(const Laufkontext& k, double x, int stellen);
 
 }  // namespace zv

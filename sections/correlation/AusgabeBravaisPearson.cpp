@@ -2,6 +2,7 @@
 // with the formula and the formula with the numbers put in on request.
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -27,9 +28,17 @@ void Korrelationstabelle(Laufkontext& k, const Korrelationsteile& teile, double 
     t.Nachspann.push_back(Zentriert(k, "*", s, 'x', teile.Sxx));
     t.Nachspann.push_back(Zentriert(k, "*", s, 'y', teile.Syy));
     t.Nachspann.push_back(Zentriert(k, "*", s, 'p', teile.Zaehler));
+    // The roots with the places that give r as printed, and near r within the rounding of
+    // the report's places (the line's first form, with Sxx and Syy, gives r itself).
+    const std::string ergebnis = k.Gerundet(r);
+    const int stellen = KnappeStellen(k, {teile.WurzelX, teile.WurzelY}, [&](const Gezeigt& g) {
+        const double q = teile.Zaehler / (g[0] * g[1]);
+        return k.Gerundet(q) == ergebnis && std::abs(q - r) <= 0.5 * std::pow(10.0, -k.Nks);
+    });
     t.Nachspann.push_back(
         "r = Sxy / (Sqrt(Sxx) * Sqrt(Syy)) = " + Eingesetzt(k.Voll(teile.Zaehler)) + " / (" +
-        k.Voll(teile.WurzelX) + " * " + k.Voll(teile.WurzelY) + ") = " + k.Gerundet(r));
+        Stellentext(k, teile.WurzelX, stellen) + " * " + Stellentext(k, teile.WurzelY, stellen) +
+        ") = " + ergebnis);
     t.Schreiben(k);
 }
 

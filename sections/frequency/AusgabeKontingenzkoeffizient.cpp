@@ -2,6 +2,8 @@
 // independence, the contingency coefficient K, its maximum Kmax for two rows and the
 // corrected coefficient K* = K / Kmax.
 
+#include <cmath>
+
 #include "base/Rechnen.h"
 #include "base/Zahltext.h"
 #include "engine/Kontingenz.h"
@@ -19,7 +21,15 @@ namespace {
 // is n, the sum of the terms chi² (added column by column, as the engine adds them). Then K,
 // Kmax and K* from chi², each step with its numbers.
 void Kontingenztabelle(Laufkontext& k, const Kontingenz& e) {
-    const std::string n = k.Voll(e.n), chi2 = k.Voll(e.chi2);
+    // K and Kmax with the places that give K* as printed, chi² with those that give K.
+    const std::string kStern = k.Gerundet(e.KStern);
+    const int stellenK = KnappeStellen(
+        k, {e.K, e.Kmax}, [&](const Gezeigt& g) { return k.Gerundet(g[0] / g[1]) == kStern; });
+    const std::string K = Stellentext(k, e.K, stellenK), Kmax = Stellentext(k, e.Kmax, stellenK);
+    const int stellenChi2 = KnappeStellen(k, {e.chi2}, [&](const Gezeigt& g) {
+        return Stellentext(k, std::sqrt(g[0] / (e.n + g[0])), stellenK) == K;
+    });
+    const std::string n = k.Voll(e.n), chi2 = Stellentext(k, e.chi2, stellenChi2);
     Rechentabelle t;
     t.Vorspann = {"n = " + n, "h~ij = hi. * h.j / n"};
     t.Kopf({"ai", "bj", "hij", "hi.", "h.j", "h~ij", "hij - h~ij", "(hij - h~ij)²",
@@ -42,14 +52,11 @@ void Kontingenztabelle(Laufkontext& k, const Kontingenz& e) {
     zeile("a1", k.M1, e.Erwartet1, e.Summand1);
     zeile("a2", k.M2, e.Erwartet2, e.Summand2);
     t.Summen({"", n, "", "", "", "", "", chi2});
-    // K and Kmax in full: K* is their quotient.
-    const std::string K = k.Voll(e.K), Kmax = k.Voll(e.Kmax);
-    t.Nachspann = {
-        "chi² = " + chi2,
-        "K = Sqrt(chi² / (n + chi²)) = Sqrt(" + Eingesetzt(chi2) + " / (" + Eingesetzt(n) + " + " +
-            Eingesetzt(chi2) + ")) = " + K,
-        "Kmax = Sqrt((M - 1) / M) = Sqrt((2 - 1) / 2) = " + Kmax,
-        "K* = K / Kmax = " + Eingesetzt(K) + " / " + Kmax + " = " + k.Gerundet(e.KStern)};
+    t.Nachspann = {"chi² = " + chi2,
+                   "K = Sqrt(chi² / (n + chi²)) = Sqrt(" + Eingesetzt(chi2) + " / (" +
+                       Eingesetzt(n) + " + " + Eingesetzt(chi2) + ")) = " + K,
+                   "Kmax = Sqrt((M - 1) / M) = Sqrt((2 - 1) / 2) = " + Kmax,
+                   "K* = K / Kmax = " + Eingesetzt(K) + " / " + Kmax + " = " + kStern};
     t.Schreiben(k);
 }
 

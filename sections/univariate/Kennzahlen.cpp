@@ -2,6 +2,7 @@
 // "Arithmetisches Mittel", "Spannweite", "Durchschnittliche Abweichung",
 // "Mittlere quadratische Abweichung" and "Standardabweichnung".
 
+#include <cmath>
 #include <functional>
 #include <initializer_list>
 #include <string_view>
@@ -63,6 +64,14 @@ std::string Abweichungssumme(Laufkontext& k, double mitte) {
 
 // i, xi, xi - xMitt and (xi - xMitt)², the sum of the squares and the variance from it; the
 // variance and the standard deviation of one run show the same one, built once.
+// s²x with the places that give its root, the standard deviation, as printed.
+std::string Varianztext(const Laufkontext& k, const Abweichungsteile& v) {
+    const std::string s = k.Gerundet(Wurzel(v.Ergebnis));
+    return Stellentext(k, v.Ergebnis, KnappeStellen(k, {v.Ergebnis}, [&](const Gezeigt& g) {
+                           return k.Gerundet(std::sqrt(g[0])) == s;
+                       }));
+}
+
 std::shared_ptr<const Rechentabelle> Varianztabelle(Laufkontext& k, const Abweichungsteile& v) {
     std::shared_ptr<const Rechentabelle>& gebaut = k.Tabellen["Varianz"];
     if (gebaut) return gebaut;
@@ -75,9 +84,8 @@ std::shared_ptr<const Rechentabelle> Varianztabelle(Laufkontext& k, const Abweic
                        {[&](double x) { return Minus(x, v.Mitte); },
                         [&](double x) { return Quadratabweichung(x, v.Mitte); }},
                        {probe, summe});
-    // In full: the standard deviation is its root.
     t->Nachspann = {"Probe: Sum(xi - xMitt) = " + probe,
-                    Quotientzeile(k, "s²x", "(xi - xMitt)²", summe, k.Voll(v.Ergebnis))};
+                    Quotientzeile(k, "s²x", "(xi - xMitt)²", summe, Varianztext(k, v))};
     gebaut = std::move(t);
     return gebaut;
 }
@@ -163,5 +171,5 @@ void zv::AusgabeStandardabweichung(Laufkontext& k) {
                       }});
     if (!k.Rechentabellen) return;
     Varianztabelle(k, v)->Schreiben(
-        k, {"s = Sqrt(s²x) = Sqrt(" + k.Voll(v.Ergebnis) + ") = " + k.Gerundet(s)});
+        k, {"s = Sqrt(s²x) = Sqrt(" + Varianztext(k, v) + ") = " + k.Gerundet(s)});
 }

@@ -219,4 +219,31 @@ TEST(Rechentabellen, HinweisNurBeiGerundetenEintraegen) {
     }
 }
 
+// A value that feeds a later line: the fewest places from the report's own at which the line
+// comes out (here: its root within a bound), in full (-1) when only the full form does.
+TEST(Rechentabellen, KnappeStellenFuerDieNaechsteZeile) {
+    const struct {
+        double x;
+        int nks;
+        double schranke;  // how far the root of the shown value may be from the true one
+        int stellen;
+    } faelle[] = {{20.0 / 6, 3, 5e-4, 3}, {20.0 / 6, 3, 1e-6, 5}, {20.0 / 6, 1, 1e-6, 5},
+                  {2.0 / 3, 3, 0, -1},    {1e-20, 3, 1e-9, 3},    {2.5, 0, 0.1, -1}};
+    for (const auto& f : faelle) {
+        const zv::Datensatz daten{{1}, {}, false};
+        zv::Einstellungen e;
+        e.Nks = f.nks;
+        const zv::clsStatistik stat;
+        zv::clsConcat ausgabe;
+        const zv::Laufkontext k(daten, e, stat, ausgabe);
+        EXPECT_EQ(zv::KnappeStellen(k, {f.x},
+                                    [&](const zv::Gezeigt& g) {
+                                        return std::abs(std::sqrt(g[0]) - std::sqrt(f.x)) <=
+                                               f.schranke;
+                                    }),
+                  f.stellen)
+            << f.x << " " << f.nks;
+    }
+}
+
 }  // namespace
