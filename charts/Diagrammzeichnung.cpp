@@ -1,5 +1,6 @@
 #include "charts/Diagrammzeichnung.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -127,7 +128,7 @@ class SpaltenTicker : public QCPAxisTicker {
 // size it was given (a plot in a window keeps its font whatever its size).
 QFont Grundschrift(const QCustomPlot& p) {
     QFont schrift = p.font();
-    const double faktor = std::clamp(std::min(p.width() / 800.0, p.height() / 600.0), 0.8, 1.0);
+    const double faktor = std::clamp(std::min(p.width() / 800.0, p.height() / 600.0), 0.7, 1.0);
     if (p.parentWidget() == nullptr && schrift.pointSizeF() > 0)
         schrift.setPointSizeF(schrift.pointSizeF() * faktor);
     return schrift;
@@ -396,13 +397,74 @@ void AchsentexteEinpassen(QCustomPlot& p) {
     }
 }
 
-// An axis title longer than its axis is broken into lines, down to a few words a line.
+// Room on the right for the x axis's last label, which stands out half its width beyond the
+// axis's end.
+void RandRechts(QCustomPlot& p) {
+    QMargins rand = p.axisRect()->minimumMargins();
+    rand.setRight(0);
+    p.axisRect()->setMinimumMargins(rand);
+    Auslegen(p);
+    if (p.xAxis->tickLabelRotation() != 0) return;
+    const QFontMetrics m(p.xAxis->tickLabelFont());
+    double rechts = 0;
+    for (int i = 0; i < p.xAxis->tickVector().size(); ++i)
+        if (const QString t = p.xAxis->tickVectorLabels().value(i); !t.isEmpty())
+            rechts = std::max(rechts, p.xAxis->coordToPixel(p.xAxis->tickVector()[i]) +
+                                          m.horizontalAdvance(t) / 2.0 + 2);
+    if (rechts <= p.width()) return;
+    rand.setRight(p.width() - p.axisRect()->rect().right() + static_cast<int>(rechts) - p.width());
+    p.axisRect()->setMinimumMargins(rand);
+}
+
+// The title without what it says in brackets, but for the power of ten the values are divided
+// by: "Anzahl (absolute Häufigkeit)" becomes "Anzahl".
+QString Kurztitel(const QString& titel) {
+    static const QRegularExpression klammer(QStringLiteral(" \\((?!×)[^()]*\\)"));
+    return QString(titel).remove(klammer);
+}
+
+// The width of the text's longest line.
+int Zeilenbreite(const QString& text, const QFont& schrift) {
+    int breite = 0;
+    for (const QString& zeile : text.split(QLatin1Char('\n')))
+        breite = std::max(breite, QFontMetrics(schrift).horizontalAdvance(zeile));
+    return breite;
+}
+
+// An axis title longer than its axis is broken into lines, down to a few words a line; where
+// even a word is longer, what it says in brackets is left out.
 void AchsentitelEinpassen(QCustomPlot& p) {
     Auslegen(p);
     const QRect r = p.axisRect()->rect();
     for (QCPAxis* achse : {p.xAxis, p.yAxis}) {
         const int laenge = achse->orientation() == Qt::Horizontal ? r.width() : r.height();
-        achse->setLabel(Umbrochen(achse->label(), achse->labelFont(), std::max(laenge, 60)));
+        QString titel = Umbrochen(achse->label(), achse->labelFont(), std::max(laenge, 60));
+        if (Zeilenbreite(titel, achse->labelFont()) > laenge)
+            titel = Umbrochen(Kurztitel(achse->label()), achse->labelFont(), laenge);
+        achse->setLabel(titel);
+    }
+}
+
+// On a small chart the legend's symbols are made as low as a line of its text, then its font
+// smaller, a step at a time down to two thirds of the chart's font, until the legend leaves the
+// title and the axes two thirds of the height.
+void LegendeEinpassen(QCustomPlot& p) {
+    QFont schrift = Grundschrift(p);
+    const double kleinste = schrift.pointSizeF() * 2 / 3;
+    p.legend->setFont(schrift);
+    p.legend->setIconSize(32, 18);
+    auto passt = [&p] { return p.legend->minimumOuterSizeHint().height() <= p.height() / 3; };
+    while (!passt()) {
+        const int zeile = QFontMetrics(schrift).height();
+        if (p.legend->iconSize().height() > zeile) {
+            p.legend->setIconSize(std::min(32, zeile * 16 / 9), zeile);
+            continue;
+        }
+        if (schrift.pointSizeF() * 0.9 < kleinste) break;
+        schrift.setPointSizeF(schrift.pointSizeF() * 0.9);
+        p.legend->setFont(schrift);
+        p.legend->setIconSize(std::min(32, QFontMetrics(schrift).height() * 16 / 9),
+                              std::min(18, QFontMetrics(schrift).height()));
     }
 }
 
@@ -434,7 +496,9 @@ void Setzen(QCustomPlot& p, Feinsatz& f) {
     p.legend->setWrap(p.width() < kZweispaltigAb ? 1 : 2);
     p.legend->setFillOrder(QCPLegend::foColumnsFirst, true);
     LegendeUmbrechend(*p.legend);
+    LegendeEinpassen(p);
     AchsentexteEinpassen(p);
+    RandRechts(p);
     AchsentitelEinpassen(p);
     BeschriftungenOrdnen(p, f.Werte, f.Stapeln);
     const double oben = p.yAxis->range().upper;

@@ -151,6 +151,10 @@ void frmDiagramm::SeiteZeichnen(Seite& seite) {
     if (seite.Plot != nullptr) return;
     seite.Plot = new QCustomPlot(seite.Huelle);
     seite.Plot->setObjectName(QStringLiteral("plot") + Reitername(seite.Art));
+    // A plot asks for the room its texts take at the width it has now, so the window could never
+    // be made smaller and grew with every wider chart. Its texts wrap and shrink to fit down to
+    // 320 x 240 pixels: that is its least size.
+    seite.Plot->setMinimumSize(320, 240);
     seite.Huelle->layout()->addWidget(seite.Plot);
     const bool residuen = chkResiduen_->isChecked();
     try {

@@ -194,6 +194,11 @@ class TestFrmDiagramm : public QObject {
         auto* tabs = d->findChild<QTabWidget*>();
 
         QCustomPlot* p = d->AktuellesDiagramm();
+        // Texts that wrap ask for no more room: the window does not grow with a wider chart.
+        QVERIFY2(d->minimumSizeHint().boundedTo(QSize(480, 360)) == d->minimumSizeHint(),
+                 qPrintable(QStringLiteral("%1 x %2")
+                                .arg(d->minimumSizeHint().width())
+                                .arg(d->minimumSizeHint().height())));
         const auto graphen = Zeichnungen<QCPGraph>(p);
         QCOMPARE(graphen.size(), 2);  // the pairs and the centroid
         QCOMPARE(graphen[0]->data()->size(), 5);
