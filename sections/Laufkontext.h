@@ -48,6 +48,8 @@ class Zahlformat {
     std::string Gerundet(double x) const;
     // The entries joined with Ausgabetrennzeichen.
     std::string Verbunden(const std::vector<std::string>& teile) const;
+    // The locale's decimal separator.
+    std::string_view Dezimal() const { return e_.Dezimaltrennzeichen; }
 
   private:
     const Einstellungen& e_;

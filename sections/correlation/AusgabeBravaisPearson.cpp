@@ -2,6 +2,7 @@
 // with the formula and the formula with the numbers put in on request.
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -22,13 +23,22 @@ constexpr const char* kFormelNenner = "    Sqrt(Sum(xi²) - n*xMitt²) * Sqrt(Su
 // prints in its steps, printed in full as there.
 void Korrelationstabelle(Laufkontext& k, const Korrelationsteile& teile, double r) {
     Rechentabelle t;
-    Paartabelle(k, t, "*", {teile.Qx, teile.Qy, teile.SP, teile.xMitt, teile.yMitt});
-    t.Nachspann.push_back("Sxx = Sum(xi²) - n*xMitt² = " + k.Voll(teile.Sxx));
-    t.Nachspann.push_back("Syy = Sum(yi²) - n*yMitt² = " + k.Voll(teile.Syy));
-    t.Nachspann.push_back("Sxy = Sum(xi*yi) - n*xMitt*yMitt = " + k.Voll(teile.Zaehler));
-    t.Nachspann.push_back("r = Sxy / (Sqrt(Sxx) * Sqrt(Syy)) = " + k.Voll(teile.Zaehler) + " / (" +
-                          k.Voll(teile.WurzelX) + " * " + k.Voll(teile.WurzelY) +
-                          ") = " + k.Gerundet(r));
+    const Paarsummen s{teile.Qx, teile.Qy, teile.SP, teile.xMitt, teile.yMitt};
+    Paartabelle(k, t, "*", s);
+    t.Nachspann.push_back(Zentriert(k, "*", s, 'x', teile.Sxx));
+    t.Nachspann.push_back(Zentriert(k, "*", s, 'y', teile.Syy));
+    t.Nachspann.push_back(Zentriert(k, "*", s, 'p', teile.Zaehler));
+    // The roots with the places that give r as printed, and near r within the rounding of
+    // the report's places (the line's first form, with Sxx and Syy, gives r itself).
+    const std::string ergebnis = k.Gerundet(r);
+    const int stellen = KnappeStellen(k, {teile.WurzelX, teile.WurzelY}, [&](const Gezeigt& g) {
+        const double q = teile.Zaehler / (g[0] * g[1]);
+        return k.Gerundet(q) == ergebnis && std::abs(q - r) <= 0.5 * std::pow(10.0, -k.Nks);
+    });
+    t.Nachspann.push_back(
+        "r = Sxy / (Sqrt(Sxx) * Sqrt(Syy)) = " + Eingesetzt(k.Voll(teile.Zaehler)) + " / (" +
+        Stellentext(k, teile.WurzelX, stellen) + " * " + Stellentext(k, teile.WurzelY, stellen) +
+        ") = " + ergebnis);
     t.Schreiben(k);
 }
 

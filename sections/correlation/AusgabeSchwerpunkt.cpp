@@ -31,11 +31,13 @@ void zv::AusgabeSchwerpunkt(Laufkontext& k) {
     k.Add("");
     if (!k.Rechentabellen) return;
 
-    // The sums the means divide, in full as the steps print them.
+    // The sums the means divide, in full as the steps print them; the means in full as the
+    // other tables of the pairs show them.
     const std::string xSumme = k.Voll(k.Stat.Summe(k.M1)), ySumme = k.Voll(k.Stat.Summe(k.M2));
     Rechentabelle t;
-    t.Nachspann = {"Sum(xi) = " + xSumme, "Sum(yi) = " + ySumme, "n = " + n,
-                   "xMitt = Sum(xi) / n = " + xSumme + " / " + n + " = " + k.Gerundet(xMitt),
-                   "yMitt = Sum(yi) / n = " + ySumme + " / " + n + " = " + k.Gerundet(yMitt)};
+    t.Nachspann = {
+        "Sum(xi) = " + xSumme, "Sum(yi) = " + ySumme, "n = " + n,
+        "xMitt = Sum(xi) / n = " + Eingesetzt(xSumme) + " / " + n + " = " + k.Voll(xMitt),
+        "yMitt = Sum(yi) / n = " + Eingesetzt(ySumme) + " / " + n + " = " + k.Voll(yMitt)};
     t.Schreiben(k);
 }

@@ -25,17 +25,19 @@ void Rangtabelle(Laufkontext& k, const std::vector<double>& rx, const std::vecto
     t.Vorspann = {"Rang 1 erhält der größte Wert, gleiche Werte den Mittelwert ihrer Ränge.",
                   "D = Rx - Ry"};
     t.Kopf({"i", "xi", "yi", "Rx", "Ry", "D", "D²"}, rx.size());
-    for (std::size_t i = 0; i < rx.size(); ++i)
-        t.Nummer(i) << k.TabellenVoll(k.M1[i]) << k.TabellenVoll(k.M2[i])
-                    << k.TabellenGerundet(rx[i]) << k.TabellenGerundet(ry[i])
-                    << k.TabellenGerundet(Minus(rx[i], ry[i]))
-                    << k.TabellenGerundet(Rangdifferenzquadrat(rx[i], ry[i]));
-    const std::string summe = k.Gerundet(teile.SummeD2);
+    for (std::size_t i = 0; i < rx.size(); ++i) {
+        t.Nummer(i) << k.TabellenVoll(k.M1[i]) << k.TabellenVoll(k.M2[i]);
+        t.Gerundet(k, rx[i])
+            .Gerundet(k, ry[i])
+            .Gerundet(k, Minus(rx[i], ry[i]))
+            .Gerundet(k, Rangdifferenzquadrat(rx[i], ry[i]));
+    }
+    // The sum and 6 times it in full: the lines after the table work with them.
+    const std::string summe = k.Voll(teile.SummeD2);
     t.Summen({"", "", "", "", "", summe});
-    t.GerundeteEintraege = true;
 
     const std::string n = GanzzahlText(static_cast<long long>(rx.size()));
-    const std::string zaehler = k.Gerundet(teile.Zaehler);
+    const std::string zaehler = k.Voll(teile.Zaehler);
     const std::string nenner = GanzzahlText(static_cast<long long>(teile.Nenner));
     t.Nachspann = {"6 * Sum(D²) = 6 * " + summe + " = " + zaehler,
                    "(n-1) * n * (n+1) = (" + n + " - 1) * " + n + " * (" + n + " + 1) = " + nenner};

@@ -20,13 +20,18 @@ struct Paarsummen {
 
 // The heading, the rows and the sum row, then the lines for n and the two means. mal: the
 // product sign as the section's formulas write it ("*" or " * "). Sum(xi) and Sum(yi) are
-// taken from the routine the means divide. With b also ^yi and ^yi² and the sum of ^yi².
-void Paartabelle(Laufkontext& k, Rechentabelle& t, const std::string& mal, const Paarsummen& s,
-                 const Bestimmtheit* b = nullptr);
+// taken from the routine the means divide.
+void Paartabelle(Laufkontext& k, Rechentabelle& t, const std::string& mal, const Paarsummen& s);
 
-// The table of the regression line: the sums, Sxx, Syy and Sxy, and with mitGerade ^b and ^a.
-// With b (the determination) also ^yi and ^yi² per pair and R² from its parts; Syy is then
-// the determination's own, otherwise computed in the same way.
+// "Sxx = Sum(xi²) - n * xMitt² = ... = wert" with the numbers of s put in, in full; was 'x'
+// for Sxx, 'y' for Syy, any other for Sxy.
+std::string Zentriert(Laufkontext& k, const std::string& mal, const Paarsummen& s, char was,
+                      double wert);
+
+// The table of the regression line: the sums, Sxx, Syy and Sxy, and with mitGerade ^b and ^a,
+// then a second table of the fitted values ^yi with the residuals, or with b (the
+// determination) with the sums of squares that give R²; Syy is then the determination's own,
+// otherwise computed in the same way.
 void Regressionstabelle(Laufkontext& k, const Regressionsgerade& g, bool mitGerade,
                         const Bestimmtheit* b = nullptr);
 

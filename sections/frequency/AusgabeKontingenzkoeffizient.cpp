@@ -2,6 +2,8 @@
 // independence, the contingency coefficient K, its maximum Kmax for two rows and the
 // corrected coefficient K* = K / Kmax.
 
+#include <cmath>
+
 #include "base/Rechnen.h"
 #include "base/Zahltext.h"
 #include "engine/Kontingenz.h"
@@ -14,28 +16,47 @@ namespace zv {
 
 namespace {
 
-// A row per cell in the order chi² adds them (column by column, a1 before a2): the frequency,
-// the expected frequency, their difference, its square and the term; the sum of the
-// frequencies is n, printed in full as in the marginal table, the sum of the terms chi².
+// A row per cell, row by row: the frequency, the row and column sums, the expected frequency
+// h~ij = hi. * h.j / n, their difference, its square and the term; the sum of the frequencies
+// is n, the sum of the terms chi² (added column by column, as the engine adds them). Then K,
+// Kmax and K* from chi², each step with its numbers.
 void Kontingenztabelle(Laufkontext& k, const Kontingenz& e) {
+    // K and Kmax with the places that give K* as printed, chi² with those that give K.
+    const std::string kStern = k.Gerundet(e.KStern);
+    const int stellenK = KnappeStellen(
+        k, {e.K, e.Kmax}, [&](const Gezeigt& g) { return k.Gerundet(g[0] / g[1]) == kStern; });
+    const std::string K = Stellentext(k, e.K, stellenK), Kmax = Stellentext(k, e.Kmax, stellenK);
+    const int stellenChi2 = KnappeStellen(k, {e.chi2}, [&](const Gezeigt& g) {
+        return Stellentext(k, std::sqrt(g[0] / (e.n + g[0])), stellenK) == K;
+    });
+    const std::string n = k.Voll(e.n), chi2 = Stellentext(k, e.chi2, stellenChi2);
     Rechentabelle t;
-    t.Kopf({"ai", "bj", "hij", "h~ij", "hij - h~ij", "(hij - h~ij)²", "(hij - h~ij)²/h~ij"},
+    t.Vorspann = {"n = " + n, "h~ij = hi. * h.j / n"};
+    t.Kopf({"ai", "bj", "hij", "hi.", "h.j", "h~ij", "hij - h~ij", "(hij - h~ij)²",
+            "(hij - h~ij)²/h~ij"},
            2 * k.M1.size());
-    for (std::size_t j = 0; j < k.M1.size(); ++j) {
-        const std::string spalte = Spaltenname(static_cast<long long>(j));
-        const auto zelle = [&](const char* zeile, double h, double erwartet, double summand) {
-            const double differenz = Minus(h, erwartet);
-            t << zeile << spalte << k.TabellenVoll(h) << k.TabellenGerundet(erwartet)
-              << k.TabellenGerundet(differenz) << k.TabellenGerundet(Quadrat(differenz))
-              << k.TabellenGerundet(summand);
-        };
-        zelle("a1", k.M1[j], e.Erwartet1[j], e.Summand1[j]);
-        zelle("a2", k.M2[j], e.Erwartet2[j], e.Summand2[j]);
-    }
-    const std::string chi2 = k.Gerundet(e.chi2);
-    t.Summen({"", k.Voll(e.n), "", "", "", chi2});
-    t.GerundeteEintraege = true;
-    t.Nachspann = {"n = " + k.Voll(e.n), "chi² = " + chi2};
+    const auto zeile = [&](const char* name, const std::vector<double>& h,
+                           const std::vector<double>& erwartet,
+                           const std::vector<double>& summand) {
+        const std::string_view summe = k.TabellenVoll(k.Stat.Summe(h));
+        for (std::size_t j = 0; j < h.size(); ++j) {
+            const double differenz = Minus(h[j], erwartet[j]);
+            t << name << Spaltenname(static_cast<long long>(j)) << k.TabellenVoll(h[j]) << summe
+              << k.TabellenVoll(Plus(k.M2[j], k.M1[j]));
+            t.Gerundet(k, erwartet[j])
+                .Gerundet(k, differenz)
+                .Gerundet(k, Quadrat(differenz))
+                .Gerundet(k, summand[j]);
+        }
+    };
+    zeile("a1", k.M1, e.Erwartet1, e.Summand1);
+    zeile("a2", k.M2, e.Erwartet2, e.Summand2);
+    t.Summen({"", n, "", "", "", "", "", chi2});
+    t.Nachspann = {"chi² = " + chi2,
+                   "K = Sqrt(chi² / (n + chi²)) = Sqrt(" + Eingesetzt(chi2) + " / (" +
+                       Eingesetzt(n) + " + " + Eingesetzt(chi2) + ")) = " + K,
+                   "Kmax = Sqrt((M - 1) / M) = Sqrt((2 - 1) / 2) = " + Kmax,
+                   "K* = K / Kmax = " + Eingesetzt(K) + " / " + Kmax + " = " + kStern};
     t.Schreiben(k);
 }
 

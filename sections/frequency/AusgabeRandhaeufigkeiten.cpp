@@ -1,12 +1,14 @@
 // "Randhäufigkeiten": the frequency table with its row sums, column sums and total.
 
 #include <string>
+#include <utility>
 
 #include "base/Rechnen.h"
 #include "base/Spalten.h"
 #include "base/Text.h"
 #include "base/Zahltext.h"
 #include "sections/Abschnitte.h"
+#include "sections/Rechentabelle.h"
 #include "sections/frequency/Haeufigkeitstafel.h"
 
 void zv::AusgabeRandhaeufigkeiten(Laufkontext& k, bool OhneTitel, bool OhneSchritte) {
@@ -43,6 +45,23 @@ void zv::AusgabeRandhaeufigkeiten(Laufkontext& k, bool OhneTitel, bool OhneSchri
     k.Add(trennlinie);
     k.AddVerbunden("    h.j | ", summen, " | n=" + k.Voll(n));
     k.Add("");
+    if (!k.Rechentabellen || OhneTitel || n == 0.0) return;
+
+    // A row per cell, row by row: its frequency and its share of all, the joint relative
+    // frequency hij / n; the shares add up to 1.
+    Rechentabelle t;
+    t.Vorspann = {"n = " + k.Voll(n)};
+    t.Kopf({"ai", "bj", "hij", "hij / n"}, 2 * spalten);
+    double anteile = 0;
+    for (const auto& [name, zeile] : {std::pair{"a1", &k.M1}, std::pair{"a2", &k.M2}})
+        for (std::size_t j = 0; j < spalten; ++j) {
+            const double anteil = Durch((*zeile)[j], n);
+            anteile = Plus(anteile, anteil);
+            t << name << Spaltenname(static_cast<long long>(j)) << k.TabellenVoll((*zeile)[j]);
+            t.Gerundet(k, anteil);
+        }
+    t.Summen({"", k.Voll(n), k.Gerundet(anteile)});
+    t.Schreiben(k);
 }
 
 void zv::AusgabeRandhaeufigkeiten(Laufkontext& k) {

@@ -30,9 +30,9 @@ void Mediantabelle(Laufkontext& k, const std::vector<double>& sortiert, double m
     std::string zeile = "Median = ";
     if (gerade) {
         // The two middle values are added as the engine adds them.
-        zeile += "(" + stelle(h) + " + " + stelle(h + 1) + ") / 2 = (" + k.Voll(sortiert[h]) +
-                 " + " + k.Voll(sortiert[h + 1]) +
-                 ") / 2 = " + k.Voll(Plus(sortiert[h + 1], sortiert[h])) + " / 2 = ";
+        zeile += "(" + stelle(h) + " + " + stelle(h + 1) + ") / 2 = (" +
+                 Eingesetzt(k.Voll(sortiert[h])) + " + " + Eingesetzt(k.Voll(sortiert[h + 1])) +
+                 ") / 2 = " + Eingesetzt(k.Voll(Plus(sortiert[h + 1], sortiert[h]))) + " / 2 = ";
     } else {
         zeile += stelle(h) + " = ";
     }

@@ -2,10 +2,12 @@
 // "Arithmetisches Mittel", "Spannweite", "Durchschnittliche Abweichung",
 // "Mittlere quadratische Abweichung" and "Standardabweichnung".
 
+#include <cmath>
 #include <functional>
 #include <initializer_list>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "base/Rechnen.h"
 #include "base/Zahltext.h"
@@ -34,38 +36,56 @@ std::string Anzahl(const Laufkontext& k) {
 
 // "name = Sum(summand) / n = summe / n = ergebnis"
 std::string Quotientzeile(const Laufkontext& k, std::string_view name, std::string_view summand,
-                          const std::string& summe, double ergebnis) {
-    return std::string(name) + " = Sum(" + std::string(summand) + ") / n = " + summe + " / " +
-           Anzahl(k) + " = " + k.Gerundet(ergebnis);
+                          const std::string& summe, const std::string& ergebnis) {
+    return std::string(name) + " = Sum(" + std::string(summand) + ") / n = " + Eingesetzt(summe) +
+           " / " + Anzahl(k) + " = " + ergebnis;
 }
 
-// A row per value: i, xi and the value's two terms, rounded; under the terms their sums as
-// given (empty for none).
-template <class Term1, class Term2>
-void Abweichungstabelle(Laufkontext& k, Rechentabelle& t, Term1 term1, Term2 term2,
-                        std::string summe1, std::string summe2) {
+// A row per value: i, xi and the value's terms, rounded; under the terms their sums as given
+// (empty for none).
+void Abweichungstabelle(Laufkontext& k, Rechentabelle& t,
+                        std::initializer_list<std::function<double(double)>> terme,
+                        std::vector<std::string> summen) {
     for (std::size_t i = 0; i < k.M1.size(); ++i) {
         const double x = k.M1[i];
-        t.Nummer(i) << k.TabellenVoll(x) << k.TabellenGerundet(term1(x))
-                    << k.TabellenGerundet(term2(x));
+        t.Nummer(i) << k.TabellenVoll(x);
+        for (const auto& term : terme) t.Gerundet(k, term(x));
     }
-    t.Summen({"", std::move(summe1), std::move(summe2)});
-    t.GerundeteEintraege = true;
+    summen.insert(summen.begin(), "");
+    t.Summen(std::move(summen));
+}
+
+// Sum(xi - xMitt), rounded: the check that the deviations from the mean cancel out.
+std::string Abweichungssumme(Laufkontext& k, double mitte) {
+    double summe = 0;
+    for (double x : k.M1) summe = Plus(summe, Minus(x, mitte));
+    return k.Gerundet(summe);
 }
 
 // i, xi, xi - xMitt and (xi - xMitt)², the sum of the squares and the variance from it; the
 // variance and the standard deviation of one run show the same one, built once.
+// s²x with the places that give its root, the standard deviation, as printed.
+std::string Varianztext(const Laufkontext& k, const Abweichungsteile& v) {
+    const std::string s = k.Gerundet(Wurzel(v.Ergebnis));
+    return Stellentext(k, v.Ergebnis, KnappeStellen(k, {v.Ergebnis}, [&](const Gezeigt& g) {
+                           return k.Gerundet(std::sqrt(g[0])) == s;
+                       }));
+}
+
 std::shared_ptr<const Rechentabelle> Varianztabelle(Laufkontext& k, const Abweichungsteile& v) {
     std::shared_ptr<const Rechentabelle>& gebaut = k.Tabellen["Varianz"];
     if (gebaut) return gebaut;
     auto t = std::make_shared<Rechentabelle>();
-    t->Vorspann = {"xMitt = " + k.Gerundet(v.Mitte)};
+    t->Vorspann = {"xMitt = " + k.Voll(v.Mitte)};
     t->Kopf({"i", "xi", "xi - xMitt", "(xi - xMitt)²"}, k.M1.size());
-    const std::string summe = k.Gerundet(v.Summe);
-    Abweichungstabelle(
-        k, *t, [&](double x) { return Minus(x, v.Mitte); },
-        [&](double x) { return Quadratabweichung(x, v.Mitte); }, "", summe);
-    t->Nachspann = {Quotientzeile(k, "s²x", "(xi - xMitt)²", summe, v.Ergebnis)};
+    const std::string summe = k.Voll(v.Summe);
+    const std::string probe = Abweichungssumme(k, v.Mitte);
+    Abweichungstabelle(k, *t,
+                       {[&](double x) { return Minus(x, v.Mitte); },
+                        [&](double x) { return Quadratabweichung(x, v.Mitte); }},
+                       {probe, summe});
+    t->Nachspann = {"Probe: Sum(xi - xMitt) = " + probe,
+                    Quotientzeile(k, "s²x", "(xi - xMitt)²", summe, Varianztext(k, v))};
     gebaut = std::move(t);
     return gebaut;
 }
@@ -79,11 +99,12 @@ void zv::AusgabeMittelwert(Laufkontext& k) {
     Kennzahlabschnitt(
         k, {[&] { return MittelwertZeile(k.Format, mittel = k.Stat.Mittelwert(k.M1)); }});
     if (!k.Rechentabellen) return;
-    // The sum the mean divides, from the routine the mean takes it from.
-    const std::string summe = k.Gerundet(k.Stat.Summe(k.M1));
+    // The sum the mean divides, from the routine the mean takes it from; the mean in full, as
+    // the tables that work with it show it.
+    const std::string summe = k.Voll(k.Stat.Summe(k.M1));
     Rechentabelle t;
     t.Nachspann = {"Sum(xi) = " + summe, "n = " + Anzahl(k),
-                   Quotientzeile(k, "xMitt", "xi", summe, mittel)};
+                   Quotientzeile(k, "xMitt", "xi", summe, k.Voll(mittel))};
     t.Schreiben(k);
 }
 
@@ -96,7 +117,8 @@ void zv::AusgabeSpannweite(Laufkontext& k) {
     const std::string groesster = k.Voll(e.Groesster), kleinster = k.Voll(e.Kleinster);
     Rechentabelle t;
     t.Nachspann = {"xmax = " + groesster, "xmin = " + kleinster,
-                   "SP = xmax - xmin = " + groesster + " - " + kleinster + " = " + k.Gerundet(sp)};
+                   "SP = xmax - xmin = " + Eingesetzt(groesster) + " - " + Eingesetzt(kleinster) +
+                       " = " + k.Gerundet(sp)};
     t.Schreiben(k);
 }
 
@@ -113,15 +135,18 @@ void zv::AusgabeDurchschnittlicheAbweichung(Laufkontext& k) {
                           }});
     if (!k.Rechentabellen) return;
     Rechentabelle t;
-    // The median as its own section prints it, in full; the mean rounded.
-    t.Vorspann = {"Median = " + k.Voll(med.Mitte), "xMitt = " + k.Gerundet(mitt.Mitte)};
-    t.Kopf({"i", "xi", "|xi - Median|", "|xi - xMitt|"}, k.M1.size());
-    const std::string summeMed = k.Gerundet(med.Summe), summeMitt = k.Gerundet(mitt.Summe);
-    Abweichungstabelle(
-        k, t, [&](double x) { return Absolutabweichung(x, med.Mitte); },
-        [&](double x) { return Absolutabweichung(x, mitt.Mitte); }, summeMed, summeMitt);
-    t.Nachspann = {Quotientzeile(k, "sMed", "|xi - Median|", summeMed, med.Ergebnis),
-                   Quotientzeile(k, "sMitt", "|xi - xMitt|", summeMitt, mitt.Ergebnis)};
+    t.Vorspann = {"Median = " + k.Voll(med.Mitte), "xMitt = " + k.Voll(mitt.Mitte)};
+    t.Kopf({"i", "xi", "|xi - Median|", "xi - xMitt", "|xi - xMitt|"}, k.M1.size());
+    const std::string summeMed = k.Voll(med.Summe), summeMitt = k.Voll(mitt.Summe);
+    const std::string probe = Abweichungssumme(k, mitt.Mitte);
+    Abweichungstabelle(k, t,
+                       {[&](double x) { return Absolutabweichung(x, med.Mitte); },
+                        [&](double x) { return Minus(x, mitt.Mitte); },
+                        [&](double x) { return Absolutabweichung(x, mitt.Mitte); }},
+                       {summeMed, probe, summeMitt});
+    t.Nachspann = {"Probe: Sum(xi - xMitt) = " + probe,
+                   Quotientzeile(k, "sMed", "|xi - Median|", summeMed, k.Gerundet(med.Ergebnis)),
+                   Quotientzeile(k, "sMitt", "|xi - xMitt|", summeMitt, k.Gerundet(mitt.Ergebnis))};
     t.Schreiben(k);
 }
 
@@ -146,5 +171,5 @@ void zv::AusgabeStandardabweichung(Laufkontext& k) {
                       }});
     if (!k.Rechentabellen) return;
     Varianztabelle(k, v)->Schreiben(
-        k, {"s = Sqrt(s²x) = Sqrt(" + k.Gerundet(v.Ergebnis) + ") = " + k.Gerundet(s)});
+        k, {"s = Sqrt(s²x) = Sqrt(" + Varianztext(k, v) + ") = " + k.Gerundet(s)});
 }
