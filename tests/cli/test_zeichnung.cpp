@@ -14,6 +14,7 @@
 
 #include "Berichtstest.h"
 #include "base/Zahltext.h"
+#include "chartdata/Achsen.h"
 #include "chartdata/Diagrammarten.h"
 #include "charts/Diagrammzeichnung.h"
 #include "charts/Textlegende.h"
@@ -62,6 +63,9 @@ const Fall kFaelle[] = {
     {"VieleModi", false, Folge(48, 17, 24, 4), "", "space"},
     {"ZwanzigSpalten", true, Folge(20, 37, 900, 1), Folge(20, 53, 1500, 1), "space"},
     {"GebundenePunkte", true, "1 1 2 2 3 3", "4 4 5 5 6 6", "space"},
+    {"NaheMaximum", false, "1E+308 -1E+308 1,7E+308 -1,7E+308", "", "space"},
+    {"PaareNaheMaximum", true, "1E+308 -1E+308 5", "-1,7E+308 1,7E+308 0", "space"},
+    {"Kleinste", false, "5E-324 1E-323 0", "", "space"},
 };
 
 struct Text {
@@ -127,6 +131,17 @@ std::vector<Text> Texte(QCustomPlot& p, const QRectF& bild, QStringList& fehler)
 
 QStringList Pruefen(QCustomPlot& p, const QRectF& bild, zv::Diagrammart art, std::size_t k) {
     QStringList f;
+    // Every plottable lies inside axes that can be drawn.
+    const QCPRange bx = p.xAxis->range(), by = p.yAxis->range();
+    if (!zv::Zeichenbar(bx.lower, bx.upper) || !zv::Zeichenbar(by.lower, by.upper))
+        f << "Achsen nicht zeichenbar";
+    for (int i = 0; i < p.plottableCount(); ++i) {
+        bool k1 = false, k2 = false;
+        const QCPRange a = p.plottable(i)->getKeyRange(k1), b = p.plottable(i)->getValueRange(k2);
+        if (k1 && k2 &&
+            (a.lower < bx.lower || a.upper > bx.upper || b.lower < by.lower || b.upper > by.upper))
+            f << "außerhalb der Achsen: " + p.plottable(i)->name();
+    }
     const std::vector<Text> texte = Texte(p, bild, f);
     for (std::size_t i = 0; i < texte.size(); ++i) {
         const Text& a = texte[i];

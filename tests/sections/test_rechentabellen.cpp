@@ -15,7 +15,6 @@
 
 #include "Berichtstest.h"
 #include "base/Zahltext.h"
-#include "sections/Rechentabelle.h"
 
 namespace {
 
@@ -188,46 +187,6 @@ TEST(Rechentabellen, JedeZeileRechnetSichAusDemGedrucktenNach) {
         gerechnet += p.gerechnet;
     }
     EXPECT_GT(gerechnet, 10000);
-}
-
-// One value x in a table of a report with nks places. gerundet: whether the table then notes
-// a rounded entry, for a value shown other than it is but not for the noise in the last
-// digits of double arithmetic. stellen: the places KnappeStellen gives x when a later step
-// needs the root of the shown value within schranke of the true one (-1: in full).
-TEST(Rechentabellen, HinweisUndStellenEinesWertes) {
-    const struct {
-        double x;
-        int nks;
-        bool gerundet;
-        double schranke;
-        int stellen;
-    } faelle[] = {{0.04000000000000007, 3, false, 0, -1},
-                  {1.0 - 9e-16, 3, false, 1e-9, 3},
-                  {2.2 + 0.6 * 5, 2, false, 0, -1},
-                  {-7.25, 2, false, 0, -1},
-                  {20.0 / 6, 3, true, 5e-4, 3},
-                  {20.0 / 6, 3, true, 1e-6, 5},
-                  {20.0 / 6, 1, true, 1e-6, 5},
-                  {2.0 / 3, 3, true, 0, -1},
-                  {4.4e-16, 3, true, 1e-7, 3},
-                  {2.5, 0, true, 0.1, -1},
-                  {-0.0625, 3, true, 0, -1},
-                  {1e6 + 1e-5, 4, true, 0, -1}};
-    for (const auto& f : faelle) {
-        const zv::Datensatz daten{{1}, {}, false};
-        zv::Einstellungen e;
-        e.Nks = f.nks;
-        const zv::clsStatistik stat;
-        zv::clsConcat ausgabe;
-        zv::Laufkontext k(daten, e, stat, ausgabe);
-        zv::Rechentabelle t;
-        t.Kopf({"x"}, 1);
-        EXPECT_EQ(t.Gerundet(k, f.x).GerundeteEintraege, f.gerundet) << f.x << " " << f.nks;
-        const auto passt = [&](const zv::Gezeigt& g) {
-            return std::abs(std::sqrt(std::abs(g[0])) - std::sqrt(std::abs(f.x))) <= f.schranke;
-        };
-        EXPECT_EQ(zv::KnappeStellen(k, {f.x}, passt), f.stellen) << f.x << " " << f.nks;
-    }
 }
 
 }  // namespace

@@ -63,50 +63,34 @@ class TestLesehilfen : public QObject {
 
     // Each key steps the size, wherever the focus is in the window; the sizes stay inside their
     // bounds, Ctrl+0 brings back the starting size, and no key types into a box.
-    void zoomMitTasten_data() {
-        QTest::addColumn<QString>("fokus");
-        QTest::addColumn<int>("taste");
-        QTest::addColumn<int>("zusatz");
-        QTest::addColumn<double>("nachEinem");
-        QTest::addColumn<double>("nachVielen");
-        const int strg = Qt::ControlModifier,
-                  ziffernblock = Qt::ControlModifier | Qt::KeypadModifier;
-        QTest::newRow("plus") << "txtAusgabe" << int(Qt::Key_Plus) << strg << 10.0 << 40.0;
-        QTest::newRow("gleich") << "txtM1" << int(Qt::Key_Equal) << strg << 10.0 << 40.0;
-        QTest::newRow("minus Ziffernblock")
-            << "txtNks" << int(Qt::Key_Minus) << ziffernblock << 8.0 << 6.0;
-    }
     void zoomMitTasten() {
-        QFETCH(QString, fokus);
-        QFETCH(int, taste);
-        QFETCH(int, zusatz);
-        QFETCH(double, nachEinem);
-        QFETCH(double, nachVielen);
         K<QListWidget>(f_.get(), "lstSelection")->item(1)->setSelected(true);
         K<QPushButton>(f_.get(), "cmdCalculate")->click();
-        const QString bericht = f_->AusgabeText();
-        const QString eingaben =
-            K<QLineEdit>(f_.get(), "txtM1")->text() + K<QLineEdit>(f_.get(), "txtNks")->text();
-        const QFont vorher = Ausgabe()->font();
-        QCOMPARE(vorher.pointSizeF(), 9.0);
-
-        QWidget* ziel = K(f_.get(), fokus);
-        ziel->setFocus();
-        const auto druecken = [&] {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(taste),
-                            Qt::KeyboardModifiers(zusatz));
-        };
-        druecken();
-        QCOMPARE(Punkte(), nachEinem);
-        for (int i = 0; i < 30; ++i) druecken();
-        QCOMPARE(Punkte(), nachVielen);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_0, Qt::ControlModifier);
-        QCOMPARE(Ausgabe()->font(), vorher);
-
-        QCOMPARE(f_->AusgabeText(), bericht);
+        const QString vorher = f_->AusgabeText() + K<QLineEdit>(f_.get(), "txtM1")->text() +
+                               K<QLineEdit>(f_.get(), "txtNks")->text();
+        QCOMPARE(Punkte(), 9.0);
+        const struct {
+            const char* fokus;
+            Qt::Key taste;
+            Qt::KeyboardModifiers zusatz;
+            double nachEinem, nachVielen;
+        } faelle[] = {{"txtAusgabe", Qt::Key_Plus, Qt::ControlModifier, 10, 40},
+                      {"txtM1", Qt::Key_Equal, Qt::ControlModifier, 10, 40},
+                      {"txtNks", Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier, 8, 6}};
+        for (const auto& f : faelle) {
+            K(f_.get(), f.fokus)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), f.taste, f.zusatz);
+            QCOMPARE(Punkte(), f.nachEinem);
+            for (int i = 0; i < 30; ++i)
+                QTest::keyClick(QApplication::focusWidget(), f.taste, f.zusatz);
+            QCOMPARE(Punkte(), f.nachVielen);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_0, Qt::ControlModifier);
+            QCOMPARE(Punkte(), 9.0);
+        }
+        QCOMPARE(f_->AusgabeText() + K<QLineEdit>(f_.get(), "txtM1")->text() +
+                     K<QLineEdit>(f_.get(), "txtNks")->text(),
+                 vorher);
         QVERIFY(!Ausgabe()->document()->isModified());
-        QCOMPARE(K<QLineEdit>(f_.get(), "txtM1")->text() + K<QLineEdit>(f_.get(), "txtNks")->text(),
-                 eingaben);
     }
 
     // The wheel with Ctrl zooms, a notch a step, fractions of a notch adding up; without Ctrl it
