@@ -1,7 +1,10 @@
 #include "ui/QtDialoge.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSettings>
 
 std::string QtDialoge::Eingabe(const std::string& aufforderung, const std::string& titel,
                                const std::string& vorgabe) {
@@ -22,4 +25,41 @@ void QtDialoge::Meldung(const std::string& text, const std::string& titel,
         QString::fromStdString(titel), anzeige, QMessageBox::Ok, eltern_);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+namespace {
+
+// The toolkit's file dialog keeps its folder history, its view and the last folder in a
+// settings file of the user's, written whenever a dialog closes. The program keeps nothing
+// between starts: the user's settings are pointed at a place that can hold no file (below a
+// device, not a folder), so they stay in memory while the program runs.
+void EinstellungenNurImSpeicher() {
+    static const bool einmal = [] {
+        for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+        return true;
+    }();
+    (void)einmal;
+}
+
+}  // namespace
+
+QString Dateidialog(QWidget* eltern, const QString& titel, const QString& vorschlag,
+                    const QString& filter, bool speichern) {
+    EinstellungenNurImSpeicher();
+    QFileDialog dialog(eltern, titel);
+    // A dialog of the desktop would keep a list of recent files of its own.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(filter);
+    if (speichern) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        const QFileInfo datei(vorschlag);
+        dialog.setDirectory(datei.absolutePath());
+        dialog.selectFile(datei.fileName());
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setDirectory(vorschlag);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The message box and the input dialog of the window, shown with Qt.
+// The message box and the input dialog of the window, shown with Qt; the file dialogs.
 
 #include <QPointer>
 #include <QWidget>
@@ -17,3 +17,9 @@ class QtDialoge : public zv::IDialoge {
   private:
     QPointer<QWidget> eltern_;
 };
+
+// The file dialog, to open a file (speichern false) or to save one, offering the folder or path
+// vorschlag; the chosen path, or the empty text for Cancel. It is always the toolkit's own
+// dialog and writes nothing to disk: no folder history, no list of recent files.
+QString Dateidialog(QWidget* eltern, const QString& titel, const QString& vorschlag,
+                    const QString& filter, bool speichern);

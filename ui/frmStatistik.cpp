@@ -91,9 +91,8 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     speicherdialog_ = dienste.Speicherdialog;
     if (!speicherdialog_) {
         speicherdialog_ = [this](const QString& vorschlag) {
-            return QFileDialog::getSaveFileName(
-                this, QStringLiteral("Ausgabe speichern"), vorschlag,
-                QStringLiteral("Textdateien (*.txt);;Alle Dateien (*)"));
+            return Dateidialog(this, QStringLiteral("Ausgabe speichern"), vorschlag,
+                               QStringLiteral("Textdateien (*.txt);;Alle Dateien (*)"), true);
         };
     }
     druckdialog_ = dienste.Druckdialog;

@@ -1,0 +1,113 @@
+// Data into the window and out of it. The whole run has an empty home folder of
+// its own, which must still be empty at the end: nothing is saved in these sessions.
+
+#include <QtTest>
+#include <QtWidgets>
+#include <cstdio>
+#include <cstdlib>
+
+#include "ui/QtDialoge.h"
+#include "ui/Uebersetzung.h"
+#include "ui/frmStatistik.h"
+
+namespace {
+
+class Testdialoge : public zv::IDialoge {
+  public:
+    QStringList Antworten;
+    QStringList Meldungen;  // text|symbol
+    std::string Eingabe(const std::string&, const std::string&, const std::string&) override {
+        return Antworten.isEmpty() ? std::string() : Antworten.takeFirst().toStdString();
+    }
+    void Meldung(const std::string& text, const std::string&, zv::Meldungssymbol symbol) override {
+        Meldungen << QString::fromStdString(text) +
+                         (symbol == zv::Meldungssymbol::Kritisch ? "|kritisch" : "|info");
+    }
+};
+
+}  // namespace
+
+class TestDaten : public QObject {
+    Q_OBJECT
+
+    Testdialoge dialoge_;
+    QTemporaryDir ordner_;
+    std::unique_ptr<frmStatistik> f_;
+
+    template <class T = QWidget>
+    T* K(const QString& name) {
+        T* w = f_->findChild<T*>(name);
+        if (w == nullptr) qFatal("control %s missing", qPrintable(name));
+        return w;
+    }
+    QLineEdit* M1() { return K<QLineEdit>("txtM1"); }
+    QLineEdit* M2() { return K<QLineEdit>("txtM2"); }
+    QString Werte() { return M1()->text() + "/" + M2()->text(); }
+    QAbstractButton* Trenner(int i) {
+        return K<QAbstractButton>(QStringLiteral("optSeparator_%1").arg(i));
+    }
+
+    // A new window under the locale (LC_ALL) given, in the data mode given.
+    void Neu(bool zwei, const char* locale = "C") {
+        f_.reset();
+        qputenv("LC_ALL", locale);
+        dialoge_ = Testdialoge();
+        frmStatistik::Dienste d;
+        d.Dialoge = &dialoge_;
+        f_ = std::make_unique<frmStatistik>(d);
+        f_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f_.get()));
+        f_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f_.get()));
+        if (zwei) K<QAbstractButton>("optMaterial_1")->click();
+    }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(QtUebersetzungLaden(*QCoreApplication::instance()));
+        QVERIFY(ordner_.isValid());
+    }
+
+    void cleanup() { f_.reset(); }
+
+    // The toolkit's file dialog itself, shown and cancelled: it must write nothing.
+    void echterDateidialog() {
+        Neu(false);
+        QString titel;
+        QTimer::singleShot(0, [&titel] {
+            QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+            titel = QApplication::activeModalWidget()->windowTitle();
+            qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject();
+        });
+        QCOMPARE(Dateidialog(f_.get(), "Daten öffnen", ordner_.path(), "Daten (*.csv)", false),
+                 QString());
+        QCOMPARE(titel, "Daten öffnen");
+    }
+};
+
+// The test runs with a home folder of its own, made empty; every file in it at the end was
+// written by a session that saved nothing.
+int main(int argc, char** argv) {
+    char muster[] = "/tmp/zv-heim-XXXXXX";
+    const char* heim = mkdtemp(muster);
+    if (heim == nullptr) return 2;
+    setenv("HOME", heim, 1);
+    for (const char* v : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+        unsetenv(v);
+    int fehler = 0;
+    {
+        QApplication anwendung(argc, argv);
+        TestDaten test;
+        fehler = QTest::qExec(&test, argc, argv);
+    }
+    QDirIterator eintrag(QString::fromLocal8Bit(heim),
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    for (; eintrag.hasNext(); ++fehler)
+        std::fprintf(stderr, "FAIL!  : written into the home folder: %s\n",
+                     qPrintable(eintrag.next()));
+    QDir(QString::fromLocal8Bit(heim)).removeRecursively();
+    return fehler;
+}
+
+#include "test_daten.moc"
