@@ -27,6 +27,12 @@ void Eingabezeile::Einfuegen(const QString& text) {
     insert(ZeilenumbruecheErsetzen(text, Trennzeichen ? Trennzeichen() : QStringLiteral(" ")));
 }
 
+void Eingabezeile::Ersetzen(const QString& text) {
+    if (text == this->text()) return;
+    selectAll();
+    insert(text);
+}
+
 void Eingabezeile::keyPressEvent(QKeyEvent* e) {
     if (e->matches(QKeySequence::Paste)) {
         Einfuegen(QGuiApplication::clipboard()->text(QClipboard::Clipboard));

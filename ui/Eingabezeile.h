@@ -21,6 +21,10 @@ class Eingabezeile : public QLineEdit {
     // Inserts the text as a paste does, line breaks converted.
     void Einfuegen(const QString& text);
 
+    // Replaces the whole text as one edit that Ctrl+Z takes back; setText would forget the
+    // undo history.
+    void Ersetzen(const QString& text);
+
     static QString ZeilenumbruecheErsetzen(QString text, const QString& trennzeichen);
 
   protected:

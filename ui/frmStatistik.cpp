@@ -195,7 +195,7 @@ void frmStatistik::Form_Load() {
     Zentrieren();
 
     TrennzeichenSetzen();
-    ZufallsdatenErzeugen();
+    ZufallsdatenErzeugen(false);
     ListeFuellen();
 }
 
@@ -289,11 +289,17 @@ void frmStatistik::ListeFuellen() {
     Form_Resize();
 }
 
-void frmStatistik::ZufallsdatenErzeugen() {
+void frmStatistik::ZufallsdatenErzeugen(bool widerruflich) {
     const auto daten = zv::ZufallsdatenErzeugen(Anzahl_, lauf_.Trennzeichen(), *uhr_, *zufall_);
     if (!daten) return;
-    ui->txtM1->setText(QString::fromStdString(daten->txtM1));
-    ui->txtM2->setText(QString::fromStdString(daten->txtM2));
+    const auto setzen = [widerruflich](Eingabezeile* feld, const std::string& text) {
+        if (widerruflich)
+            feld->Ersetzen(QString::fromStdString(text));
+        else
+            feld->setText(QString::fromStdString(text));
+    };
+    setzen(ui->txtM1, daten->txtM1);
+    setzen(ui->txtM2, daten->txtM2);
 }
 
 int frmStatistik::GewaehlterTrenner() const {

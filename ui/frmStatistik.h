@@ -73,7 +73,9 @@ class frmStatistik : public QMainWindow {
     void RahmenSuchen();
     void Form_Resize();
     void ListeFuellen();
-    void ZufallsdatenErzeugen();
+    // widerruflich: the replaced lists come back with Ctrl+Z (not so at start-up, where the
+    // boxes were empty).
+    void ZufallsdatenErzeugen(bool widerruflich = true);
     void TrennzeichenSetzen();
 
     void optMaterial_Click(int Index);

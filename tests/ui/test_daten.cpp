@@ -70,6 +70,26 @@ class TestDaten : public QObject {
 
     void cleanup() { f_.reset(); }
 
+    // The generator's lists replace the typed ones; Ctrl+Z in each box brings its list back,
+    // Ctrl+Shift+Z the generated one. At start-up there is nothing to take back.
+    void rueckgaengigNachZufallsgenerator() {
+        Neu(true);
+        QVERIFY(!M1()->isUndoAvailable() && !M2()->isUndoAvailable());
+        M1()->setText(QStringLiteral("1 2 3"));
+        M2()->setText(QStringLiteral("4 5 6"));
+        dialoge_.Antworten = QStringList{"5"};
+        K<QAction>("mnuZufallsgenerator")->trigger();
+        const QString neu = Werte();
+        QVERIFY2(neu.count(' ') == 8 && neu != "1 2 3/4 5 6", qPrintable(neu));
+        for (QLineEdit* feld : {M1(), M2()}) {
+            feld->setFocus();
+            QTest::keyClick(feld, Qt::Key_Z, Qt::ControlModifier);
+        }
+        QCOMPARE(Werte(), QStringLiteral("1 2 3/4 5 6"));
+        QTest::keyClick(M2(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(M2()->text(), neu.section('/', 1));
+    }
+
     // The toolkit's file dialog itself, shown and cancelled: it must write nothing.
     void echterDateidialog() {
         Neu(false);
