@@ -158,6 +158,8 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
         feld->Trennzeichen = [this] { return QString::fromStdString(lauf_.Trennzeichen()); };
     }
 
+    connect(ui->txtAusgabe, &QPlainTextEdit::textChanged, this, &frmStatistik::AusgabepunkteSetzen);
+
     // The client area gets its designed size; the menu bar comes on top of it.
     resize(Px(ClientBreite), Px(ClientHoehe) + menuBar()->sizeHint().height());
     if (layout()) layout()->activate();
@@ -197,6 +199,7 @@ void frmStatistik::Form_Load() {
     TrennzeichenSetzen();
     ZufallsdatenErzeugen(false);
     ListeFuellen();
+    AusgabepunkteSetzen();
 }
 
 QPoint frmStatistik::Zentrieren() {
@@ -434,6 +437,12 @@ void frmStatistik::mnuZufallsgenerator_Click() {
     const bool eindimensional = ui->optMaterial_0->isChecked();
     if (zv::AnzahlErfragen(eindimensional, Anzahl_, lauf_.Dezimaltrennzeichen(), *dialoge_))
         ZufallsdatenErzeugen();
+}
+
+void frmStatistik::AusgabepunkteSetzen() {
+    const bool bericht = !ui->txtAusgabe->document()->isEmpty();
+    ui->mnuSave->setEnabled(bericht);
+    ui->mnuPrint->setEnabled(bericht);
 }
 
 QString frmStatistik::AusgabeText() const {

@@ -85,6 +85,8 @@ class frmStatistik : public QMainWindow {
     void cmdCalculate_Click();
     void cmdClose_Click();
     void mnuZufallsgenerator_Click();
+    // Saving and printing are offered only while the output box holds something.
+    void AusgabepunkteSetzen();
     void mnuCopy_Click();
     void mnuSave_Click();
     void mnuPrint_Click();

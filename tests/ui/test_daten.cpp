@@ -32,6 +32,7 @@ class TestDaten : public QObject {
 
     Testdialoge dialoge_;
     QTemporaryDir ordner_;
+    int speichern_ = 0;  // how often the save dialog was opened
     std::unique_ptr<frmStatistik> f_;
 
     template <class T = QWidget>
@@ -54,6 +55,7 @@ class TestDaten : public QObject {
         dialoge_ = Testdialoge();
         frmStatistik::Dienste d;
         d.Dialoge = &dialoge_;
+        d.Speicherdialog = [this](const QString&) { return ++speichern_, QString(); };
         f_ = std::make_unique<frmStatistik>(d);
         f_->show();
         QVERIFY(QTest::qWaitForWindowExposed(f_.get()));
@@ -88,6 +90,26 @@ class TestDaten : public QObject {
         QCOMPARE(Werte(), QStringLiteral("1 2 3/4 5 6"));
         QTest::keyClick(M2(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(M2()->text(), neu.section('/', 1));
+    }
+
+    // Saving and printing are offered once the output box holds a report or a note.
+    void speichernErstMitBericht() {
+        Neu(false);
+        const auto an = [this] {
+            return K<QAction>("mnuSave")->isEnabled() + K<QAction>("mnuPrint")->isEnabled();
+        };
+        QCOMPARE(an(), 0);
+        QTest::keyClick(f_.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(speichern_, 0);
+        K<QListWidget>("lstSelection")->item(0)->setSelected(true);
+        K<QAbstractButton>("cmdCalculate")->click();
+        QCOMPARE(an(), 2);
+        QTest::keyClick(f_.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(speichern_, 1);
+        K<QAbstractButton>("optMaterial_1")->click();  // empties the output box
+        QCOMPARE(an(), 0);
+        QTest::keyClicks(K("txtAusgabe"), QStringLiteral("Notiz"));
+        QCOMPARE(an(), 2);
     }
 
     // The toolkit's file dialog itself, shown and cancelled: it must write nothing.
