@@ -24,6 +24,7 @@ QString Eingabezeile::ZeilenumbruecheErsetzen(QString text, const QString& trenn
 
 void Eingabezeile::Einfuegen(const QString& text) {
     if (isReadOnly()) return;
+    if (Einfuegepruefung && Einfuegepruefung(text)) return;
     insert(ZeilenumbruecheErsetzen(text, Trennzeichen ? Trennzeichen() : QStringLiteral(" ")));
 }
 

@@ -1,10 +1,16 @@
 #include "ui/QtDialoge.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
+#include <QVBoxLayout>
+#include <algorithm>
 
 std::string QtDialoge::Eingabe(const std::string& aufforderung, const std::string& titel,
                                const std::string& vorgabe) {
@@ -62,4 +68,45 @@ QString Dateidialog(QWidget* eltern, const QString& titel, const QString& vorsch
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<std::vector<int>> SpaltenWaehlen(QWidget* eltern, const QString& text,
+                                               const QStringList& felder,
+                                               const QStringList& spalten,
+                                               const std::vector<int>& vorschlag,
+                                               bool keineZulassen) {
+    QDialog dialog(eltern);
+    dialog.setWindowTitle(QStringLiteral("Spalten wählen"));
+    auto* aufbau = new QVBoxLayout(&dialog);
+    auto* frage = new QLabel(text);
+    frage->setWordWrap(true);
+    aufbau->addWidget(frage);
+    auto* formular = new QFormLayout;
+    std::vector<QComboBox*> listen;
+    for (qsizetype i = 0; i < felder.size(); ++i) {
+        auto* liste = new QComboBox;
+        for (qsizetype j = 0; j < spalten.size(); ++j)
+            liste->addItem(spalten[j], static_cast<int>(j));
+        if (keineZulassen) liste->addItem(QStringLiteral("(unverändert lassen)"), -1);
+        const int gewaehlt = static_cast<std::size_t>(i) < vorschlag.size()
+                                 ? vorschlag[static_cast<std::size_t>(i)]
+                                 : 0;
+        liste->setCurrentIndex(std::max(0, liste->findData(gewaehlt)));
+        formular->addRow(felder[i], liste);
+        listen.push_back(liste);
+    }
+    aufbau->addLayout(formular);
+    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    aufbau->addWidget(knoepfe);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    std::vector<int> wahl;
+    for (const QComboBox* liste : listen) wahl.push_back(liste->currentData().toInt());
+    return wahl;
+}
+
+bool JaNeinFrage(QWidget* eltern, const QString& frage, const QString& titel) {
+    return QMessageBox::question(eltern, titel, frage, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
 }

@@ -1,4 +1,5 @@
-// Data into the window and out of it. The whole run has an empty home folder of
+// Data into the window and out of it: a data file opened, two pasted columns split, undo after
+// the random generator, saving only what exists. The whole run has an empty home folder of
 // its own, which must still be empty at the end: nothing is saved in these sessions.
 
 #include <QtTest>
@@ -6,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "run/Rechenlauf.h"
 #include "ui/QtDialoge.h"
 #include "ui/Uebersetzung.h"
 #include "ui/frmStatistik.h"
@@ -32,7 +34,12 @@ class TestDaten : public QObject {
 
     Testdialoge dialoge_;
     QTemporaryDir ordner_;
-    int speichern_ = 0;  // how often the save dialog was opened
+    QString datei_;          // what the open dialog answers
+    QStringList angeboten_;  // the folders it offered
+    std::optional<std::vector<int>> spaltenwahl_;
+    QStringList gefragt_;  // the column choices asked: text|fields|columns|proposal|none allowed
+    bool ja_ = false;      // the answer to a yes-or-no question
+    int rueckfragen_ = 0, speichern_ = 0;
     std::unique_ptr<frmStatistik> f_;
 
     template <class T = QWidget>
@@ -53,15 +60,41 @@ class TestDaten : public QObject {
         f_.reset();
         qputenv("LC_ALL", locale);
         dialoge_ = Testdialoge();
+        gefragt_.clear();
+        rueckfragen_ = 0;
         frmStatistik::Dienste d;
         d.Dialoge = &dialoge_;
         d.Speicherdialog = [this](const QString&) { return ++speichern_, QString(); };
+        d.Oeffnendialog = [this](const QString& ordner) { return angeboten_ << ordner, datei_; };
+        d.Spaltenwahl = [this](const QString& text, const QStringList& felder,
+                               const QStringList& spalten, const std::vector<int>& vorschlag,
+                               bool keine) {
+            QStringList v;
+            for (const int i : vorschlag) v << QString::number(i);
+            gefragt_ << QStringList{text, felder.join(','), spalten.join(','), v.join(','),
+                                    QString::number(keine)}
+                            .join('|');
+            return spaltenwahl_;
+        };
+        d.Rueckfrage = [this](const QString&, const QString&) { return ++rueckfragen_, ja_; };
         f_ = std::make_unique<frmStatistik>(d);
         f_->show();
         QVERIFY(QTest::qWaitForWindowExposed(f_.get()));
         f_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f_.get()));
         if (zwei) K<QAbstractButton>("optMaterial_1")->click();
+    }
+
+    // The boxes as "&Berechnen" reads them.
+    zv::Datensatz Gelesen() {
+        zv::Steuerzustand zustand;
+        zustand.txtM1 = M1()->text().toStdString();
+        zustand.txtM2 = M2()->text().toStdString();
+        zustand.Zweidimensional = f_->Zweidimensional();
+        for (int i = 0; i < 5; ++i)
+            if (Trenner(i)->isChecked()) zustand.Trennzeichenwahl = i;
+        zv::clsRechenlauf lauf(f_->Lauf().Dezimaltrennzeichen());
+        return lauf.Einlesen(zustand).Daten.value_or(zv::Datensatz{});
     }
 
   private slots:
@@ -110,6 +143,99 @@ class TestDaten : public QObject {
         QCOMPARE(an(), 0);
         QTest::keyClicks(K("txtAusgabe"), QStringLiteral("Notiz"));
         QCOMPARE(an(), 2);
+    }
+
+    // A data file fills the boxes so that "&Berechnen" reads exactly its numbers, written with
+    // the locale's decimal sign and the chosen separator; the column choice is asked where the
+    // columns do not match the boxes; a file that cannot be taken changes nothing.
+    void datenOeffnen() {
+        struct Fall {
+            const char *Name, *Locale;
+            bool Zwei;
+            int Trenner;
+            QByteArray Inhalt;
+            std::optional<std::vector<int>> Wahl;  // the answer to the column choice
+            const char *A1, *A2;                   // the boxes afterwards; null: unchanged
+            std::vector<double> M1, M2;            // read by the run afterwards
+            QString Gefragt, Meldung;
+        };
+        // clang-format off
+        const Fall faelle[] = {
+            {"kopf.csv", "C", false, 0, "Größe\r\n1,5\r\n2,25\r\n-3\r\n", {}, "1.5 2.25 -3", nullptr,
+             {1.5, 2.25, -3}, {}, "", ""},
+            // The comma cannot separate decimal commas: the semicolon is chosen.
+            {"komma.csv", "de_DE.UTF-8", true, 1, "x;y\n1.5;2\n3;4e-1\n", {}, "1,5;3", "2;4e-1",
+             {1.5, 3}, {2, 0.4}, "", "Die Werte haben ein Dezimalkomma, das Komma kann sie "
+             "deshalb nicht trennen. Als Trennzeichen ist nun das Semikolon gewählt.|info"},
+            {"drei.txt", "C", true, 3, "a\tb\tc\n1\t2\t3\n4\t5\t6\n7\t8\t9\n10\t11\t12\n",
+             std::vector<int>{2, 0}, "3\t6\t9\t12", "1\t4\t7\t10", {3, 6, 9, 12}, {1, 4, 7, 10},
+             "Die Datei „drei.txt“ hat 3 Spalten. Welche Spalten sollen in die beiden Felder "
+             "übernommen werden?|Merkmal a&1:,Merkmal a&2:|Spalte 1: a (1; 4; 7; …),Spalte 2: "
+             "b (2; 5; 8; …),Spalte 3: c (3; 6; 9; …)|0,1|1", ""},
+            {"eine.csv", "C", true, 2, "7\n8\n", std::vector<int>{-1, 0}, nullptr, "7;8", {}, {},
+             "Die Datei „eine.csv“ hat nur eine Spalte. In welches Feld sollen ihre Werte "
+             "übernommen werden?|Merkmal a&1:,Merkmal a&2:|Spalte 1 (7; 8)|0,-1|1", ""},
+            {"zwei.csv", "C", false, 0, "1;2\n3;4\n", {}, nullptr, nullptr, {}, {},
+             "Die Datei „zwei.csv“ hat 2 Spalten. Welche Spalte soll in die Urliste übernommen "
+             "werden?|&Urliste:|Spalte 1 (1; 3),Spalte 2 (2; 4)|0|0", ""},
+            {"defekt.csv", "C", false, 0, "1\nx\n3\n", {}, nullptr, nullptr, {}, {}, "",
+             "Die Datei „defekt.csv“ wurde nicht übernommen, denn eine Zeile passt nicht:\r\n\r\n"
+             "Zeile 2: „x“ – keine Zahl\r\n\r\nDie Eingabefelder bleiben, wie sie waren.\r\n"
+             "|kritisch"},
+        };
+        // clang-format on
+        for (const Fall& fall : faelle) {
+            Neu(fall.Zwei, fall.Locale);
+            Trenner(fall.Trenner)->click();
+            M1()->setText(QStringLiteral("5"));
+            M2()->setText(QStringLiteral("6"));
+            datei_ = ordner_.filePath(fall.Name);
+            QFile datei(datei_);
+            QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write(fall.Inhalt) > 0);
+            datei.close();
+            spaltenwahl_ = fall.Wahl;
+            QTest::keyClick(f_.get(), Qt::Key_O, Qt::ControlModifier);
+            QCOMPARE(Werte(), QString(fall.A1 ? fall.A1 : "5") + "/" + (fall.A2 ? fall.A2 : "6"));
+            QCOMPARE(gefragt_.join('#'), fall.Gefragt);
+            QCOMPARE(dialoge_.Meldungen.join('#'), fall.Meldung);
+            if (!fall.M1.empty()) QCOMPARE(Gelesen().M1, fall.M1);
+            if (!fall.M2.empty()) QCOMPARE(Gelesen().M2, fall.M2);
+        }
+        // The dialog starts in the home folder, then in the folder of the last file opened; a
+        // file that is gone is named with the reason.
+        QCOMPARE(angeboten_.last(), QDir::homePath());
+        datei_ = ordner_.filePath("weg.csv");
+        dialoge_.Meldungen.clear();
+        K<QAction>("mnuOeffnen")->trigger();
+        QCOMPARE(angeboten_.last(), ordner_.path());
+        QCOMPARE(dialoge_.Meldungen, QStringList{"Die Datei konnte nicht geöffnet werden.\r\n\r\n" +
+                                                 datei_ + "\r\nDie Datei gibt es nicht.|kritisch"});
+    }
+
+    // Two spreadsheet columns pasted into a box of the two-dimensional mode are offered to be
+    // split, as one edit that Ctrl+Z takes back; "Nein" pastes as usual, and in the
+    // one-dimensional mode nobody asks.
+    void zweiSpaltenEinfuegen() {
+        const QString wieGewohnt = QStringLiteral("a1\ta2 1\t2 3,5\t4");
+        // Data mode, answer, box pasted into, questions asked, boxes afterwards.
+        const std::tuple<bool, bool, const char*, int, QString> faelle[] = {
+            {true, true, "txtM1", 1, "1 3.5/2 4"},
+            {true, true, "txtM2", 1, "1 3.5/2 4"},
+            {true, false, "txtM1", 1, wieGewohnt + "/9"},
+            {false, true, "txtM1", 0, wieGewohnt + "/9"}};
+        for (const auto& [zwei, ja, feld, fragen, danach] : faelle) {
+            Neu(zwei);
+            M1()->clear();
+            M2()->setText(QStringLiteral("9"));
+            ja_ = ja;
+            QGuiApplication::clipboard()->setText(QStringLiteral("a1\ta2\r\n1\t2\r\n3,5\t4\r\n"));
+            K(feld)->setFocus();
+            QTest::keyClick(K(feld), Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(rueckfragen_, fragen);
+            QCOMPARE(Werte(), danach);
+            QTest::keyClick(M2(), Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(M2()->text(), "9");
+        }
     }
 
     // The toolkit's file dialog itself, shown and cancelled: it must write nothing.
