@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -514,7 +513,8 @@ void frmStatistik::DatenUebernehmen(const std::string& inhalt, const QString& qu
             for (std::size_t i = 0; i < tabelle.Zeilen.size() && i < 3; ++i)
                 beispiel << QString::fromStdString(tabelle.Zeilen[i].Zellen[j]).simplified();
             if (tabelle.Zeilen.size() > 3) beispiel << QStringLiteral("…");
-            spalten << name + " (" + beispiel.join(QStringLiteral("; ")) + ")";
+            if (!beispiel.isEmpty()) name += " (" + beispiel.join(QStringLiteral("; ")) + ")";
+            spalten << name;
         }
         const QString text =
             tabelle.Spaltenzahl == 1
@@ -546,7 +546,7 @@ void frmStatistik::DatenUebernehmen(const std::string& inhalt, const QString& qu
         melden(zv::Fehlermeldung(quelle.toStdString(), auszug.Fehler));
         return;
     }
-    FelderFuellen(auszug.Werte, wahl);
+    FelderFuellen(auszug.Werte, wahl, "Daten öffnen");
 }
 
 bool frmStatistik::ZweiSpaltenEinfuegen(const QString& text) {
@@ -565,12 +565,12 @@ bool frmStatistik::ZweiSpaltenEinfuegen(const QString& text) {
             "ersetzt.\n\nBei „Nein“ wird der Text wie gewohnt in dieses Feld eingefügt.")
             .arg(auszug.Werte[0].size());
     if (!rueckfrage_(frage, QStringLiteral("Zwei Spalten einfügen"))) return false;
-    FelderFuellen(auszug.Werte, {0, 1});
+    FelderFuellen(auszug.Werte, {0, 1}, "Zwei Spalten einfügen");
     return true;
 }
 
 void frmStatistik::FelderFuellen(const std::vector<std::vector<std::string>>& listen,
-                                 const std::vector<int>& felder) {
+                                 const std::vector<int>& felder, const char* titel) {
     const std::string& dezimal = lauf_.Dezimaltrennzeichen();
     bool mitDezimal = false;
     for (const auto& liste : listen)
@@ -589,7 +589,7 @@ void frmStatistik::FelderFuellen(const std::vector<std::vector<std::string>>& li
         dialoge_->Meldung(
             "Die Werte haben ein Dezimalkomma, das Komma kann sie deshalb nicht trennen. Als "
             "Trennzeichen ist nun das Semikolon gewählt.",
-            "Daten öffnen", zv::Meldungssymbol::Information);
+            titel, zv::Meldungssymbol::Information);
 }
 
 void frmStatistik::AusgabepunkteSetzen() {

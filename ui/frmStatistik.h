@@ -105,9 +105,10 @@ class frmStatistik : public QMainWindow {
     bool ZweiSpaltenEinfuegen(const QString& text);
     // Puts the lists into the boxes (an empty one leaves its box) with the chosen separator,
     // each as one edit that Ctrl+Z takes back. Where the separator is the comma and the values
-    // have a decimal comma, the semicolon is chosen instead and the learner told so.
+    // have a decimal comma, the semicolon is chosen instead and the learner told so, in a
+    // message of that title.
     void FelderFuellen(const std::vector<std::vector<std::string>>& listen,
-                       const std::vector<int>& felder);
+                       const std::vector<int>& felder, const char* titel);
     // Saving and printing are offered only while the output box holds something.
     void AusgabepunkteSetzen();
     void mnuCopy_Click();
