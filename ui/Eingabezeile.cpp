@@ -24,7 +24,14 @@ QString Eingabezeile::ZeilenumbruecheErsetzen(QString text, const QString& trenn
 
 void Eingabezeile::Einfuegen(const QString& text) {
     if (isReadOnly()) return;
+    if (Einfuegepruefung && Einfuegepruefung(text)) return;
     insert(ZeilenumbruecheErsetzen(text, Trennzeichen ? Trennzeichen() : QStringLiteral(" ")));
+}
+
+void Eingabezeile::Ersetzen(const QString& text) {
+    if (text == this->text()) return;
+    selectAll();
+    insert(text);
 }
 
 void Eingabezeile::keyPressEvent(QKeyEvent* e) {

@@ -17,9 +17,15 @@ class Eingabezeile : public QLineEdit {
     std::function<QString()> Trennzeichen;
     // Receives the character code 13 of an Enter key; a changed code is typed instead.
     std::function<void(int& Zeichencode)> Tastendruck;
+    // Sees a pasted text first; true when it took the text itself, which is then not inserted.
+    std::function<bool(const QString& text)> Einfuegepruefung;
 
     // Inserts the text as a paste does, line breaks converted.
     void Einfuegen(const QString& text);
+
+    // Replaces the whole text as one edit that Ctrl+Z takes back; setText would forget the
+    // undo history.
+    void Ersetzen(const QString& text);
 
     static QString ZeilenumbruecheErsetzen(QString text, const QString& trennzeichen);
 

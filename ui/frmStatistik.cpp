@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -21,11 +20,14 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include "base/Text.h"
 #include "base/Version.h"
 #include "base/Zahlenlesen.h"
 #include "charts/frmDiagramm.h"
+#include "files/Dateilesen.h"
 #include "files/Dateischreiben.h"
 #include "run/Eingabehinweis.h"
+#include "run/Spaltendatei.h"
 #include "run/Statistiken.h"
 #include "ui/Anzahlfrage.h"
 #include "ui/Dateiausgabe.h"
@@ -95,9 +97,30 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     speicherdialog_ = dienste.Speicherdialog;
     if (!speicherdialog_) {
         speicherdialog_ = [this](const QString& vorschlag) {
-            return QFileDialog::getSaveFileName(
-                this, QStringLiteral("Ausgabe speichern"), vorschlag,
-                QStringLiteral("Textdateien (*.txt);;Alle Dateien (*)"));
+            return Dateidialog(this, QStringLiteral("Ausgabe speichern"), vorschlag,
+                               QStringLiteral("Textdateien (*.txt);;Alle Dateien (*)"), true);
+        };
+    }
+    oeffnendialog_ = dienste.Oeffnendialog;
+    if (!oeffnendialog_) {
+        oeffnendialog_ = [this](const QString& ordner) {
+            return Dateidialog(
+                this, QStringLiteral("Daten öffnen"), ordner,
+                QStringLiteral("Daten (*.csv *.txt *.tsv *.tab *.dat);;Alle Dateien (*)"), false);
+        };
+    }
+    spaltenwahl_ = dienste.Spaltenwahl;
+    if (!spaltenwahl_) {
+        spaltenwahl_ = [this](const QString& text, const QStringList& felder,
+                              const QStringList& spalten, const std::vector<int>& vorschlag,
+                              bool keineZulassen) {
+            return SpaltenWaehlen(this, text, felder, spalten, vorschlag, keineZulassen);
+        };
+    }
+    rueckfrage_ = dienste.Rueckfrage;
+    if (!rueckfrage_) {
+        rueckfrage_ = [this](const QString& frage, const QString& titel) {
+            return JaNeinFrage(this, frage, titel);
         };
     }
     druckdialog_ = dienste.Druckdialog;
@@ -154,6 +177,8 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmStatistik::cmdClose_Click);
     connect(ui->mnuZufallsgenerator, &QAction::triggered, this,
             abgesichert("Zufallsgenerator", &frmStatistik::mnuZufallsgenerator_Click));
+    connect(ui->mnuOeffnen, &QAction::triggered, this,
+            abgesichert("Daten öffnen", &frmStatistik::mnuOeffnen_Click));
     connect(ui->mnuCopy, &QAction::triggered, this,
             abgesichert("Ausgabe kopieren", &frmStatistik::mnuCopy_Click));
     connect(ui->mnuSave, &QAction::triggered, this,
@@ -178,7 +203,14 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
         feld->Trennzeichen = [this] { return QString::fromStdString(lauf_.Trennzeichen()); };
         // The balloon about a box goes with the next key pressed in it.
         feld->installEventFilter(this);
+        feld->Einfuegepruefung = [this](const QString& text) {
+            bool genommen = false;
+            Abgesichert("Einfügen", [&] { genommen = ZweiSpaltenEinfuegen(text); });
+            return genommen;
+        };
     }
+
+    connect(ui->txtAusgabe, &QPlainTextEdit::textChanged, this, &frmStatistik::AusgabepunkteSetzen);
 
     // The client area gets its designed size; the menu bar comes on top of it.
     resize(Px(ClientBreite), Px(ClientHoehe) + menuBar()->sizeHint().height());
@@ -217,8 +249,9 @@ void frmStatistik::Form_Load() {
     Zentrieren();
 
     TrennzeichenSetzen();
-    ZufallsdatenErzeugen();
+    ZufallsdatenErzeugen(false);
     ListeFuellen();
+    AusgabepunkteSetzen();
 }
 
 QPoint frmStatistik::Zentrieren() {
@@ -320,11 +353,17 @@ void frmStatistik::DetailTippSetzen() {
                                   : QString::fromStdString(zv::DetailHinweis(Zweidimensional_)));
 }
 
-void frmStatistik::ZufallsdatenErzeugen() {
+void frmStatistik::ZufallsdatenErzeugen(bool widerruflich) {
     const auto daten = zv::ZufallsdatenErzeugen(Anzahl_, lauf_.Trennzeichen(), *uhr_, *zufall_);
     if (!daten) return;
-    ui->txtM1->setText(QString::fromStdString(daten->txtM1));
-    ui->txtM2->setText(QString::fromStdString(daten->txtM2));
+    const auto setzen = [widerruflich](Eingabezeile* feld, const std::string& text) {
+        if (widerruflich)
+            feld->Ersetzen(QString::fromStdString(text));
+        else
+            feld->setText(QString::fromStdString(text));
+    };
+    setzen(ui->txtM1, daten->txtM1);
+    setzen(ui->txtM2, daten->txtM2);
 }
 
 int frmStatistik::GewaehlterTrenner() const {
@@ -473,6 +512,134 @@ void frmStatistik::mnuZufallsgenerator_Click() {
     const bool eindimensional = ui->optMaterial_0->isChecked();
     if (zv::AnzahlErfragen(eindimensional, Anzahl_, lauf_.Dezimaltrennzeichen(), *dialoge_))
         ZufallsdatenErzeugen();
+}
+
+void frmStatistik::mnuOeffnen_Click() {
+    const QString pfad = oeffnendialog_(datenordner_.isEmpty() ? QDir::homePath() : datenordner_);
+    if (pfad.isEmpty()) return;
+    datenordner_ = QFileInfo(pfad).absolutePath();
+    // A box holds at most 32767 values; a file much larger than that many is no data file.
+    constexpr qint64 kHoechstens = 16 << 20;
+    QByteArray inhalt;
+    if (const auto grund = zv::DateiLesen(pfad, inhalt, kHoechstens)) {
+        dialoge_->Meldung(("Die Datei konnte nicht geöffnet werden.\r\n\r\n" +
+                           QDir::toNativeSeparators(pfad) + "\r\n" + *grund)
+                              .toStdString(),
+                          "Daten öffnen", zv::Meldungssymbol::Kritisch);
+        return;
+    }
+    DatenUebernehmen(inhalt.toStdString(), "Die Datei „" + QFileInfo(pfad).fileName() + "“");
+}
+
+void frmStatistik::DatenUebernehmen(const std::string& inhalt, const QString& quelle) {
+    const std::string& dezimal = lauf_.Dezimaltrennzeichen();
+    const zv::Spaltentabelle tabelle = zv::SpaltendateiLesen(inhalt, dezimal);
+    const auto melden = [this](const std::string& text) {
+        dialoge_->Meldung(text, "Daten öffnen", zv::Meldungssymbol::Kritisch);
+    };
+    if (!tabelle.Unlesbar.empty()) {
+        melden(quelle.toStdString() + " wurde nicht übernommen.\r\n\r\n" + tabelle.Unlesbar);
+        return;
+    }
+
+    // As many columns as boxes go in order; otherwise the learner chooses, and in the
+    // two-dimensional mode a single column may go into either box, the other keeping its text.
+    const std::size_t felderzahl = Zweidimensional_ ? 2 : 1;
+    std::vector<int> wahl = felderzahl == 1 ? std::vector<int>{0} : std::vector<int>{0, 1};
+    if (tabelle.Spaltenzahl != felderzahl) {
+        if (tabelle.Spaltenzahl == 1) wahl[1] = -1;
+        QStringList spalten;
+        for (std::size_t j = 0; j < tabelle.Spaltenzahl; ++j) {
+            QString name = QStringLiteral("Spalte %1").arg(j + 1);
+            if (j < tabelle.Kopf.size() && !tabelle.Kopf[j].empty())
+                name += ": " + QString::fromStdString(tabelle.Kopf[j]).simplified();
+            QStringList beispiel;
+            for (std::size_t i = 0; i < tabelle.Zeilen.size() && i < 3; ++i)
+                beispiel << QString::fromStdString(tabelle.Zeilen[i].Zellen[j]).simplified();
+            if (tabelle.Zeilen.size() > 3) beispiel << QStringLiteral("…");
+            if (!beispiel.isEmpty()) name += " (" + beispiel.join(QStringLiteral("; ")) + ")";
+            spalten << name;
+        }
+        const QString text =
+            tabelle.Spaltenzahl == 1
+                ? quelle +
+                      " hat nur eine Spalte. In welches Feld sollen ihre Werte übernommen "
+                      "werden?"
+            : felderzahl == 1 ? quelle + QStringLiteral(
+                                             " hat %1 Spalten. Welche Spalte soll in die Urliste "
+                                             "übernommen werden?")
+                                             .arg(tabelle.Spaltenzahl)
+                              : quelle + QStringLiteral(
+                                             " hat %1 Spalten. Welche Spalten sollen in die beiden "
+                                             "Felder übernommen werden?")
+                                             .arg(tabelle.Spaltenzahl);
+        const QStringList felder = felderzahl == 1 ? QStringList{QStringLiteral("&Urliste:")}
+                                                   : QStringList{QStringLiteral("Merkmal a&1:"),
+                                                                 QStringLiteral("Merkmal a&2:")};
+        const auto gewaehlt = spaltenwahl_(text, felder, spalten, wahl, felderzahl == 2);
+        if (!gewaehlt) return;
+        wahl = *gewaehlt;
+    }
+    std::vector<std::size_t> genommen;
+    for (const int j : wahl)
+        if (j >= 0 && static_cast<std::size_t>(j) < tabelle.Spaltenzahl)
+            genommen.push_back(static_cast<std::size_t>(j));
+    if (genommen.empty()) return;
+    const zv::Spaltenauszug auszug = zv::SpaltenAuslesen(tabelle, genommen, dezimal);
+    if (!auszug.Fehler.empty()) {
+        melden(zv::Fehlermeldung(quelle.toStdString(), auszug.Fehler));
+        return;
+    }
+    FelderFuellen(auszug.Werte, wahl, "Daten öffnen");
+}
+
+bool frmStatistik::ZweiSpaltenEinfuegen(const QString& text) {
+    if (!Zweidimensional_ || !text.contains(QLatin1Char('\t'))) return false;
+    const std::string& dezimal = lauf_.Dezimaltrennzeichen();
+    const zv::Spaltentabelle tabelle = zv::SpaltendateiLesen(text.toStdString(), dezimal);
+    if (!tabelle.Unlesbar.empty() || tabelle.Trennzeichen != '\t' || tabelle.Spaltenzahl != 2 ||
+        tabelle.Zeilen.size() < 2)
+        return false;
+    const zv::Spaltenauszug auszug = zv::SpaltenAuslesen(tabelle, {0, 1}, dezimal);
+    if (!auszug.Fehler.empty()) return false;
+    const QString frage =
+        QStringLiteral(
+            "Der eingefügte Text hat zwei Spalten mit je %1 Werten. Sollen sie auf Merkmal a1 und "
+            "Merkmal a2 verteilt werden? Der bisherige Inhalt beider Felder wird dabei "
+            "ersetzt.\n\nBei „Nein“ wird der Text wie gewohnt in dieses Feld eingefügt.")
+            .arg(auszug.Werte[0].size());
+    if (!rueckfrage_(frage, QStringLiteral("Zwei Spalten einfügen"))) return false;
+    FelderFuellen(auszug.Werte, {0, 1}, "Zwei Spalten einfügen");
+    return true;
+}
+
+void frmStatistik::FelderFuellen(const std::vector<std::vector<std::string>>& listen,
+                                 const std::vector<int>& felder, const char* titel) {
+    const std::string& dezimal = lauf_.Dezimaltrennzeichen();
+    bool mitDezimal = false;
+    for (const auto& liste : listen)
+        for (const std::string& wert : liste)
+            mitDezimal = mitDezimal || wert.find(dezimal) != std::string::npos;
+    const bool semikolon = mitDezimal && lauf_.Trennzeichen() == dezimal;
+    if (semikolon) ui->optSeparator_2->setChecked(true);
+    Eingabezeile* const kaesten[] = {ui->txtM1, ui->txtM2};
+    std::size_t liste = 0;
+    for (std::size_t i = 0; i < felder.size() && i < 2; ++i) {
+        if (felder[i] < 0) continue;
+        kaesten[i]->Ersetzen(
+            QString::fromStdString(zv::Verbinden(listen[liste++], lauf_.Trennzeichen())));
+    }
+    if (semikolon)
+        dialoge_->Meldung(
+            "Die Werte haben ein Dezimalkomma, das Komma kann sie deshalb nicht trennen. Als "
+            "Trennzeichen ist nun das Semikolon gewählt.",
+            titel, zv::Meldungssymbol::Information);
+}
+
+void frmStatistik::AusgabepunkteSetzen() {
+    const bool bericht = !ui->txtAusgabe->document()->isEmpty();
+    ui->mnuSave->setEnabled(bericht);
+    ui->mnuPrint->setEnabled(bericht);
 }
 
 QString frmStatistik::AusgabeText() const {

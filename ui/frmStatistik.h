@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,16 @@ class frmStatistik : public QMainWindow {
         std::function<QString(const QString& vorschlag)> Speicherdialog;
         // Lets the user set up the printer; false for Cancel.
         std::function<bool(QPrinter& drucker)> Druckdialog;
+        // Asks for the data file to open, starting in the given folder; the empty text for Cancel.
+        std::function<QString(const QString& ordner)> Oeffnendialog;
+        // Asks which column of a data file goes into which box, as SpaltenWaehlen of
+        // ui/QtDialoge.h does; nothing for Cancel.
+        std::function<std::optional<std::vector<int>>(
+            const QString& text, const QStringList& felder, const QStringList& spalten,
+            const std::vector<int>& vorschlag, bool keineZulassen)>
+            Spaltenwahl;
+        // Asks a question with Ja and Nein; true for Ja.
+        std::function<bool(const QString& frage, const QString& titel)> Rueckfrage;
     };
 
     explicit frmStatistik(QWidget* parent = nullptr);
@@ -74,7 +85,9 @@ class frmStatistik : public QMainWindow {
     void RahmenSuchen();
     void Form_Resize();
     void ListeFuellen();
-    void ZufallsdatenErzeugen();
+    // widerruflich: the replaced lists come back with Ctrl+Z (not so at start-up, where the
+    // boxes were empty).
+    void ZufallsdatenErzeugen(bool widerruflich = true);
     void TrennzeichenSetzen();
 
     void optMaterial_Click(int Index);
@@ -86,6 +99,21 @@ class frmStatistik : public QMainWindow {
     void cmdCalculate_Click();
     void cmdClose_Click();
     void mnuZufallsgenerator_Click();
+    void mnuOeffnen_Click();
+    // Fills the boxes from a data file or a pasted table (quelle: how to name it): asks for the
+    // columns where needed, reports broken rows and then changes nothing.
+    void DatenUebernehmen(const std::string& inhalt, const QString& quelle);
+    // A table of two columns pasted into a box in the two-dimensional mode is offered to be
+    // split into both boxes; true when the learner took that.
+    bool ZweiSpaltenEinfuegen(const QString& text);
+    // Puts the lists into the boxes (an empty one leaves its box) with the chosen separator,
+    // each as one edit that Ctrl+Z takes back. Where the separator is the comma and the values
+    // have a decimal comma, the semicolon is chosen instead and the learner told so, in a
+    // message of that title.
+    void FelderFuellen(const std::vector<std::vector<std::string>>& listen,
+                       const std::vector<int>& felder, const char* titel);
+    // Saving and printing are offered only while the output box holds something.
+    void AusgabepunkteSetzen();
     void mnuCopy_Click();
     void mnuSave_Click();
     void mnuPrint_Click();
@@ -129,8 +157,13 @@ class frmStatistik : public QMainWindow {
     QButtonGroup* optMaterial_ = nullptr;
     std::function<QString(const QString&)> speicherdialog_;
     std::function<bool(QPrinter&)> druckdialog_;
+    decltype(Dienste::Oeffnendialog) oeffnendialog_;
+    decltype(Dienste::Spaltenwahl) spaltenwahl_;
+    decltype(Dienste::Rueckfrage) rueckfrage_;
     // The folder of the last save, offered again while the program runs.
     QString speicherordner_;
+    // The folder of the last data file opened, offered again while the program runs.
+    QString datenordner_;
     // Whether the window was centred again once its frame was known, and how often the frame
     // was looked for since the window was shown.
     bool mitRahmenZentriert_ = false;

@@ -568,14 +568,12 @@ class TestFrmStatistik : public QObject {
     void speichernUndDrucken() {
         QTemporaryDir ordner;
         speicherort_ = ordner.filePath("b.txt");
-        Menue("mnuSave");  // an empty report saves an empty file
-        QFile leer(speicherort_);
-        QVERIFY(leer.open(QIODevice::ReadOnly) && leer.readAll().isEmpty());
         Waehlen("Median");
         Klicken("chkDetail");
         Klicken("cmdCalculate");
         Menue("mnuCopy");
         Menue("mnuSave");
+        Menue("mnuSave");  // offered in the folder of the first
         QFile datei(speicherort_);
         QVERIFY(datei.open(QIODevice::ReadOnly));
         QCOMPARE(datei.readAll(), Ablage().toUtf8());
