@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QDateTime>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -26,7 +28,7 @@
 #include "files/Dateischreiben.h"
 #include "run/Statistiken.h"
 #include "ui/Anzahlfrage.h"
-#include "ui/Dateiausgabe.h"
+#include "ui/Druckablauf.h"
 #include "ui/Fensterplatz.h"
 #include "ui/QtDialoge.h"
 #include "ui/Tastenregeln.h"
@@ -102,6 +104,13 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
             QPrintDialog dialog(&drucker, this);
             dialog.setWindowTitle(QStringLiteral("Ausgabe drucken"));
             return dialog.exec() == QDialog::Accepted;
+        };
+    }
+    druckfrage_ = dienste.Druckfrage;
+    if (!druckfrage_) {
+        druckfrage_ = [this](const QString& frage, const QString& titel) {
+            return QMessageBox::question(this, titel, frage, QMessageBox::Yes | QMessageBox::No,
+                                         QMessageBox::No) == QMessageBox::Yes;
         };
     }
 
@@ -459,8 +468,15 @@ void frmStatistik::mnuSave_Click() {
     }
 }
 
-void frmStatistik::AusgabeDrucken(QPrinter& drucker) const {
-    BerichtDrucken(AusgabeText(), ui->txtAusgabe->font(), drucker);
+Druckumgebung frmStatistik::Druckrahmen() {
+    // The header's date is the day of the window's clock, which counts days since 1970 in UTC.
+    const auto ms = static_cast<qint64>(uhr_->Jetzt() * 86400000.0);
+    const QDate tag = QDateTime::fromMSecsSinceEpoch(ms).date();  // in local time
+    return {this, dialoge_, druckfrage_, tag.toString(QStringLiteral("dd.MM.yyyy"))};
+}
+
+Druckausgang frmStatistik::AusgabeDrucken(QPrinter& drucker) {
+    return BerichtDrucken(AusgabeText(), ui->txtAusgabe->font(), drucker, Druckrahmen());
 }
 
 void frmStatistik::mnuPrint_Click() {

@@ -16,6 +16,7 @@
 #include "run/Rechenlauf.h"
 #include "run/Zufallsdaten.h"
 #include "ui/Dialoge.h"
+#include "ui/Druckablauf.h"
 
 class QButtonGroup;
 class QPrinter;
@@ -40,6 +41,8 @@ class frmStatistik : public QMainWindow {
         std::function<QString(const QString& vorschlag)> Speicherdialog;
         // Lets the user set up the printer; false for Cancel.
         std::function<bool(QPrinter& drucker)> Druckdialog;
+        // Asks before a long printout; true for Yes.
+        std::function<bool(const QString& frage, const QString& titel)> Druckfrage;
     };
 
     explicit frmStatistik(QWidget* parent = nullptr);
@@ -56,8 +59,9 @@ class frmStatistik : public QMainWindow {
     // run wrote it, or what the user typed into the box, with CR LF line ends.
     QString AusgabeText() const;
 
-    // Prints the report onto a set-up printer (or PDF file), in the output box's font.
-    void AusgabeDrucken(QPrinter& drucker) const;
+    // Prints the report onto a set-up printer (or PDF file), in the output box's font, with
+    // the question before a long printout, the progress dialog and a message when it ends early.
+    Druckausgang AusgabeDrucken(QPrinter& drucker);
 
     // Lets Verdana and Courier New fall back to metric-compatible families where absent.
     static void SchriftenErsetzen();
@@ -86,6 +90,8 @@ class frmStatistik : public QMainWindow {
     void mnuCopy_Click();
     void mnuSave_Click();
     void mnuPrint_Click();
+    // The window's dialogs and clock, lent to printing.
+    Druckumgebung Druckrahmen();
     void mnuDiagramm_Click();
     // Puts a window that is about to open beside this one, clear of its controls.
     void DanebenSetzen(QWidget* fenster);
@@ -121,6 +127,7 @@ class frmStatistik : public QMainWindow {
     QButtonGroup* optMaterial_ = nullptr;
     std::function<QString(const QString&)> speicherdialog_;
     std::function<bool(QPrinter&)> druckdialog_;
+    std::function<bool(const QString&, const QString&)> druckfrage_;
     // The folder of the last save, offered again while the program runs.
     QString speicherordner_;
     // Whether the window was centred again once its frame was known, and how often the frame
