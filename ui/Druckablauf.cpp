@@ -3,14 +3,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QStringList>
 #include <algorithm>
 
 namespace {
 
 const QString Drucktitel = QStringLiteral("Ausgabe drucken");
+const QString Vorschautitel = QStringLiteral("Druckvorschau");
 
 // The wait cursor for as long as it lives.
 class Wartezeiger {
@@ -114,4 +117,43 @@ Druckausgang BerichtDrucken(const QString& bericht, const QFont& schrift, QPrint
     if (ausgang != Druckausgang::Fertig)
         Melden(umgebung, Ausgangsmeldung(ausgang, drucker, fertig, satz.Seiten()), Drucktitel);
     return ausgang;
+}
+
+void VorschauZeigen(const QString& bericht, const QFont& schrift, const Druckumgebung& umgebung) {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setDocName(QStringLiteral("Zorvanta-Bericht"));
+    Drucksatz satz;
+    {
+        const Wartezeiger zeiger;
+        satz = DrucksatzBilden(bericht, schrift, drucker, true);
+    }
+    if (!satz.Fehler.isEmpty()) {
+        Melden(umgebung, satz.Fehler, Vorschautitel);
+        return;
+    }
+    const QString frage = Druckfrage(satz, true);
+    if (!frage.isEmpty() && !umgebung.Frage(frage, Vorschautitel)) return;
+
+    QPrintPreviewDialog vorschau(&drucker, umgebung.Eltern);
+    vorschau.setWindowTitle(Vorschautitel);
+    // Large enough to read a page: most of the screen the window is on.
+    if (const QScreen* bildschirm = umgebung.Eltern ? umgebung.Eltern->screen() : nullptr)
+        vorschau.resize(bildschirm->availableGeometry().size() * 0.8);
+    // The pages are made again whenever the preview changes the page set-up, and once more
+    // when it prints; the orientation is then the one shown.
+    QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
+                     [&](QPrinter* ziel) {
+                         const Drucksatz neu = DrucksatzBilden(bericht, schrift, *ziel, false);
+                         if (!neu.Fehler.isEmpty()) {
+                             Melden(umgebung, neu.Fehler, Vorschautitel);
+                             return;
+                         }
+                         int fertig = 0;
+                         const Druckausgang ausgang =
+                             MitFortschritt(neu, *ziel, umgebung, Vorschautitel, fertig);
+                         if (ausgang != Druckausgang::Fertig)
+                             Melden(umgebung, Ausgangsmeldung(ausgang, *ziel, fertig, neu.Seiten()),
+                                    Vorschautitel);
+                     });
+    vorschau.exec();
 }

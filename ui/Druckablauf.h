@@ -33,3 +33,6 @@ QString Druckfrage(const Drucksatz& satz, bool vorschau);
 // as cancelled. Every ending but a finished print is told in a message.
 Druckausgang BerichtDrucken(const QString& bericht, const QFont& schrift, QPrinter& drucker,
                             const Druckumgebung& umgebung);
+
+// Shows the print preview of the report; a print started from it goes through the same pages.
+void VorschauZeigen(const QString& bericht, const QFont& schrift, const Druckumgebung& umgebung);

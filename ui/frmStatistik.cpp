@@ -159,6 +159,8 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
             abgesichert("Ausgabe speichern", &frmStatistik::mnuSave_Click));
     connect(ui->mnuPrint, &QAction::triggered, this,
             abgesichert("Ausgabe drucken", &frmStatistik::mnuPrint_Click));
+    connect(ui->mnuVorschau, &QAction::triggered, this,
+            abgesichert("Druckvorschau", &frmStatistik::mnuVorschau_Click));
     connect(ui->mnuDiagramm, &QAction::triggered, this,
             abgesichert("Diagramm", &frmStatistik::mnuDiagramm_Click));
     connect(ui->mnuInfo, &QAction::triggered, this, &frmStatistik::mnuInfo_Click);
@@ -483,6 +485,10 @@ void frmStatistik::mnuPrint_Click() {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(QStringLiteral("Zorvanta-Bericht"));
     if (druckdialog_(drucker)) AusgabeDrucken(drucker);
+}
+
+void frmStatistik::mnuVorschau_Click() {
+    VorschauZeigen(AusgabeText(), ui->txtAusgabe->font(), Druckrahmen());
 }
 
 void frmStatistik::mnuDiagramm_Click() {

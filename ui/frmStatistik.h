@@ -90,6 +90,7 @@ class frmStatistik : public QMainWindow {
     void mnuCopy_Click();
     void mnuSave_Click();
     void mnuPrint_Click();
+    void mnuVorschau_Click();
     // The window's dialogs and clock, lent to printing.
     Druckumgebung Druckrahmen();
     void mnuDiagramm_Click();

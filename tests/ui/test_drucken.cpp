@@ -2,6 +2,8 @@
 // pages of whole lines with nothing lost, no file left by a cancel or failure, and the
 // window's question and messages around it. Headless.
 
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QtTest>
@@ -227,7 +229,7 @@ class TestDrucken : public QObject {
     }
 
     // The window asks before a long printout: No prints nothing and tells nothing, Yes prints
-    // every page. A failing file and an empty report are told.
+    // every page, and so does the preview. A failing file and an empty report are told.
     void fenster() {
         Testdialoge dialoge;
         QStringList fragen;
@@ -260,6 +262,21 @@ class TestDrucken : public QObject {
         QVERIFY(seiten > Seitengrenze);
         QCOMPARE(PdfSeiten(ordner.filePath("b.pdf")), seiten);
         QVERIFY(dialoge.Meldungen.isEmpty());
+
+        // The preview is asked about alike and, once it has made its pages, holds as many.
+        int gezeigt = -1;
+        QTimer warten;
+        connect(&warten, &QTimer::timeout, [&] {
+            auto* vorschau = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            auto* ansicht = vorschau ? vorschau->findChild<QPrintPreviewWidget*>() : nullptr;
+            if (ansicht == nullptr || ansicht->pageCount() == 0) return;
+            gezeigt = ansicht->pageCount();
+            vorschau->reject();
+        });
+        warten.start(20);
+        f.findChild<QAction*>("mnuVorschau")->trigger();
+        QVERIFY(fragen.value(2).startsWith("Druckvorschau|Der Bericht umfasst "));
+        QCOMPARE(gezeigt, seiten);
 
         PdfEinrichten(drucker, ordner.filePath("fehlt/b.pdf"));
         QCOMPARE(f.AusgabeDrucken(drucker), Druckausgang::Fehlgeschlagen);
