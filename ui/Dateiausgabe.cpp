@@ -238,7 +238,8 @@ Drucksatz DrucksatzBilden(const QString& bericht, const QFont& schrift, QPagedPa
 }
 
 Druckausgang SeitenDrucken(const Drucksatz& satz, const QString& datum, QPagedPaintDevice& geraet,
-                           const std::function<bool(int fertig, int seiten)>& fortschritt) {
+                           const std::function<bool(int fertig, int seiten)>& fortschritt,
+                           bool verwerfen) {
     const int seiten = satz.Seiten();
     if (!satz.Fehler.isEmpty() || seiten == 0) return Druckausgang::Fehlgeschlagen;
     if (!fortschritt(0, seiten)) return Druckausgang::Abgebrochen;
@@ -247,15 +248,14 @@ Druckausgang SeitenDrucken(const Drucksatz& satz, const QString& datum, QPagedPa
     QPainter maler;
     if (!maler.begin(&geraet)) return Druckausgang::Fehlgeschlagen;
     // A file begun by this print is removed again when the print does not finish.
-    const auto verwerfen = [&] {
-        if (drucker != nullptr && drucker->outputFormat() == QPrinter::PdfFormat &&
+    const auto beenden = [&](Druckausgang ausgang) {
+        const bool weg = verwerfen || ausgang == Druckausgang::Fehlgeschlagen;
+        if (ausgang == Druckausgang::Abgebrochen && verwerfen && drucker != nullptr)
+            drucker->abort();
+        if (maler.isActive()) maler.end();
+        if (weg && drucker != nullptr && drucker->outputFormat() == QPrinter::PdfFormat &&
             !drucker->outputFileName().isEmpty())
             QFile::remove(drucker->outputFileName());
-    };
-    const auto beenden = [&](Druckausgang ausgang) {
-        if (ausgang == Druckausgang::Abgebrochen && drucker != nullptr) drucker->abort();
-        if (maler.isActive()) maler.end();
-        verwerfen();
         return ausgang;
     };
 

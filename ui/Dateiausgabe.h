@@ -62,7 +62,9 @@ enum class Druckausgang { Fertig, Abgebrochen, Fehlgeschlagen };
 
 // Prints the set report page by page, every page headed by "Zorvanta – Bericht", the date and
 // "Seite x von y". fortschritt(fertig, seiten) is called before each page and after the last;
-// when it answers false, printing stops. A cancelled or failed print into a PDF file of a
-// QPrinter leaves no file behind.
+// when it answers false, printing stops. A failed print into a PDF file of a QPrinter leaves no
+// file behind; with verwerfen, neither does a cancelled one, and a printer's job is aborted.
+// Without it the pages made so far stay, as a preview needs them: its engine frees them on abort.
 Druckausgang SeitenDrucken(const Drucksatz& satz, const QString& datum, QPagedPaintDevice& geraet,
-                           const std::function<bool(int fertig, int seiten)>& fortschritt);
+                           const std::function<bool(int fertig, int seiten)>& fortschritt,
+                           bool verwerfen = true);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QLocale>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
@@ -31,12 +32,11 @@ void Melden(const Druckumgebung& umgebung, const QString& text, const QString& t
                               zv::Meldungssymbol::Kritisch);
 }
 
-// Prints the set report under a progress dialog and the wait cursor; fertig receives the
-// number of pages made.
+// Prints the set report under a progress dialog over the given window and the wait cursor;
+// fertig receives the number of pages made. Not in a preview, a cancel discards the print.
 Druckausgang MitFortschritt(const Drucksatz& satz, QPrinter& drucker, const Druckumgebung& umgebung,
-                            const QString& titel, int& fertig) {
-    QProgressDialog fortschritt(QString(), QStringLiteral("Abbrechen"), 0, satz.Seiten(),
-                                umgebung.Eltern);
+                            const QString& titel, int& fertig, QWidget* ueber, bool vorschau) {
+    QProgressDialog fortschritt(QString(), QStringLiteral("Abbrechen"), 0, satz.Seiten(), ueber);
     fortschritt.setWindowTitle(titel);
     fortschritt.setMinimumWidth(360);  // room for the title
     fortschritt.setWindowModality(Qt::WindowModal);
@@ -45,21 +45,32 @@ Druckausgang MitFortschritt(const Drucksatz& satz, QPrinter& drucker, const Druc
     fortschritt.setAutoClose(false);
     const Wartezeiger zeiger;
     fertig = 0;
-    return SeitenDrucken(satz, umgebung.Datum, drucker, [&](int seiten, int alle) {
-        fertig = seiten;
-        fortschritt.setLabelText(
-            QStringLiteral("Seite %1 von %2 …").arg(std::min(seiten + 1, alle)).arg(alle));
-        fortschritt.setValue(seiten);
-        QCoreApplication::processEvents();
-        return !fortschritt.wasCanceled();
-    });
+    return SeitenDrucken(
+        satz, umgebung.Datum, drucker,
+        [&](int seiten, int alle) {
+            fertig = seiten;
+            fortschritt.setLabelText(
+                QStringLiteral("Seite %1 von %2 …").arg(std::min(seiten + 1, alle)).arg(alle));
+            fortschritt.setValue(seiten);
+            QCoreApplication::processEvents();
+            return !fortschritt.wasCanceled();
+        },
+        !vorschau);
 }
 
 // The message for a print that did not finish.
-QString Ausgangsmeldung(Druckausgang ausgang, const QPrinter& drucker, int fertig, int seiten) {
+QString Ausgangsmeldung(Druckausgang ausgang, const QPrinter& drucker, int fertig, int seiten,
+                        bool vorschau) {
     const bool datei =
         drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty();
     const QString name = QDir::toNativeSeparators(drucker.outputFileName());
+    if (ausgang == Druckausgang::Abgebrochen && vorschau) {
+        return QStringLiteral(
+                   "Nach %1 von %2 Seiten abgebrochen. Die Vorschau zeigt nur diese Seiten, "
+                   "und ein Druck aus ihr enthält nur diese.")
+            .arg(fertig)
+            .arg(seiten);
+    }
     if (ausgang == Druckausgang::Abgebrochen) {
         QString text = QStringLiteral(
                            "Der Druck wurde nach %1 von %2 Seiten abgebrochen; der "
@@ -91,7 +102,7 @@ QString Druckfrage(const Drucksatz& satz, bool vorschau) {
                      "Seite. Sie werden in den folgenden Zeilen fortgesetzt; jede "
                      "Fortsetzung ist am linken Rand mit %3 markiert.")
                      .arg(zeilen)
-                     .arg(satz.Schrift.pointSizeF())
+                     .arg(QLocale(QLocale::German).toString(satz.Schrift.pointSizeF()))
                      .arg(QChar(Fortsetzungszeichen));
     }
     teile << (vorschau ? QStringLiteral("Vorschau trotzdem anzeigen?")
@@ -113,9 +124,11 @@ Druckausgang BerichtDrucken(const QString& bericht, const QFont& schrift, QPrint
     const QString frage = Druckfrage(satz, false);
     if (!frage.isEmpty() && !umgebung.Frage(frage, Drucktitel)) return Druckausgang::Abgebrochen;
     int fertig = 0;
-    const Druckausgang ausgang = MitFortschritt(satz, drucker, umgebung, Drucktitel, fertig);
+    const Druckausgang ausgang =
+        MitFortschritt(satz, drucker, umgebung, Drucktitel, fertig, umgebung.Eltern, false);
     if (ausgang != Druckausgang::Fertig)
-        Melden(umgebung, Ausgangsmeldung(ausgang, drucker, fertig, satz.Seiten()), Drucktitel);
+        Melden(umgebung, Ausgangsmeldung(ausgang, drucker, fertig, satz.Seiten(), false),
+               Drucktitel);
     return ausgang;
 }
 
@@ -140,20 +153,21 @@ void VorschauZeigen(const QString& bericht, const QFont& schrift, const Druckumg
     if (const QScreen* bildschirm = umgebung.Eltern ? umgebung.Eltern->screen() : nullptr)
         vorschau.resize(bildschirm->availableGeometry().size() * 0.8);
     // The pages are made again whenever the preview changes the page set-up, and once more
-    // when it prints; the orientation is then the one shown.
-    QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
-                     [&](QPrinter* ziel) {
-                         const Drucksatz neu = DrucksatzBilden(bericht, schrift, *ziel, false);
-                         if (!neu.Fehler.isEmpty()) {
-                             Melden(umgebung, neu.Fehler, Vorschautitel);
-                             return;
-                         }
-                         int fertig = 0;
-                         const Druckausgang ausgang =
-                             MitFortschritt(neu, *ziel, umgebung, Vorschautitel, fertig);
-                         if (ausgang != Druckausgang::Fertig)
-                             Melden(umgebung, Ausgangsmeldung(ausgang, *ziel, fertig, neu.Seiten()),
-                                    Vorschautitel);
-                     });
+    // when it prints; the orientation is then the one shown. The progress dialog belongs to
+    // the preview, which would otherwise block its "Abbrechen".
+    QObject::connect(
+        &vorschau, &QPrintPreviewDialog::paintRequested, &vorschau, [&](QPrinter* ziel) {
+            const Drucksatz neu = DrucksatzBilden(bericht, schrift, *ziel, false);
+            if (!neu.Fehler.isEmpty()) {
+                Melden(umgebung, neu.Fehler, Vorschautitel);
+                return;
+            }
+            int fertig = 0;
+            const Druckausgang ausgang =
+                MitFortschritt(neu, *ziel, umgebung, Vorschautitel, fertig, &vorschau, true);
+            if (ausgang != Druckausgang::Fertig)
+                Melden(umgebung, Ausgangsmeldung(ausgang, *ziel, fertig, neu.Seiten(), true),
+                       Vorschautitel);
+        });
     vorschau.exec();
 }

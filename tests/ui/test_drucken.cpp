@@ -263,20 +263,34 @@ class TestDrucken : public QObject {
         QCOMPARE(PdfSeiten(ordner.filePath("b.pdf")), seiten);
         QVERIFY(dialoge.Meldungen.isEmpty());
 
-        // The preview is asked about alike and, once it has made its pages, holds as many.
+        // The preview is asked about alike and, once it has made its pages, holds as many; cut
+        // short, it shows (and draws) the pages made so far and says so.
         int gezeigt = -1;
+        bool abbrechen = false;
         QTimer warten;
         connect(&warten, &QTimer::timeout, [&] {
-            auto* vorschau = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-            auto* ansicht = vorschau ? vorschau->findChild<QPrintPreviewWidget*>() : nullptr;
-            if (ansicht == nullptr || ansicht->pageCount() == 0) return;
-            gezeigt = ansicht->pageCount();
-            vorschau->reject();
+            for (QWidget* fenster : QApplication::topLevelWidgets()) {
+                auto* vorschau = qobject_cast<QPrintPreviewDialog*>(fenster);
+                auto* ansicht = vorschau ? vorschau->findChild<QPrintPreviewWidget*>() : nullptr;
+                auto* fortschritt = vorschau ? vorschau->findChild<QProgressDialog*>() : nullptr;
+                if (abbrechen && fortschritt != nullptr && fortschritt->value() > 2)
+                    fortschritt->cancel();
+                if (ansicht == nullptr || !vorschau->isVisible() || ansicht->pageCount() == 0)
+                    continue;
+                gezeigt = ansicht->pageCount();
+                vorschau->grab();
+                vorschau->reject();
+            }
         });
         warten.start(20);
         f.findChild<QAction*>("mnuVorschau")->trigger();
         QVERIFY(fragen.value(2).startsWith("Druckvorschau|Der Bericht umfasst "));
         QCOMPARE(gezeigt, seiten);
+        abbrechen = true;
+        f.findChild<QAction*>("mnuVorschau")->trigger();
+        QVERIFY2(gezeigt > 0 && gezeigt < seiten, qPrintable(QString::number(gezeigt)));
+        QVERIFY(dialoge.Meldungen.value(0).startsWith("Druckvorschau|Nach "));
+        dialoge.Meldungen.clear();
 
         PdfEinrichten(drucker, ordner.filePath("fehlt/b.pdf"));
         QCOMPARE(f.AusgabeDrucken(drucker), Druckausgang::Fehlgeschlagen);
