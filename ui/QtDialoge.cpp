@@ -106,7 +106,8 @@ std::optional<std::vector<int>> SpaltenWaehlen(QWidget* eltern, const QString& t
     return wahl;
 }
 
-bool JaNeinFrage(QWidget* eltern, const QString& frage, const QString& titel) {
+bool JaNeinFrage(QWidget* eltern, const QString& frage, const QString& titel,
+                 QMessageBox::StandardButton vorgabe) {
     return QMessageBox::question(eltern, titel, frage, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+                                 vorgabe) == QMessageBox::Yes;
 }

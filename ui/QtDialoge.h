@@ -2,6 +2,7 @@
 // The message box and the input dialog of the window, shown with Qt; the file dialogs, the
 // choice of a data file's columns and a yes-or-no question.
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -37,5 +38,6 @@ std::optional<std::vector<int>> SpaltenWaehlen(QWidget* eltern, const QString& t
                                                const std::vector<int>& vorschlag,
                                                bool keineZulassen);
 
-// A question with the buttons Ja and Nein; true for Ja.
-bool JaNeinFrage(QWidget* eltern, const QString& frage, const QString& titel);
+// A question with the buttons Ja and Nein, the one that Enter presses given; true for Ja.
+bool JaNeinFrage(QWidget* eltern, const QString& frage, const QString& titel,
+                 QMessageBox::StandardButton vorgabe = QMessageBox::Yes);

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QDateTime>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -30,7 +32,7 @@
 #include "run/Spaltendatei.h"
 #include "run/Statistiken.h"
 #include "ui/Anzahlfrage.h"
-#include "ui/Dateiausgabe.h"
+#include "ui/Druckablauf.h"
 #include "ui/Fensterplatz.h"
 #include "ui/QtDialoge.h"
 #include "ui/Schriftgrad.h"
@@ -131,6 +133,12 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
             return dialog.exec() == QDialog::Accepted;
         };
     }
+    druckfrage_ = dienste.Druckfrage;
+    if (!druckfrage_) {
+        druckfrage_ = [this](const QString& frage, const QString& titel) {
+            return JaNeinFrage(this, frage, titel, QMessageBox::No);
+        };
+    }
 
     // Screen readers name a control by its buddy label or its caption; these two have neither.
     ui->lstSelection->setAccessibleName(QStringLiteral("Auswahl der Kennzahlen"));
@@ -185,6 +193,8 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
             abgesichert("Ausgabe speichern", &frmStatistik::mnuSave_Click));
     connect(ui->mnuPrint, &QAction::triggered, this,
             abgesichert("Ausgabe drucken", &frmStatistik::mnuPrint_Click));
+    connect(ui->mnuVorschau, &QAction::triggered, this,
+            abgesichert("Druckvorschau", &frmStatistik::mnuVorschau_Click));
     connect(ui->mnuDiagramm, &QAction::triggered, this,
             abgesichert("Diagramm", &frmStatistik::mnuDiagramm_Click));
     connect(ui->mnuInfo, &QAction::triggered, this, &frmStatistik::mnuInfo_Click);
@@ -640,6 +650,7 @@ void frmStatistik::AusgabepunkteSetzen() {
     const bool bericht = !ui->txtAusgabe->document()->isEmpty();
     ui->mnuSave->setEnabled(bericht);
     ui->mnuPrint->setEnabled(bericht);
+    ui->mnuVorschau->setEnabled(bericht);
 }
 
 QString frmStatistik::AusgabeText() const {
@@ -670,14 +681,25 @@ void frmStatistik::mnuSave_Click() {
     }
 }
 
-void frmStatistik::AusgabeDrucken(QPrinter& drucker) const {
-    BerichtDrucken(AusgabeText(), ui->txtAusgabe->font(), drucker);
+Druckumgebung frmStatistik::Druckrahmen() {
+    // The header's date is the day of the window's clock, which counts days since 1970 in UTC.
+    const auto ms = static_cast<qint64>(uhr_->Jetzt() * 86400000.0);
+    const QDate tag = QDateTime::fromMSecsSinceEpoch(ms).date();  // in local time
+    return {this, dialoge_, druckfrage_, tag.toString(QStringLiteral("dd.MM.yyyy"))};
+}
+
+Druckausgang frmStatistik::AusgabeDrucken(QPrinter& drucker) {
+    return BerichtDrucken(AusgabeText(), ui->txtAusgabe->font(), drucker, Druckrahmen());
 }
 
 void frmStatistik::mnuPrint_Click() {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(QStringLiteral("Zorvanta-Bericht"));
     if (druckdialog_(drucker)) AusgabeDrucken(drucker);
+}
+
+void frmStatistik::mnuVorschau_Click() {
+    VorschauZeigen(AusgabeText(), ui->txtAusgabe->font(), Druckrahmen());
 }
 
 void frmStatistik::mnuDiagramm_Click() {

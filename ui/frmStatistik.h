@@ -17,6 +17,7 @@
 #include "run/Rechenlauf.h"
 #include "run/Zufallsdaten.h"
 #include "ui/Dialoge.h"
+#include "ui/Druckablauf.h"
 
 class QButtonGroup;
 class QPrinter;
@@ -52,6 +53,8 @@ class frmStatistik : public QMainWindow {
             Spaltenwahl;
         // Asks a question with Ja and Nein; true for Ja.
         std::function<bool(const QString& frage, const QString& titel)> Rueckfrage;
+        // Asks before a long printout, with Nein as the default; true for Ja.
+        std::function<bool(const QString& frage, const QString& titel)> Druckfrage;
     };
 
     explicit frmStatistik(QWidget* parent = nullptr);
@@ -68,8 +71,9 @@ class frmStatistik : public QMainWindow {
     // run wrote it, or what the user typed into the box, with CR LF line ends.
     QString AusgabeText() const;
 
-    // Prints the report onto a set-up printer (or PDF file), in the output box's font.
-    void AusgabeDrucken(QPrinter& drucker) const;
+    // Prints the report onto a set-up printer (or PDF file), in the output box's font, with
+    // the question before a long printout, the progress dialog and a message when it ends early.
+    Druckausgang AusgabeDrucken(QPrinter& drucker);
 
     // Lets Verdana and Courier New fall back to metric-compatible families where absent.
     static void SchriftenErsetzen();
@@ -117,6 +121,9 @@ class frmStatistik : public QMainWindow {
     void mnuCopy_Click();
     void mnuSave_Click();
     void mnuPrint_Click();
+    void mnuVorschau_Click();
+    // The window's dialogs and clock, lent to printing.
+    Druckumgebung Druckrahmen();
     void mnuDiagramm_Click();
     // Puts a window that is about to open beside this one, clear of its controls.
     void DanebenSetzen(QWidget* fenster);
@@ -160,6 +167,7 @@ class frmStatistik : public QMainWindow {
     decltype(Dienste::Oeffnendialog) oeffnendialog_;
     decltype(Dienste::Spaltenwahl) spaltenwahl_;
     decltype(Dienste::Rueckfrage) rueckfrage_;
+    decltype(Dienste::Druckfrage) druckfrage_;
     // The folder of the last save, offered again while the program runs.
     QString speicherordner_;
     // The folder of the last data file opened, offered again while the program runs.

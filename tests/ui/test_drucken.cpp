@@ -1,0 +1,307 @@
+// Printing the report into PDF files: size and orientation chosen so that lines keep whole,
+// pages of whole lines with nothing lost, no file left by a cancel or failure, and the
+// window's question and messages around it. Headless.
+
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QtTest>
+#include <QtWidgets>
+
+#include "run/Rechenlauf.h"
+#include "run/Statistiken.h"
+#include "ui/Druckablauf.h"
+#include "ui/frmStatistik.h"
+
+namespace {
+
+std::string Werte(int anzahl, int versatz) {
+    std::string text;
+    for (int i = 0; i < anzahl; ++i)
+        text += (i ? " " : "") + std::to_string((i * 37 + versatz) % 99 + 1);
+    return text;
+}
+
+// The report of a run with every entry of the mode selected, as the window's run writes it.
+QString Bericht(bool zweidimensional, int anzahl, bool schritte, bool tabellen) {
+    zv::clsRechenlauf lauf(",");
+    zv::Steuerzustand zustand;
+    zustand.Zweidimensional = zweidimensional;
+    zustand.txtM1 = Werte(anzahl, 7);
+    zustand.txtM2 = Werte(anzahl, 50);
+    zustand.chkDetail = schritte;
+    zustand.Rechentabellen = tabellen;
+    for (const std::string& text : zv::ListenEintraege(zweidimensional))
+        zustand.lstSelection.push_back({text, true});
+    return QString::fromStdString(lauf.cmdCalculate_Click(std::move(zustand)).txtAusgabe);
+}
+
+QFont Schrift() {
+    return QFont(QStringLiteral("Courier New"), 9, QFont::Bold);
+}
+
+void PdfEinrichten(QPrinter& drucker, const QString& pfad) {
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(pfad);
+    drucker.setPageSize(QPageSize(QPageSize::A4));
+}
+
+// The pages of a PDF file, by its page objects (not the page tree's "/Pages").
+int PdfSeiten(const QString& pfad) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) return -1;
+    static const QRegularExpression seite(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+    return static_cast<int>(QString::fromLatin1(datei.readAll()).count(seite));
+}
+
+// Empty when the printed pieces give back every report line exactly and in order, only further
+// pieces are marked as carried on, and each piece of a carried-on line fits the text width.
+QString Luecke(const Drucksatz& satz, const QPaintDevice& geraet) {
+    QStringList zusammen;
+    const QFontMetricsF masse(satz.Schrift, &geraet);
+    for (const Druckzeile& d : satz.Druckzeilen) {
+        const QString stueck = satz.Zeilen.value(d.Zeile).mid(d.Anfang, d.Laenge);
+        if (d.Fortsetzung != (d.Anfang > 0)) return QStringLiteral("mark at %1").arg(d.Zeile);
+        if (d.Fortsetzung && d.Zeile == zusammen.size() - 1)
+            zusammen.last() += stueck;
+        else if (!d.Fortsetzung && d.Zeile == zusammen.size())
+            zusammen << stueck;
+        else
+            return QStringLiteral("order at %1").arg(d.Zeile);
+        if (satz.UmbrocheneZeilen > 0 && masse.horizontalAdvance(stueck) > satz.Seitenbreite)
+            return QStringLiteral("too wide at %1").arg(d.Zeile);
+    }
+    return zusammen == satz.Zeilen ? QString() : QStringLiteral("lines differ");
+}
+
+class Testdialoge : public zv::IDialoge {
+  public:
+    QStringList Meldungen;
+    std::string Eingabe(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
+    void Meldung(const std::string& text, const std::string& titel, zv::Meldungssymbol) override {
+        Meldungen << QString::fromStdString(titel + "|" + text);
+    }
+};
+
+}  // namespace
+
+class TestDrucken : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void berichtszeilen_data() {
+        QTest::addColumn<QString>("bericht");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::newRow("CR LF, last end") << "a\r\nb\r\n" << QStringList{"a", "b"};
+        QTest::newRow("LF, CR, no last end") << "a\nb\rc" << QStringList{"a", "b", "c"};
+        QTest::newRow("empty lines") << "\r\n\r\nx\r\n\r\n" << QStringList{"", "", "x", ""};
+        QTest::newRow("empty") << "" << QStringList{};
+        QTest::newRow("separators") << QString("a") + QChar(0x2028) + "b" + QChar(0x2029) + "c"
+                                    << QStringList{"a", "b", "c"};
+        QTest::newRow("tab stops") << "x\ty\r\n12345678\tz\r\n\t"
+                                   << QStringList{"x       y", "12345678        z", "        "};
+    }
+    void berichtszeilen() {
+        QFETCH(QString, bericht);
+        QFETCH(QStringList, zeilen);
+        QCOMPARE(Berichtszeilen(bericht), zeilen);
+    }
+
+    // The widest line fits the page at the chosen size and orientation, which is the largest
+    // size in tenths of a point up to 9 points; the PDF has the pages counted.
+    void breitesteZeilePasst_data() {
+        QTest::addColumn<QString>("bericht");
+        QTest::addColumn<bool>("kleiner");  // too wide for 9 points on portrait A4
+        QTest::newRow("1-D, every entry") << Bericht(false, 10, true, true) << false;
+        QTest::newRow("2-D, every entry") << Bericht(true, 10, true, true) << false;
+        QTest::newRow("2-D, 16 values") << Bericht(true, 16, true, true) << true;
+        QTest::newRow("2-D, 20 values, no steps") << Bericht(true, 20, false, false) << true;
+    }
+    void breitesteZeilePasst() {
+        QFETCH(QString, bericht);
+        QFETCH(bool, kleiner);
+        QTemporaryDir ordner;
+        QPrinter drucker(QPrinter::HighResolution);
+        PdfEinrichten(drucker, ordner.filePath("b.pdf"));
+        const Drucksatz satz = DrucksatzBilden(bericht, Schrift(), drucker, true);
+        QVERIFY2(satz.Fehler.isEmpty() && Luecke(satz, drucker).isEmpty(), qPrintable(satz.Fehler));
+        QCOMPARE(satz.Druckzeilen.size(), static_cast<std::size_t>(satz.Zeilen.size()));
+        QCOMPARE(satz.Quer, drucker.pageLayout().orientation() == QPageLayout::Landscape);
+        const double groesse = satz.Schrift.pointSizeF();
+        QCOMPARE(groesse < 9.0 || satz.Quer, kleiner);
+        QVERIFY(groesse >= KleinsteDruckschrift && groesse <= 9.0);
+        const auto breiteste = [&](double punkte) {
+            QFont schrift = satz.Schrift;
+            schrift.setPointSizeF(punkte);
+            const QFontMetricsF masse(schrift, &drucker);
+            double breite = 0;
+            for (const QString& zeile : satz.Zeilen)
+                breite = std::max(breite, masse.horizontalAdvance(zeile));
+            return breite;
+        };
+        QVERIFY(breiteste(groesse) <= drucker.width());
+        // A tenth of a point more does not fit even the page's longer side.
+        const QRect seite = drucker.pageLayout().paintRectPixels(drucker.resolution());
+        if (groesse < 9.0)
+            QVERIFY(breiteste(groesse + 0.1) > std::max(seite.width(), seite.height()));
+        QCOMPARE(SeitenDrucken(satz, "6.12.2026", drucker, [](int, int) { return true; }),
+                 Druckausgang::Fertig);
+        QCOMPARE(PdfSeiten(ordner.filePath("b.pdf")), satz.Seiten());
+    }
+
+    // Two lists of 32,767 values with every entry, its steps and tables (13.5 million
+    // characters, lines of hundreds of thousands): every line whole on its pages, all printed.
+    void grosserBericht() {
+        const QString bericht = Bericht(true, 32767, true, true);
+        QTemporaryDir ordner;
+        QPrinter drucker(QPrinter::HighResolution);
+        PdfEinrichten(drucker, ordner.filePath("gross.pdf"));
+        QElapsedTimer uhr;
+        uhr.start();
+        const Drucksatz satz = DrucksatzBilden(bericht, Schrift(), drucker, true);
+        QVERIFY(satz.Fehler.isEmpty() && satz.Quer && satz.UmbrocheneZeilen > 0);
+        QCOMPARE(satz.Schrift.pointSizeF(), KleinsteDruckschrift);
+        QVERIFY(Luecke(satz, drucker).isEmpty());
+        const int seiten = satz.Seiten();
+        QCOMPARE(satz.SeiteDerZeile(static_cast<int>(satz.Zeilen.size()) - 1), seiten);
+        QVERIFY(Druckfrage(satz, false)
+                    .startsWith(QStringLiteral("Der Bericht umfasst %1 Seiten.").arg(seiten)));
+        int zuletzt = -1;
+        QCOMPARE(SeitenDrucken(satz, "6.12.2026", drucker,
+                               [&](int fertig, int) { return (zuletzt = fertig) >= 0; }),
+                 Druckausgang::Fertig);
+        qInfo("%d characters, %d pages set and printed in %lld ms",
+              static_cast<int>(bericht.size()), seiten, static_cast<long long>(uhr.elapsed()));
+        QCOMPARE(zuletzt, seiten);
+        QCOMPARE(PdfSeiten(ordner.filePath("gross.pdf")), seiten);
+    }
+
+    // Cancelled before any page or part-way, or not able to open its file: no file is left.
+    void abbrechenUndFehler() {
+        const QString bericht = Bericht(true, 400, true, true);
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("b.pdf");
+        for (const int bis : {0, 1, 3}) {
+            QPrinter drucker(QPrinter::HighResolution);
+            PdfEinrichten(drucker, pfad);
+            const Drucksatz satz = DrucksatzBilden(bericht, Schrift(), drucker, true);
+            QCOMPARE(
+                SeitenDrucken(satz, "x", drucker, [&](int fertig, int) { return fertig < bis; }),
+                Druckausgang::Abgebrochen);
+            QVERIFY(!QFile::exists(pfad));
+        }
+        QPrinter drucker(QPrinter::HighResolution);
+        PdfEinrichten(drucker, ordner.filePath("fehlt/b.pdf"));
+        const Drucksatz satz = DrucksatzBilden(bericht, Schrift(), drucker, true);
+        QCOMPARE(SeitenDrucken(satz, "x", drucker, [](int, int) { return true; }),
+                 Druckausgang::Fehlgeschlagen);
+        // A page without room for a line is refused.
+        PdfEinrichten(drucker, pfad);
+        drucker.setPageSize(QPageSize(QSizeF(20, 4), QPageSize::Millimeter));
+        drucker.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        const Drucksatz zuKlein = DrucksatzBilden(bericht, Schrift(), drucker, true);
+        QVERIFY(zuKlein.Fehler.contains("zu klein"));
+        QCOMPARE(SeitenDrucken(zuKlein, "x", drucker, [](int, int) { return true; }),
+                 Druckausgang::Fehlgeschlagen);
+        QVERIFY(!QFile::exists(pfad));
+    }
+
+    // A line too wide at the smallest size is carried on after a blank, marked, and asked about.
+    void ueberbreiteZeile() {
+        QStringList woerter;
+        for (int i = 1; i <= 400; ++i) woerter << QStringLiteral("b%1").arg(i);
+        QPrinter drucker(QPrinter::HighResolution);
+        PdfEinrichten(drucker, QString());
+        const Drucksatz satz =
+            DrucksatzBilden(woerter.join(u' ') + "\r\nEnde", Schrift(), drucker, true);
+        QCOMPARE(satz.UmbrocheneZeilen, 1);
+        QVERIFY(satz.Druckzeilen.size() > 5 && satz.Einzug > 0);
+        QVERIFY(Luecke(satz, drucker).isEmpty());
+        for (std::size_t i = 0; i + 2 < satz.Druckzeilen.size(); ++i) {
+            const Druckzeile& d = satz.Druckzeilen[i];
+            QCOMPARE(satz.Zeilen[0].at(d.Anfang + d.Laenge - 1), QChar(u' '));
+        }
+        QVERIFY(Druckfrage(satz, false).contains("\n\n1 Zeile ist auch in der kleinsten Schrift"));
+        QVERIFY(Druckfrage(DrucksatzBilden("kurz", Schrift(), drucker, true), false).isEmpty());
+    }
+
+    // The window asks before a long printout: No prints nothing and tells nothing, Yes prints
+    // every page, and so does the preview. A failing file and an empty report are told.
+    void fenster() {
+        Testdialoge dialoge;
+        QStringList fragen;
+        frmStatistik::Dienste dienste;
+        dienste.Dialoge = &dialoge;
+        dienste.Druckfrage = [&](const QString& frage, const QString& titel) {
+            fragen << titel + "|" + frage;
+            return fragen.size() > 1;
+        };
+        frmStatistik f(dienste);
+        f.show();
+        f.findChild<QRadioButton*>("optMaterial_1")->click();
+        f.findChild<QLineEdit*>("txtM1")->setText(QString::fromStdString(Werte(1500, 3)));
+        f.findChild<QLineEdit*>("txtM2")->setText(QString::fromStdString(Werte(1500, 5)));
+        f.findChild<QListWidget*>("lstSelection")->selectAll();
+        f.findChild<QCheckBox*>("chkDetail")->setChecked(true);
+        f.findChild<QAction*>("mnuRechentabellen")->setChecked(true);
+        f.findChild<QPushButton*>("cmdCalculate")->click();
+
+        QTemporaryDir ordner;
+        QPrinter drucker(QPrinter::HighResolution);
+        PdfEinrichten(drucker, ordner.filePath("b.pdf"));
+        QCOMPARE(f.AusgabeDrucken(drucker), Druckausgang::Abgebrochen);
+        QVERIFY2(fragen.value(0).startsWith("Ausgabe drucken|Der Bericht umfasst ") &&
+                     fragen[0].endsWith("Wirklich drucken?"),
+                 qPrintable(fragen.value(0)));
+        QVERIFY(!QFile::exists(ordner.filePath("b.pdf")) && dialoge.Meldungen.isEmpty());
+        QCOMPARE(f.AusgabeDrucken(drucker), Druckausgang::Fertig);
+        const int seiten = fragen.value(1).section("umfasst ", 1).section(' ', 0, 0).toInt();
+        QVERIFY(seiten > Seitengrenze);
+        QCOMPARE(PdfSeiten(ordner.filePath("b.pdf")), seiten);
+        QVERIFY(dialoge.Meldungen.isEmpty());
+
+        // The preview is asked about alike and, once it has made its pages, holds as many; cut
+        // short, it shows (and draws) the pages made so far and says so.
+        int gezeigt = -1;
+        bool abbrechen = false;
+        QTimer warten;
+        connect(&warten, &QTimer::timeout, [&] {
+            for (QWidget* fenster : QApplication::topLevelWidgets()) {
+                auto* vorschau = qobject_cast<QPrintPreviewDialog*>(fenster);
+                auto* ansicht = vorschau ? vorschau->findChild<QPrintPreviewWidget*>() : nullptr;
+                auto* fortschritt = vorschau ? vorschau->findChild<QProgressDialog*>() : nullptr;
+                if (abbrechen && fortschritt != nullptr && fortschritt->value() > 2)
+                    fortschritt->cancel();
+                if (ansicht == nullptr || !vorschau->isVisible() || ansicht->pageCount() == 0)
+                    continue;
+                gezeigt = ansicht->pageCount();
+                vorschau->grab();
+                vorschau->reject();
+            }
+        });
+        warten.start(20);
+        f.findChild<QAction*>("mnuVorschau")->trigger();
+        QVERIFY(fragen.value(2).startsWith("Druckvorschau|Der Bericht umfasst "));
+        QCOMPARE(gezeigt, seiten);
+        abbrechen = true;
+        f.findChild<QAction*>("mnuVorschau")->trigger();
+        QVERIFY2(gezeigt > 0 && gezeigt < seiten, qPrintable(QString::number(gezeigt)));
+        QVERIFY(dialoge.Meldungen.value(0).startsWith("Druckvorschau|Nach "));
+        dialoge.Meldungen.clear();
+
+        PdfEinrichten(drucker, ordner.filePath("fehlt/b.pdf"));
+        QCOMPARE(f.AusgabeDrucken(drucker), Druckausgang::Fehlgeschlagen);
+        QVERIFY2(dialoge.Meldungen.value(0).contains("nicht gedruckt werden") &&
+                     dialoge.Meldungen[0].contains("fehlt"),
+                 qPrintable(dialoge.Meldungen.value(0)));
+        f.findChild<QRadioButton*>("optMaterial_0")->click();
+        QCOMPARE(f.AusgabeDrucken(drucker), Druckausgang::Fehlgeschlagen);
+        QVERIFY(dialoge.Meldungen.last().contains("leer"));
+    }
+};
+
+QTEST_MAIN(TestDrucken)
+#include "test_drucken.moc"
