@@ -68,7 +68,7 @@ std::string Ursache(std::string_view stueck, char trenner, std::string_view dezi
         if (c == trenner || wie_oft == 0 || (dezimal.front() == c && wie_oft == 1)) continue;
         const Trennzeichenname& gewaehlt = kNamen[Option(trenner)];
         return "Er enthält " + std::string(kNamen[i].Mehrzahl) + ", als Trennzeichen ist aber " +
-               std::string(gewaehlt.MitArtikel) + " gewählt. Die Werte mit " +
+               std::string(gewaehlt.MitArtikel) + " gewählt.\nDie Werte mit " +
                std::string(gewaehlt.Mehrzahl) + " trennen oder als Trennzeichen " +
                std::string(kNamen[i].MitArtikel) + " wählen.";
     }

@@ -24,11 +24,11 @@ const Fall kFaelle[] = {
      "Wert 2 in der Urliste ist keine Zahl: „2,5“.\nDezimalpunkt verwenden: 2.5"},
     {true, 2, "1;2;3", "4;5 6;7", ",", 2,
      "Wert 2 in Merkmal a2 ist keine Zahl: „5 6“.\nEr enthält Leerstellen, als Trennzeichen ist "
-     "aber das Semikolon (;) gewählt. Die Werte mit Semikolons trennen oder als Trennzeichen die "
+     "aber das Semikolon (;) gewählt.\nDie Werte mit Semikolons trennen oder als Trennzeichen die "
      "Leerstelle wählen."},
     {false, 0, "1,5,2 3", "", ",", 1,
      "Wert 1 in der Urliste ist keine Zahl: „1,5,2“.\nEr enthält Kommas, als Trennzeichen ist aber "
-     "die Leerstelle gewählt. Die Werte mit Leerstellen trennen oder als Trennzeichen das Komma "
+     "die Leerstelle gewählt.\nDie Werte mit Leerstellen trennen oder als Trennzeichen das Komma "
      "(,) "
      "wählen."},
     {false, 2, "1;;3", "", ",", 1,
