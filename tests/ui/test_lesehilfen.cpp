@@ -1,9 +1,12 @@
 // Reading comfort in the main window, headless: the output box's font zoomed by keys and wheel,
-// and the help window on the list's current entry.
+// the help window on the list's current entry, and what a screen reader finds in the windows,
+// read through the accessibility interfaces: every control that takes the focus has a name.
 
+#include <QAccessible>
 #include <QtTest>
 #include <QtWidgets>
 
+#include "charts/frmDiagramm.h"
 #include "run/Statistiken.h"
 #include "ui/frmHilfe.h"
 #include "ui/frmStatistik.h"
@@ -12,6 +15,33 @@ namespace {
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Walks the shown nodes below a node: counts those that take the focus and lists the unnamed
+// ones among them (a walk that finds nothing focusable must not pass unnoticed).
+int Pruefen(QAccessibleInterface* knoten, QStringList& unbenannt) {
+    if (knoten == nullptr || knoten->state().invisible) return 0;
+    const bool fokus = knoten->state().focusable;
+    if (fokus && knoten->text(QAccessible::Name).trimmed().isEmpty())
+        unbenannt << (knoten->object() ? knoten->object()->objectName() : QStringLiteral("?")) +
+                         " (Rolle " + QString::number(knoten->role()) + ")";
+    int n = fokus ? 1 : 0;
+    for (int i = 0; i < knoten->childCount(); ++i) n += Pruefen(knoten->child(i), unbenannt);
+    return n;
+}
+
+// The unnamed focusable controls of a window, joined for the failure message; fails the test
+// when the window has fewer than mindestens focusable ones.
+QString Unbenannte(QWidget* fenster, int mindestens) {
+    QStringList unbenannt;
+    const int fokussierbar = Pruefen(QAccessible::queryAccessibleInterface(fenster), unbenannt);
+    if (fokussierbar < mindestens) unbenannt << QString("nur %1 fokussierbar").arg(fokussierbar);
+    return unbenannt.join(QStringLiteral(", "));
+}
+
+QString Name(QWidget* w) {
+    QAccessibleInterface* knoten = QAccessible::queryAccessibleInterface(w);
+    return knoten ? knoten->text(QAccessible::Name) : QString();
 }
 
 }  // namespace
@@ -143,6 +173,35 @@ class TestLesehilfen : public QObject {
         // F1 again brings up the same window.
         QTest::keyClick(f_.get(), Qt::Key_F1);
         QCOMPARE(f_->findChildren<frmHilfe*>().size(), 1);
+    }
+    // Both modes of the main window, the chart window with both tabs drawn and the help window
+    // on an entry: every focusable control is named; the list and the output box by their own
+    // names, a box by its label.
+    void jedesBedienelementBenannt() {
+        QCOMPARE(Unbenannte(f_.get(), 15), QString());
+        K<QRadioButton>(f_.get(), "optMaterial_1")->setChecked(true);
+        QCOMPARE(Unbenannte(f_.get(), 15), QString());
+        QCOMPARE(Name(K(f_.get(), "lstSelection")), QStringLiteral("Auswahl der Kennzahlen"));
+        QCOMPARE(Name(K(f_.get(), "txtAusgabe")), QStringLiteral("Ausgabe"));
+        QCOMPARE(Name(K(f_.get(), "txtM2")), QStringLiteral("Merkmal a2:"));
+
+        K<QLineEdit>(f_.get(), "txtM1")->setText("1 2 3 4");
+        K<QLineEdit>(f_.get(), "txtM2")->setText("2 4 5 9");
+        K<QAction>(f_.get(), "mnuDiagramm")->trigger();
+        auto* d = f_->findChild<frmDiagramm*>();
+        QVERIFY(d != nullptr && QTest::qWaitForWindowExposed(d));
+        auto* tabs = d->findChild<QTabWidget*>();
+        for (int i = 0; i < 2; ++i) {
+            tabs->setCurrentIndex(i);
+            QTRY_VERIFY(d->AktuellesDiagramm() && d->AktuellesDiagramm()->isVisible());
+            QCOMPARE(Unbenannte(d, 4), QString());
+        }
+
+        K<QAction>(f_.get(), "mnuHilfe")->trigger();
+        auto* h = f_->findChild<frmHilfe*>();
+        QVERIFY(h != nullptr && QTest::qWaitForWindowExposed(h));
+        K<QListWidget>(f_.get(), "lstSelection")->setCurrentRow(3);
+        QCOMPARE(Unbenannte(h, 2), QString());
     }
 };
 
