@@ -29,10 +29,6 @@ struct Fall {
     const char* Trenner;
 };
 
-void PrintTo(const Fall& fall, std::ostream* aus) {
-    *aus << fall.Name;
-}
-
 // n numbers (i * a mod m) / d + 1 with German decimals.
 std::string Folge(int n, int a, int m, double d) {
     std::string t;

@@ -6,30 +6,15 @@
 #include <QtWidgets>
 #include <cstdio>
 
+#include "Fenstertest.h"
 #include "ui/QtDialoge.h"
 #include "ui/Uebersetzung.h"
 #include "ui/frmStatistik.h"
 
-namespace {
-
-class Testdialoge : public zv::IDialoge {
-  public:
-    QStringList Antworten, Meldungen;  // Meldungen: text|symbol
-    std::string Eingabe(const std::string&, const std::string&, const std::string&) override {
-        return Antworten.isEmpty() ? std::string() : Antworten.takeFirst().toStdString();
-    }
-    void Meldung(const std::string& text, const std::string&, zv::Meldungssymbol symbol) override {
-        Meldungen << QString::fromStdString(text) +
-                         (symbol == zv::Meldungssymbol::Kritisch ? "|kritisch" : "|info");
-    }
-};
-
-}  // namespace
-
 class TestDaten : public QObject {
     Q_OBJECT
 
-    Testdialoge dialoge_;
+    zvtest::Testdialoge dialoge_;
     QTemporaryDir ordner_;
     QString datei_;          // what the open dialog answers
     QStringList angeboten_;  // the folders it offered
@@ -41,9 +26,7 @@ class TestDaten : public QObject {
 
     template <class T = QWidget>
     T* K(const QString& name) {
-        T* w = f_->findChild<T*>(name);
-        if (w == nullptr) qFatal("control %s missing", qPrintable(name));
-        return w;
+        return zvtest::Kind<T>(f_.get(), name);
     }
     QLineEdit* M1() { return K<QLineEdit>("txtM1"); }
     QLineEdit* M2() { return K<QLineEdit>("txtM2"); }
@@ -53,7 +36,7 @@ class TestDaten : public QObject {
     void Neu(bool zwei, const char* locale = "C") {
         f_.reset();
         qputenv("LC_ALL", locale);
-        dialoge_ = Testdialoge();
+        dialoge_ = zvtest::Testdialoge();
         gefragt_.clear();
         rueckfragen_ = 0;
         frmStatistik::Dienste d;
@@ -141,7 +124,7 @@ class TestDaten : public QObject {
             // The comma cannot separate decimal commas: the semicolon is chosen.
             {"komma.csv", "de_DE.UTF-8", true, 1, "x;y\n1.5;2\n3;4e-1\n", {}, "1,5;3/2;4e-1", "",
              "Die Werte haben ein Dezimalkomma, das Komma kann sie deshalb nicht trennen. Als "
-             "Trennzeichen ist nun das Semikolon gewählt.|info"},
+             "Trennzeichen ist nun das Semikolon gewählt.|Daten öffnen|info"},
             {"drei.txt", "C", true, 3, "a\tb\tc\n1\t2\t3\n4\t5\t6\n7\t8\t9\n10\t11\t12\n",
              std::vector<int>{2, 0}, "3\t6\t9\t12/1\t4\t7\t10",
              "Die Datei „drei.txt“ hat 3 Spalten. Welche Spalten sollen in die beiden Felder "
@@ -156,7 +139,7 @@ class TestDaten : public QObject {
             {"defekt.csv", "C", false, 0, "1\nx\n3\n", {}, "5/6", "",
              "Die Datei „defekt.csv“ wurde nicht übernommen, denn eine Zeile passt nicht:\r\n\r\n"
              "Zeile 2: „x“ – keine Zahl\r\n\r\nDie Eingabefelder bleiben, wie sie waren.\r\n"
-             "|kritisch"},
+             "|Daten öffnen|kritisch"},
         };
         // clang-format on
         for (const Fall& fall : faelle) {
@@ -179,8 +162,9 @@ class TestDaten : public QObject {
         datei_ = ordner_.filePath("weg.csv");
         K<QAction>("mnuOeffnen")->trigger();
         QCOMPARE(angeboten_.last(), ordner_.path());
-        QCOMPARE(dialoge_.Meldungen.last(), "Die Datei konnte nicht geöffnet werden.\r\n\r\n" +
-                                                datei_ + "\r\nDie Datei gibt es nicht.|kritisch");
+        QCOMPARE(dialoge_.Meldungen.last(),
+                 "Die Datei konnte nicht geöffnet werden.\r\n\r\n" + datei_ +
+                     "\r\nDie Datei gibt es nicht.|Daten öffnen|kritisch");
     }
 
     // Two spreadsheet columns pasted into a box of the two-dimensional mode are offered to be

@@ -9,6 +9,7 @@
 #include <QtWidgets>
 #include <random>
 
+#include "Fenstertest.h"
 #include "chartdata/Achsen.h"
 #include "chartdata/Diagrammdaten.h"
 #include "charts/Png.h"
@@ -48,9 +49,7 @@ class TestFrmDiagramm : public QObject {
 
     template <class T = QWidget>
     T* K(const QString& name) {
-        T* w = f_->findChild<T*>(name);
-        if (w == nullptr) qFatal("control %s missing", qPrintable(name));
-        return w;
+        return zvtest::Kind<T>(f_.get(), name);
     }
     void Daten(bool zwei, const QString& m1, const QString& m2 = {}, const QString& nks = "3") {
         K<QRadioButton>(zwei ? "optMaterial_1" : "optMaterial_0")->setChecked(true);

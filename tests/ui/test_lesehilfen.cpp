@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "Fenstertest.h"
 #include "charts/frmDiagramm.h"
 #include "run/Statistiken.h"
 #include "ui/frmHilfe.h"
@@ -51,14 +52,8 @@ class TestLesehilfen : public QObject {
 
     std::unique_ptr<frmStatistik> f_;
 
-    template <class T = QWidget>
-    T* K(QWidget* fenster, const QString& name) {
-        T* w = fenster->findChild<T*>(name);
-        if (w == nullptr) qFatal("control %s missing", qPrintable(name));
-        return w;
-    }
-    QPlainTextEdit* Ausgabe() { return K<QPlainTextEdit>(f_.get(), "txtAusgabe"); }
-    QListWidget* Liste() { return K<QListWidget>(f_.get(), "lstSelection"); }
+    QPlainTextEdit* Ausgabe() { return zvtest::Kind<QPlainTextEdit>(f_.get(), "txtAusgabe"); }
+    QListWidget* Liste() { return zvtest::Kind<QListWidget>(f_.get(), "lstSelection"); }
     double Punkte() { return Ausgabe()->font().pointSizeF(); }
     void Rad(int drehung, Qt::KeyboardModifiers tasten) {
         QWidget* flaeche = Ausgabe()->viewport();
@@ -68,7 +63,7 @@ class TestLesehilfen : public QObject {
         QApplication::sendEvent(flaeche, &rad);
     }
     frmHilfe* Hilfe() { return f_->findChild<frmHilfe*>(); }
-    QString Hilfetext() { return K<QTextBrowser>(Hilfe(), "txtHilfe")->toPlainText(); }
+    QString Hilfetext() { return zvtest::Kind<QTextBrowser>(Hilfe(), "txtHilfe")->toPlainText(); }
     // The help shows the statistic's name and all of its help.
     void ZeigtHilfeZu(const zv::Statistik& s) {
         QCOMPARE(Hilfe()->Gezeigt(), &s);
@@ -94,10 +89,11 @@ class TestLesehilfen : public QObject {
     // Each key steps the size, wherever the focus is in the window; the sizes stay inside their
     // bounds, Ctrl+0 brings back the starting size, and no key types into a box.
     void zoomMitTasten() {
-        K<QListWidget>(f_.get(), "lstSelection")->item(1)->setSelected(true);
-        K<QPushButton>(f_.get(), "cmdCalculate")->click();
-        const QString vorher = f_->AusgabeText() + K<QLineEdit>(f_.get(), "txtM1")->text() +
-                               K<QLineEdit>(f_.get(), "txtNks")->text();
+        zvtest::Kind<QListWidget>(f_.get(), "lstSelection")->item(1)->setSelected(true);
+        zvtest::Kind<QPushButton>(f_.get(), "cmdCalculate")->click();
+        const QString vorher = f_->AusgabeText() +
+                               zvtest::Kind<QLineEdit>(f_.get(), "txtM1")->text() +
+                               zvtest::Kind<QLineEdit>(f_.get(), "txtNks")->text();
         QCOMPARE(Punkte(), 9.0);
         const struct {
             const char* fokus;
@@ -108,7 +104,7 @@ class TestLesehilfen : public QObject {
                       {"txtM1", Qt::Key_Equal, Qt::ControlModifier, 10, 40},
                       {"txtNks", Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier, 8, 6}};
         for (const auto& f : faelle) {
-            K(f_.get(), f.fokus)->setFocus();
+            zvtest::Kind(f_.get(), f.fokus)->setFocus();
             QTest::keyClick(QApplication::focusWidget(), f.taste, f.zusatz);
             QCOMPARE(Punkte(), f.nachEinem);
             for (int i = 0; i < 30; ++i)
@@ -117,8 +113,8 @@ class TestLesehilfen : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_0, Qt::ControlModifier);
             QCOMPARE(Punkte(), 9.0);
         }
-        QCOMPARE(f_->AusgabeText() + K<QLineEdit>(f_.get(), "txtM1")->text() +
-                     K<QLineEdit>(f_.get(), "txtNks")->text(),
+        QCOMPARE(f_->AusgabeText() + zvtest::Kind<QLineEdit>(f_.get(), "txtM1")->text() +
+                     zvtest::Kind<QLineEdit>(f_.get(), "txtNks")->text(),
                  vorher);
         QVERIFY(!Ausgabe()->document()->isModified());
     }
@@ -153,7 +149,8 @@ class TestLesehilfen : public QObject {
         QVERIFY(!Hilfe()->frameGeometry().intersects(f_->frameGeometry()));
 
         for (const bool zwei : {false, true}) {
-            K<QRadioButton>(f_.get(), zwei ? "optMaterial_1" : "optMaterial_0")->setChecked(true);
+            zvtest::Kind<QRadioButton>(f_.get(), zwei ? "optMaterial_1" : "optMaterial_0")
+                ->setChecked(true);
             QCOMPARE(Hilfe()->Gezeigt(), nullptr);
             Liste()->setFocus();
             // The first key goes to the first entry, unless the focus already made it current.
@@ -179,15 +176,16 @@ class TestLesehilfen : public QObject {
     // names, a box by its label.
     void jedesBedienelementBenannt() {
         QCOMPARE(Unbenannte(f_.get(), 15), QString());
-        K<QRadioButton>(f_.get(), "optMaterial_1")->setChecked(true);
+        zvtest::Kind<QRadioButton>(f_.get(), "optMaterial_1")->setChecked(true);
         QCOMPARE(Unbenannte(f_.get(), 15), QString());
-        QCOMPARE(Name(K(f_.get(), "lstSelection")), QStringLiteral("Auswahl der Kennzahlen"));
-        QCOMPARE(Name(K(f_.get(), "txtAusgabe")), QStringLiteral("Ausgabe"));
-        QCOMPARE(Name(K(f_.get(), "txtM2")), QStringLiteral("Merkmal a2:"));
+        QCOMPARE(Name(zvtest::Kind(f_.get(), "lstSelection")),
+                 QStringLiteral("Auswahl der Kennzahlen"));
+        QCOMPARE(Name(zvtest::Kind(f_.get(), "txtAusgabe")), QStringLiteral("Ausgabe"));
+        QCOMPARE(Name(zvtest::Kind(f_.get(), "txtM2")), QStringLiteral("Merkmal a2:"));
 
-        K<QLineEdit>(f_.get(), "txtM1")->setText("1 2 3 4");
-        K<QLineEdit>(f_.get(), "txtM2")->setText("2 4 5 9");
-        K<QAction>(f_.get(), "mnuDiagramm")->trigger();
+        zvtest::Kind<QLineEdit>(f_.get(), "txtM1")->setText("1 2 3 4");
+        zvtest::Kind<QLineEdit>(f_.get(), "txtM2")->setText("2 4 5 9");
+        zvtest::Kind<QAction>(f_.get(), "mnuDiagramm")->trigger();
         auto* d = f_->findChild<frmDiagramm*>();
         QVERIFY(d != nullptr && QTest::qWaitForWindowExposed(d));
         auto* tabs = d->findChild<QTabWidget*>();
@@ -197,10 +195,10 @@ class TestLesehilfen : public QObject {
             QCOMPARE(Unbenannte(d, 4), QString());
         }
 
-        K<QAction>(f_.get(), "mnuHilfe")->trigger();
+        zvtest::Kind<QAction>(f_.get(), "mnuHilfe")->trigger();
         auto* h = f_->findChild<frmHilfe*>();
         QVERIFY(h != nullptr && QTest::qWaitForWindowExposed(h));
-        K<QListWidget>(f_.get(), "lstSelection")->setCurrentRow(3);
+        zvtest::Kind<QListWidget>(f_.get(), "lstSelection")->setCurrentRow(3);
         QCOMPARE(Unbenannte(h, 2), QString());
     }
 };
