@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "Fenstertest.h"
 #include "run/Rechenlauf.h"
 #include "run/Statistiken.h"
 #include "ui/Druckablauf.h"
@@ -70,17 +71,6 @@ QString Luecke(const Drucksatz& satz, const QPaintDevice& geraet) {
     }
     return zusammen == satz.Zeilen ? QString() : QStringLiteral("lines differ");
 }
-
-class Testdialoge : public zv::IDialoge {
-  public:
-    QStringList Meldungen;
-    std::string Eingabe(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    void Meldung(const std::string& text, const std::string& titel, zv::Meldungssymbol) override {
-        Meldungen << QString::fromStdString(titel + "|" + text);
-    }
-};
 
 }  // namespace
 
@@ -206,7 +196,7 @@ class TestDrucken : public QObject {
     // The window asks before a long printout: No prints nothing and tells nothing, Yes prints
     // every page, and so does the preview. A failing file and an empty report are told.
     void fenster() {
-        Testdialoge dialoge;
+        zvtest::Testdialoge dialoge;
         QStringList fragen;
         frmStatistik::Dienste dienste;
         dienste.Dialoge = &dialoge;
@@ -216,13 +206,13 @@ class TestDrucken : public QObject {
         };
         frmStatistik f(dienste);
         f.show();
-        f.findChild<QRadioButton*>("optMaterial_1")->click();
-        f.findChild<QLineEdit*>("txtM1")->setText(QString::fromStdString(Werte(1500, 3)));
-        f.findChild<QLineEdit*>("txtM2")->setText(QString::fromStdString(Werte(1500, 5)));
-        f.findChild<QListWidget*>("lstSelection")->selectAll();
-        f.findChild<QCheckBox*>("chkDetail")->setChecked(true);
-        f.findChild<QAction*>("mnuRechentabellen")->setChecked(true);
-        f.findChild<QPushButton*>("cmdCalculate")->click();
+        zvtest::Kind<QRadioButton>(&f, "optMaterial_1")->click();
+        zvtest::Kind<QLineEdit>(&f, "txtM1")->setText(QString::fromStdString(Werte(1500, 3)));
+        zvtest::Kind<QLineEdit>(&f, "txtM2")->setText(QString::fromStdString(Werte(1500, 5)));
+        zvtest::Kind<QListWidget>(&f, "lstSelection")->selectAll();
+        zvtest::Kind<QCheckBox>(&f, "chkDetail")->setChecked(true);
+        zvtest::Kind<QAction>(&f, "mnuRechentabellen")->setChecked(true);
+        zvtest::Kind<QPushButton>(&f, "cmdCalculate")->click();
 
         QTemporaryDir ordner;
         QPrinter drucker(QPrinter::HighResolution);
@@ -258,20 +248,21 @@ class TestDrucken : public QObject {
             }
         });
         warten.start(20);
-        f.findChild<QAction*>("mnuVorschau")->trigger();
+        zvtest::Kind<QAction>(&f, "mnuVorschau")->trigger();
         QVERIFY(fragen.value(2).startsWith("Druckvorschau|Der Bericht umfasst "));
         QCOMPARE(gezeigt, seiten);
         abbrechen = true;
-        f.findChild<QAction*>("mnuVorschau")->trigger();
+        zvtest::Kind<QAction>(&f, "mnuVorschau")->trigger();
         QVERIFY2(gezeigt > 0 && gezeigt < seiten, qPrintable(QString::number(gezeigt)));
-        QVERIFY(dialoge.Meldungen.value(0).startsWith("Druckvorschau|Nach "));
+        QVERIFY(dialoge.Meldungen.value(0).startsWith("Nach ") &&
+                dialoge.Meldungen[0].contains("|Druckvorschau|"));
         dialoge.Meldungen.clear();
 
         PdfEinrichten(drucker, ordner.filePath("fehlt/b.pdf"));
         QCOMPARE(f.AusgabeDrucken(drucker), Druckausgang::Fehlgeschlagen);
         QVERIFY(dialoge.Meldungen.value(0).contains("nicht gedruckt werden") &&
                 dialoge.Meldungen[0].contains("fehlt"));
-        f.findChild<QRadioButton*>("optMaterial_0")->click();
+        zvtest::Kind<QRadioButton>(&f, "optMaterial_0")->click();
         QCOMPARE(f.AusgabeDrucken(drucker), Druckausgang::Fehlgeschlagen);
         QVERIFY(dialoge.Meldungen.last().contains("leer"));
     }
