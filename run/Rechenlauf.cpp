@@ -80,6 +80,7 @@ Lesung clsRechenlauf::Einlesen(Steuerzustand zustand) {
         TrennzeichenSetzen(zustand.Trennzeichenwahl);
         einstellungen_.Detail = zustand.chkDetail;
         einstellungen_.Rechentabellen = zustand.Rechentabellen;
+        einstellungen_.Quartile = zustand.Quartile;
         l.Einstellungen = einstellungen_;
         const char trenner = einstellungen_.Trennzeichen.front();
 

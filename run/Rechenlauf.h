@@ -28,7 +28,8 @@ struct Steuerzustand {
     int Trennzeichenwahl = 0;      // index of the chosen optSeparator (0..4), -1 for none
     bool chkDetail = false;
     std::vector<Listeneintrag> lstSelection;
-    bool Rechentabellen = false;  // Extras "Rechen&tabellen" checked
+    bool Rechentabellen = false;                           // Extras "Rechen&tabellen" checked
+    Quartilsmethode Quartile = Quartilsmethode::Haelften;  // the Extras item chosen
 };
 
 // The piece of an input box that could not be read as a number, or was out of range.

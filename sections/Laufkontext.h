@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/clsConcat.h"
+#include "engine/Quartile.h"
 #include "engine/clsStatistik.h"
 
 namespace zv {
@@ -32,6 +33,7 @@ struct Einstellungen {
     std::int16_t Nks = 3;         // decimal places of rounded results
     bool Detail = false;          // print the calculation steps
     bool Rechentabellen = false;  // a calculation table after each section that has one
+    Quartilsmethode Quartile = Quartilsmethode::Haelften;  // how Q1 and Q3 are read
     std::string Trennzeichen = " ";
     std::string Ausgabetrennzeichen = "  ";  // Trennzeichen and one blank: joins listed values
     std::string Dezimaltrennzeichen = ",";   // the locale's, for reading and printing numbers
@@ -66,6 +68,7 @@ class Laufkontext {
           Nks(einstellungen.Nks),
           Detail(einstellungen.Detail),
           Rechentabellen(einstellungen.Rechentabellen),
+          Quartile(einstellungen.Quartile),
           Ausgabetrennzeichen(einstellungen.Ausgabetrennzeichen),
           Stat(stat),
           Ausgabe(ausgabe) {}
@@ -77,6 +80,7 @@ class Laufkontext {
     const std::int16_t Nks;
     const bool Detail;
     const bool Rechentabellen;
+    const Quartilsmethode Quartile;
     const std::string& Ausgabetrennzeichen;
     const clsStatistik& Stat;
     clsConcat& Ausgabe;
