@@ -1,6 +1,6 @@
 // The frequency table, the quartiles and the further measures of a list against values written
 // once from Python's statistics module, numpy and exact fractions (referenzwerte.txt, its head
-// says how).
+// says how), and against what scaling and shifting the data must do to them.
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,11 @@
 #include <fstream>
 #include <iomanip>
 #include <map>
+#include <random>
 #include <sstream>
 
 #include "Fehlerpruefung.h"
+#include "base/Rechnen.h"
 #include "engine/Kennwerte.h"
 #include "engine/Quartile.h"
 
@@ -169,4 +171,56 @@ TEST(Referenzwerte, EngineAgreesWithPythonNumpyAndExactFractions) {
         }
     }
     EXPECT_GE(abweichendeMethoden, 10);  // the file covers lists where the definitions differ
+}
+
+TEST(Referenzwerte, ScalingAndShiftingChangeTheMeasuresAsTheAlgebraSays) {
+    // Eighths from 1/8 to 200: every shift below keeps them exact, and with them the quartiles.
+    struct Umformung {
+        const char* Name;
+        double Faktor, Versatz;
+    };
+    const Umformung umformungen[] = {
+        {"* 3", 3, 0},     {"* 0,1", 0.1, 0},  {"* 1E-150", 1e-150, 0}, {"* 1E100", 1e100, 0},
+        {"+ 1E6", 1, 1e6}, {"- 1E9", 1, -1e9}, {"+ 2^40", 1, 0x1p40}};
+    std::mt19937 zufall(20);
+    for (int runde = 0; runde < 30; ++runde) {
+        Liste x, y;
+        for (int i = 0, n = 2 + runde % 39; i < n; ++i) {
+            x.push_back(static_cast<double>(1 + zufall() % 1600) / 8);
+            y.push_back(static_cast<double>(1 + zufall() % 1600) / 8);
+        }
+        if (IstKonstant(x)) continue;
+        const double n = static_cast<double>(x.size());
+        const Stichprobenteile s = StichprobenvarianzBerechnen(Stat, x);
+        const double kov = KovarianzBerechnen(Stat, x, y).Kovarianz;
+        for (const Umformung& u : umformungen) {
+            SCOPED_TRACE(::testing::Message() << "n " << x.size() << ", x " << u.Name);
+            Liste ux = x, uy = y;
+            for (double& a : ux) a = a * u.Faktor + u.Versatz;
+            for (double& b : uy) b = b * u.Faktor + u.Versatz;
+            const Kovarianzteile uk = KovarianzBerechnen(Stat, ux, uy);
+            const double c = u.Faktor, kovRaum = (Spielraum(x, y) + Spielraum(ux, uy) / c / c) / n;
+            for (auto m : {Quartilsmethode::Haelften, Quartilsmethode::Standard}) {
+                const Liste q = Quartilwerte(x, m), uq = Quartilwerte(ux, m);
+                for (int i = 0; i < 3; ++i)
+                    EXPECT_TRUE(Nahe(uq[i], q[i] * c + u.Versatz, c == 1 ? 0 : 2 * eps * uq[i]));
+            }
+            if (u.Versatz != 0) {
+                EXPECT_TRUE(Nahe(StichprobenvarianzBerechnen(Stat, ux).Varianz, s.Varianz,
+                                 (Spielraum(x, x) + Spielraum(ux, ux)) / (n - 1)));
+                EXPECT_TRUE(Nahe(uk.Kovarianz, kov, kovRaum));
+                continue;
+            }
+            // The scaled data carry one rounding each: eps / 2 relative, plus both results'.
+            const double geo = GeometrischesMittel(x) * c, harm = HarmonischesMittel(x) * c;
+            EXPECT_TRUE(Nahe(GeometrischesMittel(ux), geo, 6 * eps * geo));
+            EXPECT_TRUE(Nahe(HarmonischesMittel(ux), harm, 6 * eps * harm));
+            const double sRaum = Spielraum(x, x) / (n - 1) / s.Varianz + 4 * eps;
+            EXPECT_TRUE(Nahe(StichprobenvarianzBerechnen(Stat, ux).Standardabweichung,
+                             s.Standardabweichung * c, sRaum * s.Standardabweichung * c));
+            const double v = VariationskoeffizientBerechnen(Stat, x).v;
+            EXPECT_TRUE(Nahe(VariationskoeffizientBerechnen(Stat, ux).v, v, (sRaum + 4 * eps) * v));
+            EXPECT_TRUE(Nahe(uk.Kovarianz / c / c, kov, kovRaum + 4 * eps * std::fabs(kov)));
+        }
+    }
 }
