@@ -1,5 +1,6 @@
 #include "engine/Kennwerte.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -49,6 +50,10 @@ double HarmonischesMittel(const std::vector<double>& arr) {
 Stichprobenteile StichprobenvarianzBerechnen(const clsStatistik& stat,
                                              const std::vector<double>& arr) {
     Stichprobenteile t;
+    // A constant list is its own mean and varies by nothing, as for the variance: also where
+    // its sum would overflow or its rounded mean would miss the value (0,1 three times).
+    PruefeObergrenze(arr.size());
+    if (arr.size() >= 2 && IstKonstant(arr)) return {arr.front(), 0, 0, 0};
     t.Mitte = stat.Mittelwert(arr);
     t.Summe = ZentrierteQuadratsumme(arr, t.Mitte);
     t.Varianz = Durch(t.Summe, static_cast<double>(arr.size()) - 1.0);
@@ -58,9 +63,20 @@ Stichprobenteile StichprobenvarianzBerechnen(const clsStatistik& stat,
 
 Variationsteile VariationskoeffizientBerechnen(const clsStatistik& stat,
                                                const std::vector<double>& arr) {
-    const Abweichungsteile v = stat.MittlereQuadratischeAbweichungTeile(arr);
-    Variationsteile t{v.Mitte, Wurzel(v.Ergebnis), 0};
-    if (t.Mitte > 0) t.v = Durch(t.s, t.Mitte);
+    // On the data scaled by the power of two that brings the largest magnitude into [0,5; 1):
+    // exact, so the mean and s are those of the unscaled data wherever no sum or square leaves
+    // the doubles' range, and v stays right where one would (sums near 1E308, squares of
+    // values near 1E-200 or 1E200), since v does not depend on the scale.
+    double groesster = 0;
+    for (double x : arr) groesster = std::max(groesster, std::fabs(x));
+    int e = 0;
+    std::frexp(groesster, &e);
+    std::vector<double> skaliert(arr.size());
+    for (std::size_t i = 0; i < arr.size(); ++i) skaliert[i] = std::ldexp(arr[i], -e);
+    const Abweichungsteile v = stat.MittlereQuadratischeAbweichungTeile(skaliert);
+    const double s = Wurzel(v.Ergebnis);
+    Variationsteile t{std::ldexp(v.Mitte, e), Gepruefte(std::ldexp(s, e)), 0};
+    if (t.Mitte > 0) t.v = Durch(s, v.Mitte);
     return t;
 }
 
