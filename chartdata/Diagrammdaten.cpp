@@ -121,8 +121,14 @@ Verteilungsdiagramm VerteilungBilden(const std::vector<double>& werte, const Ein
         d.Saeulen = Klassenbilden(sortiert);
         d.Titel += ", in " + GanzzahlText(static_cast<long long>(d.Saeulen.size())) + " Klassen";
         if (!viele) d.Titel += " (zu weit auseinander für eine Säule je Wert)";
-        for (const Saeule& s : d.Saeulen) d.Grenzen.push_back(f.Gerundet(s.Von));
-        d.Grenzen.push_back(f.Gerundet(d.Saeulen.back().Bis));
+        // Without decimal places to round to, which the rounded statistics' lines name, the
+        // axis keeps numbers of its own.
+        try {
+            for (const Saeule& s : d.Saeulen) d.Grenzen.push_back(f.Gerundet(s.Von));
+            d.Grenzen.push_back(f.Gerundet(d.Saeulen.back().Bis));
+        } catch (const Laufzeitfehler&) {
+            d.Grenzen.clear();
+        }
     }
 
     Versuchen(d.Meldungen, Name(AusgabeModus), [&] {

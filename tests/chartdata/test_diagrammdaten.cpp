@@ -209,6 +209,10 @@ TEST(Diagrammdaten, FailingStatisticsAreNamedInsteadOfDrawn) {
         {Zustand(false, 0, "1 2 2", "", {}, false, "-1"),
          {"Arithmetisches Mittel: Ungültiges Argument", "Spannweite: Ungültiges Argument",
           "Standardabweichnung: Ungültiges Argument"}},
+        // Also where values far apart are put into classes, whose limits the report rounds.
+        {Zustand(false, 0, "1,5 2,5 100 -100", "", {}, false, "-1"),
+         {"Arithmetisches Mittel: Ungültiges Argument", "Spannweite: Ungültiges Argument",
+          "Standardabweichnung: Ungültiges Argument"}},
         // A constant x leaves the line undetermined (0 / 0) and both correlations undefined.
         {Zustand(true, 0, "3 3 3", "1 2 4", {}),
          {"Regressionsgerade: Überlauf", kR + "Überlauf", kRSP + "Überlauf",
