@@ -695,7 +695,13 @@ void NachLinks(std::vector<Wertbeschriftung>& b) {
 Ansicht BoxplotZeichnen(QCustomPlot& p, const Boxplotdiagramm& b, const std::string& dez,
                         Feinsatz& f) {
     Rahmen(p, b.Titel, b.Meldungen, dez);
-    if (!b.Box) return {};
+    if (!b.Box) {
+        // No quartiles: the title and the line saying why, as where there is no chart.
+        p.legend->setVisible(false);
+        p.xAxis->setVisible(false);
+        p.yAxis->setVisible(false);
+        return {p.xAxis->range(), p.yAxis->range()};
+    }
     const Kasten& k = *b.Box;
     double kleinster = k.UntererWhisker.Wert, groesster = k.ObererWhisker.Wert;
     if (!k.Ausreisser.empty()) {
