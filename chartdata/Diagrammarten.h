@@ -17,7 +17,7 @@
 namespace zv {
 
 // In the order of the rows of kDiagrammarten.
-enum class Diagrammart { Verteilung, Streudiagramm, Haeufigkeiten };
+enum class Diagrammart { Verteilung, Streudiagramm, Haeufigkeiten, Boxplot, Summenkurve };
 
 struct Diagrammartzeile {
     Diagrammart Art;
@@ -34,8 +34,8 @@ struct Diagrammartzeile {
 };
 
 // In the order of the tabs; the first row of a mode is its chart when none is named.
-inline constexpr std::array<Diagrammartzeile, 3> kDiagrammarten{{
-    {Diagrammart::Verteilung, "", "Verteilung",
+inline constexpr std::array<Diagrammartzeile, 5> kDiagrammarten{{
+    {Diagrammart::Verteilung, "verteilung", "Verteilung",
      "die Verteilung der Werte mit Modus, Median, Mittelwert, Spannweite und der "
      "Standardabweichung um den Mittelwert",
      false,
@@ -51,6 +51,20 @@ inline constexpr std::array<Diagrammartzeile, 3> kDiagrammarten{{
      "beobachtete und erwartete Häufigkeiten als Säulen", true,
      [](Diagrammdaten& d, const Datensatz& daten) {
          d.Haeufigkeiten = HaeufigkeitenBilden(daten.M1, daten.M2, d.Einstellungen);
+     }},
+    {Diagrammart::Boxplot, "boxplot", "Boxplot",
+     "Q1, Median und Q3 als Kasten, die Whisker bis zum letzten Wert innerhalb der Zäune und "
+     "jeden Ausreißer",
+     false,
+     [](Diagrammdaten& d, const Datensatz& daten) {
+         d.Boxplot = BoxplotBilden(daten.M1, d.Einstellungen);
+     }},
+    {Diagrammart::Summenkurve, "summenkurve", "Summenkurve",
+     "die empirische Verteilungsfunktion als Treppe mit Q1, Median und Q3 abgelesen bei 0,25, "
+     "0,5 und 0,75",
+     false,
+     [](Diagrammdaten& d, const Datensatz& daten) {
+         d.Verteilungsfunktion = SummenkurveBilden(daten.M1, d.Einstellungen);
      }},
 }};
 

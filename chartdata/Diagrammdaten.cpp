@@ -10,6 +10,7 @@
 #include "base/Zahltext.h"
 #include "chartdata/Diagrammarten.h"
 #include "engine/Kontingenz.h"
+#include "engine/Quartile.h"
 #include "engine/Rangziffern.h"
 #include "engine/Regression.h"
 #include "engine/clsStatistik.h"
@@ -40,6 +41,17 @@ void Versuchen(std::vector<std::string>& meldungen, std::string_view name, Schri
 
 std::string MitAnzahl(std::string_view titel, std::size_t n) {
     return std::string(titel) + " (n = " + GanzzahlText(static_cast<long long>(n)) + ")";
+}
+
+// The list entry of the quartiles, whose section the boxplot and the curve's marks follow.
+constexpr std::string_view kQuartile = "Quartile";
+
+std::string Definitionszeile(Quartilsmethode methode) {
+    if (methode == Quartilsmethode::Haelften)
+        return "Quartile nach der Hälftenmethode: Q1 und Q3 sind die Mediane der unteren und "
+               "der oberen Hälfte";
+    return "Quartile nach der Standarddefinition: x~p = x(⌈n·p⌉), bei ganzem n·p das Mittel "
+           "von x(n·p) und x(n·p+1)";
 }
 
 }  // namespace
@@ -109,8 +121,14 @@ Verteilungsdiagramm VerteilungBilden(const std::vector<double>& werte, const Ein
         d.Saeulen = Klassenbilden(sortiert);
         d.Titel += ", in " + GanzzahlText(static_cast<long long>(d.Saeulen.size())) + " Klassen";
         if (!viele) d.Titel += " (zu weit auseinander für eine Säule je Wert)";
-        for (const Saeule& s : d.Saeulen) d.Grenzen.push_back(f.Gerundet(s.Von));
-        d.Grenzen.push_back(f.Gerundet(d.Saeulen.back().Bis));
+        // Without decimal places to round to, which the rounded statistics' lines name, the
+        // axis keeps numbers of its own.
+        try {
+            for (const Saeule& s : d.Saeulen) d.Grenzen.push_back(f.Gerundet(s.Von));
+            d.Grenzen.push_back(f.Gerundet(d.Saeulen.back().Bis));
+        } catch (const Laufzeitfehler&) {
+            d.Grenzen.clear();
+        }
     }
 
     Versuchen(d.Meldungen, Name(AusgabeModus), [&] {
@@ -141,6 +159,67 @@ Verteilungsdiagramm VerteilungBilden(const std::vector<double>& werte, const Ein
         Versuchen(d.Meldungen, "Mittelwert ± s", [&] {
             d.Streuung = Strecke{Minus(mittel, s), Plus(mittel, s), text};
         });
+    });
+    return d;
+}
+
+Boxplotdiagramm BoxplotBilden(const std::vector<double>& werte, const Einstellungen& e) {
+    const clsStatistik stat;
+    const Zahlformat f(e);
+    Boxplotdiagramm d;
+    d.Titel = MitAnzahl("Boxplot der Urliste", werte.size());
+    d.Definition = Definitionszeile(e.Quartile);
+    if (werte.empty()) return d;
+    Versuchen(d.Meldungen, kQuartile, [&] {
+        const Quartilsteile q = QuartileBerechnen(stat, werte, e.Quartile);
+        Kasten k;
+        k.Q1 = {q.Q1.Wert, "Q1: " + f.Voll(q.Q1.Wert)};
+        k.Median = {q.Q2.Wert, "Q2 (Median): " + f.Voll(q.Q2.Wert)};
+        k.Q3 = {q.Q3.Wert, "Q3: " + f.Voll(q.Q3.Wert)};
+        k.UntererWhisker = {q.UntererWhisker, f.Voll(q.UntererWhisker)};
+        k.ObererWhisker = {q.ObererWhisker, f.Voll(q.ObererWhisker)};
+        for (double x : q.Ausreisser) k.Ausreisser.push_back({x, f.Voll(x)});
+        d.Box = std::move(k);
+        // The rounded results fail alone (no decimal places to round to), the box stays.
+        Versuchen(d.Meldungen, kQuartile, [&] {
+            std::string iqr = "IQR: " + f.Gerundet(q.IQR);
+            const std::string anderthalb = "1" + std::string(f.Dezimal()) + "5";
+            Strecke zaeune{q.UntererZaun, q.ObererZaun,
+                           "Zäune Q1 − " + anderthalb + "·IQR = " + f.Gerundet(q.UntererZaun) +
+                               " und Q3 + " + anderthalb + "·IQR = " + f.Gerundet(q.ObererZaun)};
+            d.Box->IQR = std::move(iqr);
+            d.Box->Zaeune = std::move(zaeune);
+        });
+    });
+    return d;
+}
+
+Summenkurve SummenkurveBilden(const std::vector<double>& werte, const Einstellungen& e) {
+    const clsStatistik stat;
+    const Zahlformat f(e);
+    Summenkurve d;
+    d.Titel = MitAnzahl("Empirische Verteilungsfunktion der Urliste", werte.size());
+    d.Abgelesen = "Abgelesen bei F = " + f.Voll(kQuartilsanteile[0]) + ", " +
+                  f.Voll(kQuartilsanteile[1]) + " und " + f.Voll(kQuartilsanteile[2]) +
+                  " (Standarddefinition der Quartile)";
+    if (werte.empty()) return d;
+    for (const Haeufigkeitszeile& zeile : Haeufigkeitstabelle(stat, werte)) {
+        d.Werte.push_back(zeile.Wert);
+        d.F.push_back(zeile.F);
+    }
+    Versuchen(d.Meldungen, kQuartile, [&] {
+        const Quartilsteile q = QuartileBerechnen(stat, werte, Quartilsmethode::Standard);
+        Marke q1{q.Q1.Wert, "Q1: " + f.Voll(q.Q1.Wert)};
+        Marke median{q.Q2.Wert, "Q2 (Median): " + f.Voll(q.Q2.Wert)};
+        Marke q3{q.Q3.Wert, "Q3: " + f.Voll(q.Q3.Wert)};
+        if (e.Quartile != Quartilsmethode::Standard && q.AndereMethodeWeichtAb) {
+            const Quartilsteile h = QuartileBerechnen(stat, werte, e.Quartile);
+            d.Abweichung = "Die Hälftenmethode der Auswertung gibt Q1: " + f.Voll(h.Q1.Wert) +
+                           " und Q3: " + f.Voll(h.Q3.Wert);
+        }
+        d.Q1 = std::move(q1);
+        d.Median = std::move(median);
+        d.Q3 = std::move(q3);
     });
     return d;
 }

@@ -107,6 +107,43 @@ struct Haeufigkeitsdiagramm {
     std::vector<std::string> Meldungen;
 };
 
+// The box of a boxplot: every number as the quartile section gives it.
+struct Kasten {
+    Marke Q1, Median, Q3;                 // "Q1: ", "Q2 (Median): ", "Q3: ", in full
+    Marke UntererWhisker, ObererWhisker;  // the last values inside the fences, in full
+    std::vector<Marke> Ausreisser;        // each value outside the fences, in full, ascending
+    std::optional<std::string> IQR;       // "IQR: ", rounded
+    std::optional<Strecke> Zaeune;        // from the lower to the upper fence, rounded
+};
+
+// One-dimensional data as a boxplot, with the quartiles by the run's definition.
+struct Boxplotdiagramm {
+    std::string Titel;
+    std::string Definition;  // the line naming how Q1 and Q3 were read
+    std::optional<Kasten> Box;
+    std::vector<std::string> Meldungen;
+};
+
+// One-dimensional data as the empirical distribution function F: a step up by fj at each
+// distinct value xj to Fj, from 0 below the smallest value to 1 from the largest on; Q1, the
+// median and Q3 read off where F reaches 0,25, 0,5 and 0,75.
+struct Summenkurve {
+    std::string Titel;
+    std::vector<double> Werte;  // xj, ascending
+    std::vector<double> F;      // Fj
+    // Read off the curve: the quartiles by the standard definition, which is the one the
+    // curve gives; labelled as the quartile section labels them.
+    std::optional<Marke> Q1, Median, Q3;
+    // "Abgelesen bei F = 0,25, 0,5 und 0,75 (Standarddefinition der Quartile)"
+    std::string Abgelesen;
+    // Where the run reads the quartiles by halves and gets other values: its line of them.
+    std::string Abweichung;
+    std::vector<std::string> Meldungen;
+};
+
+// Where F reaches 0,25, 0,5 and 0,75.
+inline constexpr double kQuartilsanteile[] = {0.25, 0.5, 0.75};
+
 struct Diagrammdaten {
     zv::Einstellungen Einstellungen;  // decimal places and separators as the run read them
     // The line that ends the run before any section (the lists cannot be read): then there is
@@ -117,6 +154,8 @@ struct Diagrammdaten {
     bool Zweidimensional = false;
     // The data of each chart kind of the mode (chartdata/Diagrammarten.h).
     std::optional<Verteilungsdiagramm> Verteilung;      // one-dimensional mode
+    std::optional<Boxplotdiagramm> Boxplot;             // one-dimensional mode
+    std::optional<Summenkurve> Verteilungsfunktion;     // one-dimensional mode
     std::optional<Streudiagramm> Streuung;              // two-dimensional mode
     std::optional<Haeufigkeitsdiagramm> Haeufigkeiten;  // two-dimensional mode
 };
@@ -127,6 +166,8 @@ Diagrammdaten DiagrammdatenBilden(const Steuerzustand& zustand, const std::strin
 
 // The parts of DiagrammdatenBilden on a data set that has been read.
 Verteilungsdiagramm VerteilungBilden(const std::vector<double>& werte, const Einstellungen& e);
+Boxplotdiagramm BoxplotBilden(const std::vector<double>& werte, const Einstellungen& e);
+Summenkurve SummenkurveBilden(const std::vector<double>& werte, const Einstellungen& e);
 Streudiagramm StreudiagrammBilden(const std::vector<double>& x, const std::vector<double>& y,
                                   const Einstellungen& e);
 Haeufigkeitsdiagramm HaeufigkeitenBilden(const std::vector<double>& a1,

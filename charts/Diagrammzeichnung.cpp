@@ -40,6 +40,8 @@ constexpr std::size_t kGefuellteKreiseBis = 2000;
 constexpr std::size_t kMehrfachBeschriftetBis = 50;
 // Labels that overlap one to their left are lifted by a line at a time, up to this many lines.
 constexpr int kHoechsteStufe = 3;
+// The values outside the fences are listed in the boxplot's legend up to this many.
+constexpr std::size_t kAusreisserGenanntBis = 8;
 // Charts narrower than this show the legend in one column.
 constexpr int kZweispaltigAb = 500;
 
@@ -397,6 +399,17 @@ void AchsentexteEinpassen(QCustomPlot& p) {
     }
 }
 
+// Where the x axis's labels end on the right, in pixels, as laid out last.
+double RechtesEnde(const QCustomPlot& p) {
+    const QFontMetrics m(p.xAxis->tickLabelFont());
+    double rechts = 0;
+    for (int i = 0; i < p.xAxis->tickVector().size(); ++i)
+        if (const QString t = p.xAxis->tickVectorLabels().value(i); !t.isEmpty())
+            rechts = std::max(rechts, p.xAxis->coordToPixel(p.xAxis->tickVector()[i]) +
+                                          m.horizontalAdvance(t) / 2.0);
+    return rechts;
+}
+
 // Room on the right for the x axis's last label, which stands out half its width beyond the
 // axis's end.
 void RandRechts(QCustomPlot& p) {
@@ -405,12 +418,7 @@ void RandRechts(QCustomPlot& p) {
     p.axisRect()->setMinimumMargins(rand);
     Auslegen(p);
     if (p.xAxis->tickLabelRotation() != 0) return;
-    const QFontMetrics m(p.xAxis->tickLabelFont());
-    double rechts = 0;
-    for (int i = 0; i < p.xAxis->tickVector().size(); ++i)
-        if (const QString t = p.xAxis->tickVectorLabels().value(i); !t.isEmpty())
-            rechts = std::max(rechts, p.xAxis->coordToPixel(p.xAxis->tickVector()[i]) +
-                                          m.horizontalAdvance(t) / 2.0 + 2);
+    const double rechts = RechtesEnde(p) + 2;
     if (rechts <= p.width()) return;
     rand.setRight(p.width() - p.axisRect()->rect().right() + static_cast<int>(rechts) - p.width());
     p.axisRect()->setMinimumMargins(rand);
@@ -501,6 +509,13 @@ void Setzen(QCustomPlot& p, Feinsatz& f) {
     RandRechts(p);
     AchsentitelEinpassen(p);
     BeschriftungenOrdnen(p, f.Werte, f.Stapeln);
+    // Room made for the values on the right can bring a new last label of the x axis that
+    // stands out of the chart: room for it, and the values placed anew.
+    for (int runde = 0;
+         runde < 2 && p.xAxis->tickLabelRotation() == 0 && RechtesEnde(p) > p.width(); ++runde) {
+        RandRechts(p);
+        BeschriftungenOrdnen(p, f.Werte, f.Stapeln);
+    }
     const double oben = p.yAxis->range().upper;
     for (QCPCurve* kurve : f.BisOben)
         for (auto it = kurve->data()->begin(); it != kurve->data()->end(); ++it)
@@ -658,6 +673,198 @@ Ansicht VerteilungZeichnen(QCustomPlot& p, const Verteilungsdiagramm& v, const s
         grenzen->addTick(ax.Gezeichnet(v.Saeulen.back().Bis), Q(v.Grenzen.back()));
         p.xAxis->setTicker(grenzen);
     }
+    Bereiche(p, ax, ay);
+    return {p.xAxis->range(), p.yAxis->range()};
+}
+
+// ----- One-dimensional: the boxplot and the distribution function --------------------------
+
+// A value axis without numbers: the boxplot's boxes lie across it.
+void OhneZahlen(QCPAxis* achse) {
+    achse->setTicker(QSharedPointer<QCPAxisTickerText>::create());
+    achse->grid()->setVisible(false);
+}
+
+// Labels placed one after the other from left to right, as Stapeln lifts them.
+void NachLinks(std::vector<Wertbeschriftung>& b) {
+    std::stable_sort(b.begin(), b.end(), [](const Wertbeschriftung& a, const Wertbeschriftung& c) {
+        return a.X < c.X;
+    });
+}
+
+Ansicht BoxplotZeichnen(QCustomPlot& p, const Boxplotdiagramm& b, const std::string& dez,
+                        Feinsatz& f) {
+    Rahmen(p, b.Titel, b.Meldungen, dez);
+    if (!b.Box) {
+        // No quartiles: the title and the line saying why, as where there is no chart.
+        p.legend->setVisible(false);
+        p.xAxis->setVisible(false);
+        p.yAxis->setVisible(false);
+        return {p.xAxis->range(), p.yAxis->range()};
+    }
+    const Kasten& k = *b.Box;
+    double kleinster = k.UntererWhisker.Wert, groesster = k.ObererWhisker.Wert;
+    if (!k.Ausreisser.empty()) {
+        kleinster = std::min(kleinster, k.Ausreisser.front().Wert);
+        groesster = std::max(groesster, k.Ausreisser.back().Wert);
+    }
+    const Achse ax = AchseBilden(kleinster, groesster);
+    // The box across the middle of a value axis from 0 to 2: 0,6 high, the whiskers' ends 0,3.
+    constexpr double mitte = 1, halb = 0.3, kappe = 0.15;
+    const Achse ay{0, 0, 2};
+    const double q1 = ax.Gezeichnet(k.Q1.Wert), q3 = ax.Gezeichnet(k.Q3.Wert);
+    const double median = ax.Gezeichnet(k.Median.Wert);
+    const double links = ax.Gezeichnet(k.UntererWhisker.Wert);
+    const double rechts = ax.Gezeichnet(k.ObererWhisker.Wert);
+
+    const QString iqr = k.IQR ? QStringLiteral(" (%1)").arg(Q(*k.IQR)) : QString();
+    auto* kasten = Linienzug(
+        p, {q1, q1, q3, q3, q1},
+        {mitte - halb, mitte + halb, mitte + halb, mitte - halb, mitte - halb}, Stift(kBlau, 1.5),
+        QStringLiteral("Kasten von %1 bis %2%3").arg(Q(k.Q1.Text), Q(k.Q3.Text), iqr));
+    kasten->setBrush(Durchscheinend(kHimmelblau, 170));
+    Linienzug(p, {median, median}, {mitte - halb, mitte + halb}, Stift(kZinnober, 3),
+              Q(k.Median.Text));
+    // Each whisker from the box to its end, which is marked by a short upright line.
+    Linienzug(p, {links, links, links, q1}, {mitte - kappe, mitte + kappe, mitte, mitte},
+              Stift(kSchwarz, 1.5),
+              QStringLiteral("Whisker bis zum kleinsten und größten Wert innerhalb der Zäune "
+                             "(%1; %2)")
+                  .arg(Q(k.UntererWhisker.Text), Q(k.ObererWhisker.Text)));
+    Linienzug(p, {q3, rechts, rechts, rechts}, {mitte, mitte, mitte + kappe, mitte - kappe},
+              Stift(kSchwarz, 1.5), QString())
+        ->removeFromLegend();
+
+    std::vector<Wertbeschriftung>& werte = f.Werte;
+    f.Stapeln = true;
+    // A whisker that ends at the box has its value written there already.
+    for (const Marke* m : {&k.Q1, &k.Median, &k.Q3, &k.UntererWhisker, &k.ObererWhisker}) {
+        const double x = ax.Gezeichnet(m->Wert);
+        if ((m == &k.UntererWhisker && x == q1) || (m == &k.ObererWhisker && x == q3)) continue;
+        werte.push_back({Wertetext(p, x, mitte + halb, Q(m->Text), false), x, mitte + halb, 0});
+    }
+    if (!k.Ausreisser.empty()) {
+        QVector<double> x, y;
+        QStringList genannt;
+        for (const Marke& m : k.Ausreisser) {
+            const double gx = ax.Gezeichnet(m.Wert);
+            // Equal values share their point and its label.
+            if (!x.isEmpty() && x.back() == gx) continue;
+            x << gx;
+            y << mitte;
+            genannt << Q(m.Text);
+        }
+        auto* punkte = new QCPGraph(p.xAxis, p.yAxis);
+        punkte->setData(x, y, true);
+        punkte->setLineStyle(QCPGraph::lsNone);
+        punkte->setScatterStyle(
+            QCPScatterStyle(QCPScatterStyle::ssCircle, Stift(kPurpur, 2), QBrush(Qt::white), 9));
+        punkte->setName(
+            k.Ausreisser.size() <= kAusreisserGenanntBis
+                ? QStringLiteral("Ausreißer außerhalb der Zäune (%1)").arg(genannt.join("; "))
+                : QStringLiteral("Ausreißer außerhalb der Zäune (%1 Werte)")
+                      .arg(k.Ausreisser.size()));
+        if (x.size() <= static_cast<int>(kBeschriftetBis))
+            for (int i = 0; i < x.size(); ++i)
+                werte.push_back(
+                    {Wertetext(p, x[i], mitte + kappe, genannt[i], false), x[i], mitte + kappe, 0});
+    }
+    NachLinks(werte);
+    if (k.Zaeune) p.legend->addItem(new Textlegende(p.legend, Q(k.Zaeune->Text)));
+    p.legend->addItem(new Textlegende(p.legend, Q(b.Definition)));
+
+    p.xAxis->setLabel(QString::fromStdString(Achsentitel("Wert", ax.Exponent)));
+    OhneZahlen(p.yAxis);
+    Bereiche(p, ax, ay);
+    return {p.xAxis->range(), p.yAxis->range()};
+}
+
+// A line on the chart from a point given in plot coordinates or, per direction, as a share of
+// the axis rect (0 left or top, 1 right or bottom), so that it reaches the rect's edge however
+// the ranges are widened.
+QCPItemLine* Hilfslinie(QCustomPlot& p, QPointF von, bool vonAnteilX, bool vonAnteilY, QPointF bis,
+                        const QPen& stift) {
+    auto* linie = new QCPItemLine(&p);
+    linie->start->setTypeX(vonAnteilX ? QCPItemPosition::ptAxisRectRatio
+                                      : QCPItemPosition::ptPlotCoords);
+    linie->start->setTypeY(vonAnteilY ? QCPItemPosition::ptAxisRectRatio
+                                      : QCPItemPosition::ptPlotCoords);
+    linie->start->setCoords(von);
+    linie->end->setCoords(bis);
+    linie->setPen(stift);
+    return linie;
+}
+
+Ansicht SummenkurveZeichnen(QCustomPlot& p, const Summenkurve& s, const std::string& dez,
+                            Feinsatz& f) {
+    Rahmen(p, s.Titel, s.Meldungen, dez);
+    if (s.Werte.empty() || s.Werte.size() != s.F.size()) return {};
+    const Achse ax = AchseBilden(s.Werte.front(), s.Werte.back());
+    const Achse ay{0, -0.04, 1.08};
+
+    // From 0 up to F1 at the smallest value, then a step at each value; the points of a step
+    // belong to its upper level.
+    QVector<double> x{ax.Gezeichnet(s.Werte.front())}, y{0};
+    for (std::size_t j = 0; j < s.Werte.size(); ++j) {
+        x << ax.Gezeichnet(s.Werte[j]);
+        y << s.F[j];
+    }
+    const QPen stift = Stift(kBlau, 2);
+    auto* treppe = new QCPGraph(p.xAxis, p.yAxis);
+    treppe->setData(x, y, true);
+    treppe->setLineStyle(QCPGraph::lsStepLeft);
+    treppe->setPen(stift);
+    treppe->setName(QStringLiteral("F(x): Anteil der Werte ≤ x"));
+    if (s.Werte.size() <= kBeschriftetBis) {
+        auto* punkte = new QCPGraph(p.xAxis, p.yAxis);
+        punkte->setData(x.mid(1), y.mid(1), true);
+        punkte->setLineStyle(QCPGraph::lsNone);
+        punkte->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, stift, QBrush(kBlau), 6));
+        punkte->removeFromLegend();
+    }
+    // 0 before the smallest value, 1 from the largest on, to the edges of the chart.
+    Hilfslinie(p, {0, 0}, true, false, {x[1], 0}, stift);
+    Hilfslinie(p, {1, 1}, true, false, {x.back(), 1}, stift);
+
+    const std::pair<const std::optional<Marke>*, double> abgelesen[] = {
+        {&s.Q1, kQuartilsanteile[0]},
+        {&s.Median, kQuartilsanteile[1]},
+        {&s.Q3, kQuartilsanteile[2]}};
+    QVector<double> qx, qy;
+    QStringList texte;
+    for (const auto& [marke, anteil] : abgelesen) {
+        if (!*marke) continue;
+        const double q = ax.Gezeichnet((*marke)->Wert);
+        const QPen fuehrung = Stift(anteil == 0.5 ? kZinnober : kOrange, 1.5, Qt::DashLine);
+        Hilfslinie(p, {0, anteil}, true, false, {q, anteil}, fuehrung);
+        Hilfslinie(p, {q, 1}, false, true, {q, anteil}, fuehrung);
+        qx << q;
+        qy << anteil;
+        texte << Q((*marke)->Text);
+        // Right of the upright guide line, below the level: where the curve does not run.
+        QCPItemText* t = Wertetext(p, q, anteil, Q((*marke)->Text), false);
+        t->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
+        t->setPadding(QMargins(4, 2, 2, 1));
+        f.Werte.push_back({t, q, anteil, 0});
+    }
+    f.Stapeln = true;
+    if (!qx.isEmpty()) {
+        auto* marken = new QCPGraph(p.xAxis, p.yAxis);
+        marken->setData(qx, qy, true);
+        marken->setLineStyle(QCPGraph::lsNone);
+        marken->setScatterStyle(
+            QCPScatterStyle(QCPScatterStyle::ssDiamond, Stift(kZinnober, 1.5), QBrush(kGelb), 10));
+        marken->setName(QStringLiteral("%1: %2").arg(Q(s.Abgelesen), texte.join("; ")));
+    }
+    if (!s.Abweichung.empty()) p.legend->addItem(new Textlegende(p.legend, Q(s.Abweichung)));
+
+    p.xAxis->setLabel(QString::fromStdString(Achsentitel("Wert", ax.Exponent)));
+    p.yAxis->setLabel(QStringLiteral("Summenhäufigkeit F(x)"));
+    auto anteile = QSharedPointer<QCPAxisTickerText>::create();
+    const QVector<double> stufen{0, 0.25, 0.5, 0.75, 1};
+    const QVector<QString> stufentexte = EinheitlicheTexte(stufen, Zahlenformat(dez));
+    for (int i = 0; i < stufen.size(); ++i) anteile->addTick(stufen[i], stufentexte[i]);
+    p.yAxis->setTicker(anteile);
     Bereiche(p, ax, ay);
     return {p.xAxis->range(), p.yAxis->range()};
 }
@@ -879,6 +1086,17 @@ constexpr std::array<Zeichenzeile, kDiagrammarten.size()> kZeichnungen{{
      [](QCustomPlot& p, const Diagrammdaten& d, bool, Feinsatz& f) -> std::optional<Ansicht> {
          if (!d.Haeufigkeiten) return std::nullopt;
          return HaeufigkeitenZeichnen(p, *d.Haeufigkeiten, d.Einstellungen.Dezimaltrennzeichen, f);
+     }},
+    {Diagrammart::Boxplot,
+     [](QCustomPlot& p, const Diagrammdaten& d, bool, Feinsatz& f) -> std::optional<Ansicht> {
+         if (!d.Boxplot) return std::nullopt;
+         return BoxplotZeichnen(p, *d.Boxplot, d.Einstellungen.Dezimaltrennzeichen, f);
+     }},
+    {Diagrammart::Summenkurve,
+     [](QCustomPlot& p, const Diagrammdaten& d, bool, Feinsatz& f) -> std::optional<Ansicht> {
+         if (!d.Verteilungsfunktion) return std::nullopt;
+         return SummenkurveZeichnen(p, *d.Verteilungsfunktion, d.Einstellungen.Dezimaltrennzeichen,
+                                    f);
      }},
 }};
 

@@ -1,9 +1,9 @@
 #pragma once
 // The chart window: the charts of the main window's data, beside it and not modal. It computes
 // nothing itself; Zeigen takes the chart data and draws them, one tab for each chart kind of
-// the data's mode (chartdata/Diagrammarten.h): one-dimensional data give the distribution,
-// two-dimensional data two tabs, "Streudiagramm" and "Häufigkeiten". The mouse
-// wheel zooms, dragging pans, a double click returns to the whole chart.
+// the data's mode (chartdata/Diagrammarten.h): one-dimensional data three tabs, "Verteilung",
+// "Boxplot" and "Summenkurve", two-dimensional data two, "Streudiagramm" and "Häufigkeiten".
+// The mouse wheel zooms, dragging pans, a double click returns to the whole chart.
 
 #include <QString>
 #include <QWidget>

@@ -82,7 +82,7 @@ Optionstexte DiagrammartTexte() {
         const std::string modus = Modusname(zweidimensional);
         const std::string vorgabe(Artzeile(ArtenDesModus(zweidimensional).front()).Name);
         vorgaben.emplace_back(modus, vorgabe);
-        Anhaengen(t.Hilfe, "; ",
+        Anhaengen(t.Hilfe, ";\n",
                   "bei --mode " + modus + ": " + Aufgezaehlt(namen, ", ", " oder ") + " (" +
                       vorgabe + ")");
         Anhaengen(t.Handbuch, "\n",

@@ -1,6 +1,6 @@
 #pragma once
 // The chart options of the report tool: --chart PATH (PNG or PDF by the extension),
-// --chart-size WxH and, in the two-dimensional mode, --chart-kind. The toolkit is started
+// --chart-size WxH and --chart-kind, the kinds of the data's mode. The toolkit is started
 // only when a chart is to be written.
 
 #include <optional>
@@ -21,9 +21,10 @@ struct Diagrammwunsch {
 };
 
 // The texts of --chart-kind from the named rows of the chart kinds, for each mode whose kinds
-// have names: its help ("bei --mode 2: streudiagramm oder haeufigkeiten (streudiagramm)", the
-// kind drawn when none is named in brackets), the man page's line that names it, its paragraph
-// with what each kind shows, its part of the synopsis, and the README's meaning and default.
+// have names: its line of the help ("bei --mode 2: streudiagramm oder haeufigkeiten
+// (streudiagramm)", the kind drawn when none is named in brackets), the man page's line that
+// names it, its paragraph with what each kind shows, its part of the synopsis, and the README's
+// meaning and default.
 Optionstexte DiagrammartTexte();
 
 // Takes the value of a chart option. Returns the usage error, or the empty text.

@@ -2,8 +2,8 @@
 # Opens the Zorvanta window on a virtual X display (Xvfb), types two lists, runs a few
 # two-dimensional statistics with their calculation steps and saves a picture of the window;
 # then pictures of the chart window beside it: docs/diagramm-streudiagramm.png,
-# docs/diagramm-haeufigkeiten.png (the same lists) and docs/diagramm-verteilung.png (a
-# one-dimensional list).
+# docs/diagramm-haeufigkeiten.png (the same lists), docs/diagramm-verteilung.png,
+# docs/diagramm-boxplot.png and docs/diagramm-summenkurve.png (a one-dimensional list).
 #
 #   scripts/screenshot.sh [BUILD_DIR] [PICTURE]
 #

@@ -63,7 +63,7 @@ frmDiagramm* DiagrammOeffnen(QWidget& fenster) {
 }
 
 // The charts of the lists typed into the window: each tab of the two-dimensional data, then
-// the distribution of a one-dimensional list.
+// each tab of a one-dimensional list.
 bool DiagrammeSpeichern(QWidget& fenster, const QString& ordner) {
     frmDiagramm* diagramm = DiagrammOeffnen(fenster);
     if (diagramm == nullptr) return false;
@@ -87,7 +87,14 @@ bool DiagrammeSpeichern(QWidget& fenster, const QString& ordner) {
     if (diagramm == nullptr) return false;
     diagramm->move(fenster.frameGeometry().topLeft());
     QTest::qWait(300);
-    return Speichern(*diagramm, ordner + "/diagramm-verteilung.png");
+    reiter = diagramm->findChild<QTabWidget*>();
+    const char* const eindimensional[] = {"verteilung", "boxplot", "summenkurve"};
+    for (int i = 0; i < 3; ++i) {
+        reiter->setCurrentIndex(i);
+        QTest::qWait(300);
+        if (!Speichern(*diagramm, ordner + "/diagramm-" + eindimensional[i] + ".png")) return false;
+    }
+    return true;
 }
 
 }  // namespace

@@ -14,9 +14,11 @@
 
 #include "Berichtstest.h"
 #include "base/Text.h"
+#include "base/Zahltext.h"
 #include "chartdata/Achsen.h"
 #include "chartdata/Diagrammdaten.h"
 #include "engine/Kontingenz.h"
+#include "engine/Quartile.h"
 #include "engine/Regression.h"
 
 using namespace zv;
@@ -207,6 +209,10 @@ TEST(Diagrammdaten, FailingStatisticsAreNamedInsteadOfDrawn) {
         {Zustand(false, 0, "1 2 2", "", {}, false, "-1"),
          {"Arithmetisches Mittel: Ungültiges Argument", "Spannweite: Ungültiges Argument",
           "Standardabweichnung: Ungültiges Argument"}},
+        // Also where values far apart are put into classes, whose limits the report rounds.
+        {Zustand(false, 0, "1,5 2,5 100 -100", "", {}, false, "-1"),
+         {"Arithmetisches Mittel: Ungültiges Argument", "Spannweite: Ungültiges Argument",
+          "Standardabweichnung: Ungültiges Argument"}},
         // A constant x leaves the line undetermined (0 / 0) and both correlations undefined.
         {Zustand(true, 0, "3 3 3", "1 2 4", {}),
          {"Regressionsgerade: Überlauf", kR + "Überlauf", kRSP + "Überlauf",
@@ -343,4 +349,77 @@ TEST(Achsen, RangesThatCannotBeDrawnAreRefused) {
     EXPECT_EQ(Achsentitel("Wert", 0), "Wert");
     EXPECT_EQ(Achsentitel("Wert", 308), "Wert (× 1E+308)");
     EXPECT_EQ(Achsentitel("Wert", -150), "Wert (× 1E-150)");
+}
+
+TEST(Diagrammdaten, BoxplotAndCurveShowTheQuartilesOfTheRunsDefinition) {
+    // Lists where the definitions agree and where they differ (n = 4k + 1, ties), with values
+    // outside the fences on one side, on both, or none.
+    const std::vector<double> listen[] = {{1, 2, 3, 4, 5},
+                                          {7, 1, 3, 2, 9, 4, 8, 6, 5},
+                                          {-40, 1, 2, 3, 4, 5, 6, 7, 8, 60, 61},
+                                          {2, 3, 3, 4, 4, 4, 5, 5, 6, 7, 9, 12},
+                                          {5, 5, 5, 5, 100},
+                                          {-3.5, 0, 0, 0.25, 2, 2, 2, 2, 8},
+                                          {42}};
+    const clsStatistik stat;
+    for (const std::vector<double>& werte : listen)
+        for (const Quartilsmethode methode :
+             {Quartilsmethode::Haelften, Quartilsmethode::Standard}) {
+            std::string liste;
+            for (double w : werte) liste += (liste.empty() ? "" : " ") + VollText(w, ",");
+            Steuerzustand z = Zustand(false, 0, liste, "", {});
+            z.Quartile = methode;
+            const Diagrammdaten d = DiagrammdatenBilden(z, ",");
+            SCOPED_TRACE(liste +
+                         (methode == Quartilsmethode::Haelften ? " / Hälften" : " / Standard"));
+            const Quartilsteile q = QuartileBerechnen(stat, werte, methode);
+
+            ASSERT_TRUE(d.Boxplot && d.Boxplot->Box);
+            const Kasten& k = *d.Boxplot->Box;
+            const std::pair<const Marke*, double> marken[] = {{&k.Q1, q.Q1.Wert},
+                                                              {&k.Median, q.Q2.Wert},
+                                                              {&k.Q3, q.Q3.Wert},
+                                                              {&k.UntererWhisker, q.UntererWhisker},
+                                                              {&k.ObererWhisker, q.ObererWhisker}};
+            for (const auto& [marke, wert] : marken) {
+                EXPECT_EQ(marke->Wert, wert);
+                EXPECT_TRUE(marke->Text.ends_with(VollText(wert, ","))) << marke->Text;
+            }
+            std::vector<double> ausserhalb;
+            for (const Marke& m : k.Ausreisser) ausserhalb.push_back(m.Wert);
+            EXPECT_EQ(ausserhalb, q.Ausreisser);
+            ASSERT_TRUE(k.Zaeune && k.IQR);
+            EXPECT_EQ(*k.IQR, "IQR: " + GerundetText(q.IQR, 3, ","));
+            EXPECT_EQ(k.Zaeune->Von, q.UntererZaun);
+            EXPECT_EQ(k.Zaeune->Bis, q.ObererZaun);
+            EXPECT_NE(d.Boxplot->Definition.find(methode == Quartilsmethode::Haelften
+                                                     ? "Hälftenmethode"
+                                                     : "Standarddefinition"),
+                      std::string::npos);
+
+            // The curve: F rises by the share of each distinct value to 1; each quartile read
+            // off is where F reaches its share: fewer values lie below it, enough up to it.
+            ASSERT_TRUE(d.Verteilungsfunktion);
+            const Summenkurve& s = *d.Verteilungsfunktion;
+            ASSERT_EQ(s.Werte.size(), s.F.size());
+            EXPECT_TRUE(std::is_sorted(s.Werte.begin(), s.Werte.end()));
+            EXPECT_EQ(s.F.back(), 1.0);
+            const auto anteilBis = [&](double x, bool mitX) {
+                const auto n = std::count_if(werte.begin(), werte.end(),
+                                             [&](double w) { return w < x || (mitX && w == x); });
+                return static_cast<double>(n) / static_cast<double>(werte.size());
+            };
+            for (std::size_t j = 0; j < s.Werte.size(); ++j)
+                EXPECT_DOUBLE_EQ(s.F[j], anteilBis(s.Werte[j], true));
+            const std::optional<Marke>* abgelesen[] = {&s.Q1, &s.Median, &s.Q3};
+            for (int i = 0; i < 3; ++i) {
+                ASSERT_TRUE(*abgelesen[i]);
+                const double x = (*abgelesen[i])->Wert;
+                EXPECT_LE(anteilBis(x, false), kQuartilsanteile[i]) << x;
+                EXPECT_GE(anteilBis(x, true), kQuartilsanteile[i]) << x;
+            }
+            // Where the run's halves differ from what the curve gives, the chart says so.
+            EXPECT_EQ(!s.Abweichung.empty(),
+                      methode == Quartilsmethode::Haelften && q.AndereMethodeWeichtAb);
+        }
 }

@@ -62,6 +62,8 @@ const Fall kFaelle[] = {
     {"NaheMaximum", false, "1E+308 -1E+308 1,7E+308 -1,7E+308", "", "space"},
     {"PaareNaheMaximum", true, "1E+308 -1E+308 5", "-1,7E+308 1,7E+308 0", "space"},
     {"Kleinste", false, "5E-324 1E-323 0", "", "space"},
+    // Values outside the boxplot's fences on both sides, two of them close together.
+    {"AusreisserBeiderseits", false, "-40 -38 1 2 3 4 5 6 7 8 60 61,5", "", "space"},
 };
 
 struct Text {

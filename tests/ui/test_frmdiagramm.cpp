@@ -129,7 +129,10 @@ class TestFrmDiagramm : public QObject {
         Daten(false, liste);
         frmDiagramm* d = Oeffnen();
         const zv::Verteilungsdiagramm v = *Erwartet(false, liste).Verteilung;
-        QVERIFY(!d->findChild<QTabWidget*>()->tabBar()->isVisible());
+        auto* tabs = d->findChild<QTabWidget*>();
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->currentIndex(), 0);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Verteilung"));
         QCustomPlot* p = d->AktuellesDiagramm();
         QVERIFY(p != nullptr);
 
@@ -154,6 +157,49 @@ class TestFrmDiagramm : public QObject {
         QCOMPARE(modi.size(), 1);
         QCOMPARE(modi[0]->data()->size(), 1);
         QCOMPARE(modi[0]->data()->at(0)->key, 4.0);
+    }
+
+    // The boxplot's tab draws the box at the quartiles of the definition the run was given, the
+    // curve's tab the steps of the distribution function with the quartiles read off.
+    void boxplotUndSummenkurve() {
+        frmDiagramm d;
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        auto* tabs = d.findChild<QTabWidget*>();
+        // 1 2 3 4 5: by halves Q1 = 1,5 and Q3 = 4,5, by the standard definition 2 and 4.
+        const struct {
+            zv::Quartilsmethode methode;
+            double q1, q3;
+        } faelle[] = {{zv::Quartilsmethode::Haelften, 1.5, 4.5},
+                      {zv::Quartilsmethode::Standard, 2, 4}};
+        for (const auto& fall : faelle) {
+            zv::Steuerzustand z;
+            z.txtM1 = "1 2 3 4 5";
+            z.Quartile = fall.methode;
+            const zv::Diagrammdaten daten = zv::DiagrammdatenBilden(z, ",");
+            d.Zeigen(daten);
+            QCOMPARE(tabs->tabText(1), QStringLiteral("Boxplot"));
+            tabs->setCurrentIndex(1);
+            QCustomPlot* p = d.AktuellesDiagramm();
+            QVERIFY(p != nullptr);
+            const auto linien = Zeichnungen<QCPCurve>(p);
+            QVERIFY(!linien.isEmpty());
+            const QCPCurve* kasten = linien[0];
+            QCOMPARE(kasten->data()->at(0)->key, fall.q1);
+            QCOMPARE(kasten->data()->at(2)->key, fall.q3);
+            const QStringList legende = Legende(p);
+            QVERIFY2(legende.contains(Q(daten.Boxplot->Definition)),
+                     qPrintable(legende.join(" | ")));
+
+            tabs->setCurrentIndex(2);
+            p = d.AktuellesDiagramm();
+            const auto graphen = Zeichnungen<QCPGraph>(p);
+            QVERIFY(graphen.size() >= 1);
+            // From 0 at the smallest value up a step at each of the five values.
+            QCOMPARE(graphen[0]->data()->size(), 6);
+            QCOMPARE(graphen[0]->data()->at(5)->value, 1.0);
+            tabs->setCurrentIndex(0);
+        }
     }
 
     void streudiagrammUndHaeufigkeiten() {
