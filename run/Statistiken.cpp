@@ -310,6 +310,20 @@ constexpr Statistik kStatistiken[] = {
       "ŷᵢ = â + b̂ · xᵢ   (die Werte auf der Regressionsgeraden)\n"
       "R² = Σ(ŷᵢ − ȳ)² / Σ(yᵢ − ȳ)²\n"
       "gleichwertig, wie der Bericht die Formel zeigt: R² = (Σŷᵢ² − n·ȳ²) / (Σyᵢ² − n·ȳ²)"}},
+    {"Kovarianz",
+     "KOVARIANZ",
+     Zweidimensional,
+     MitSchritten,
+     AusgabeKovarianz,
+     {"Die Kovarianz sxy misst, ob die Wertepaare (xᵢ | yᵢ) gemeinsam steigen oder fallen: der "
+      "Durchschnitt der Produkte der Abstände von x̄ und ȳ; x kommt aus a1, y aus a2.",
+      "Positiv: Große x gehen mit großen y einher; negativ: große x mit kleinen y; nahe 0: kein "
+      "linearer Zusammenhang. Ihre Größe hängt von den Einheiten ab, deshalb vergleicht man "
+      "besser den Korrelationskoeffizienten r = sxy / (sx · sy). Der Bericht zeigt sie mit dem "
+      "Teiler n und daneben mit n − 1 (sxy(n-1)), wie sie Taschenrechner für Stichproben geben.",
+      "sxy = Σ(xᵢ − x̄)(yᵢ − ȳ) / n\n"
+      "sxy(n-1) = Σ(xᵢ − x̄)(yᵢ − ȳ) / (n − 1)\n"
+      "n = Anzahl der Wertepaare"}},
 };
 
 // Every row brings its help, with all three parts: a row without one does not compile.

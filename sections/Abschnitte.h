@@ -37,5 +37,6 @@ void AusgabeBravaisPearson(Laufkontext& k);
 void AusgabeSpearman(Laufkontext& k);
 void AusgabeLineareRegression(Laufkontext& k);
 void AusgabeDeterminationskoeffizient(Laufkontext& k);
+void AusgabeKovarianz(Laufkontext& k);
 
 }  // namespace zv

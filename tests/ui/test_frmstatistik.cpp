@@ -201,12 +201,12 @@ class TestFrmStatistik : public QObject {
     }
 
     void detailRegel() {
-        // Each entry alone, in both modes: only the twelve with calculation steps enable it.
+        // Each entry alone, in both modes: only the thirteen with calculation steps enable it.
         const QString mitSchritten =
             "|Median|Schwerpunkt|Bedingte Häufigkeiten|Bravais-Pearson-Korrelationskoeffizient|"
             "Spearmen-Rangkorrelationskoeffizient|Kontingenzkoeffizient|Lineare Regression|"
             "Determinationskoeffizient|Geometrisches Mittel|Harmonisches Mittel|"
-            "Variationskoeffizient|Stichprobenvarianz und -standardabweichung|";
+            "Variationskoeffizient|Stichprobenvarianz und -standardabweichung|Kovarianz|";
         for (const char* modus : {"optMaterial_0", "optMaterial_1"}) {
             Klicken(modus);
             for (const QString& eintrag : Eintraege()) {
