@@ -21,7 +21,7 @@ double GeometrischesMittel(const std::vector<double>& arr) {
         int e = 0;
         const double m = std::frexp(x, &e);
         exponenten += e;
-        logarithmen += std::log(static_cast<long double>(m));
+        logarithmen += std::log(m);
     }
     const long long n = static_cast<long long>(arr.size());
     long long q = exponenten / n;

@@ -190,9 +190,8 @@ void zv::AusgabeVariationskoeffizient(Laufkontext& k) {
     }
     // Squared deviations near the smallest normal double lose digits or vanish (s = 0 for
     // values of 1E-308 that differ), and v, unlike s, is not small then: no number at all.
-    const Abweichungsteile a = k.Stat.MittlereQuadratischeAbweichungTeile(k.M1);
-    if (!IstKonstant(k.M1) && a.Summe < std::ldexp(std::numeric_limits<double>::min(), 53) *
-                                            static_cast<double>(k.M1.size())) {
+    // s² is their mean, as near as this bound needs.
+    if (!IstKonstant(k.M1) && t.s * t.s < std::ldexp(std::numeric_limits<double>::min(), 53)) {
         k.Add("Der Variationskoeffizient lässt sich hier nicht genau berechnen:");
         k.Add("Die quadrierten Abweichungen vom Mittelwert sind zu klein für den Zahlenbereich.");
         k.Add("");
@@ -219,6 +218,7 @@ void zv::AusgabeVariationskoeffizient(Laufkontext& k) {
     k.Add("");
     if (!k.Rechentabellen) return;
     // From the variance's table: its sum of squares in full gives s without a rounded step.
+    const Abweichungsteile a = k.Stat.MittlereQuadratischeAbweichungTeile(k.M1);
     Varianztabelle(k, a)->Schreiben(
         k, {"v = Sqrt(Sum((xi - xMitt)²) / n) / xMitt = Sqrt(" + k.Voll(a.Summe) + " / " +
             Anzahl(k) + ") / " + k.Voll(a.Mitte) + " = " + v});
@@ -234,7 +234,8 @@ void zv::AusgabeStichprobenvarianz(Laufkontext& k) {
         return;
     }
     const Stichprobenteile s = StichprobenvarianzBerechnen(k.Stat, k.M1);
-    const Abweichungsteile a = k.Stat.MittlereQuadratischeAbweichungTeile(k.M1);
+    // The mean squared deviation from the same centred sum, as its own section computes it.
+    const Abweichungsteile a{s.Mitte, s.Summe, Durch(s.Summe, static_cast<double>(k.M1.size()))};
     const std::string varianz = k.Gerundet(s.Varianz),
                       abweichung = k.Gerundet(s.Standardabweichung);
     const std::string n = Anzahl(k), summe = k.Voll(s.Summe);

@@ -45,10 +45,11 @@ std::string Stelle(const Laufkontext& k, std::size_t i) {
 }
 
 // Sum(ln(xi)) of values > 0. Each logarithm lies between -745 and 710, so the sum of up to
-// 32767 of them is a modest number even where the product is far outside the double range.
+// 32767 of them is a modest number even where the product is far outside the double range;
+// added in long double, it keeps the 15 digits it is printed with.
 double Logarithmensumme(const std::vector<double>& arr) {
     long double summe = 0;
-    for (double x : arr) summe += std::log(static_cast<long double>(x));
+    for (double x : arr) summe += std::log(x);
     return static_cast<double>(summe);
 }
 
@@ -85,7 +86,9 @@ void zv::AusgabeGeometrischesMittel(Laufkontext& k) {
     }
     const double xGeo = GeometrischesMittel(k.M1);
     const std::string ergebnis = k.Gerundet(xGeo);
-    const std::string summe = k.Voll(Logarithmensumme(k.M1));
+    // The steps and the table show the sum of the logarithms; the result line alone does not.
+    const bool mitSumme = k.Detail || k.Rechentabellen;
+    const std::string summe = mitSumme ? k.Voll(Logarithmensumme(k.M1)) : std::string();
     // The product is never formed: its root is exp of the mean logarithm.
     const std::string logarithmen = "xGeo = exp(Sum(ln(xi)) / n) = exp(" + Eingesetzt(summe) +
                                     " / " + Anzahl(k) + ") = " + ergebnis;
@@ -134,7 +137,8 @@ void zv::AusgabeHarmonischesMittel(Laufkontext& k) {
         return;
     }
     const std::string ergebnis = k.Gerundet(xHarm), n = Anzahl(k);
-    const Kehrwertsumme kehrwerte = KehrwerteAddieren(k.M1);
+    const Kehrwertsumme kehrwerte =
+        k.Detail || k.Rechentabellen ? KehrwerteAddieren(k.M1) : Kehrwertsumme{};
     const std::string summe = kehrwerte.Darstellbar ? k.Voll(kehrwerte.Summe) : std::string();
     const char* ausserhalb = "Die Kehrwerte 1/xi liegen außerhalb des Zahlenbereichs.";
     if (k.Detail) {
