@@ -22,7 +22,7 @@ double GeometrischesMittel(const std::vector<double>& arr) {
         int e = 0;
         const double m = std::frexp(x, &e);
         exponenten += e;
-        logarithmen += std::log(static_cast<long double>(m));
+        logarithmen += std::log(m);
     }
     const long long n = static_cast<long long>(arr.size());
     long long q = exponenten / n;
@@ -49,13 +49,12 @@ double HarmonischesMittel(const std::vector<double>& arr) {
 
 Stichprobenteile StichprobenvarianzBerechnen(const clsStatistik& stat,
                                              const std::vector<double>& arr) {
+    // The mean and the centred sum of the mean squared deviation: a constant list has its
+    // value as mean and the sum 0 even where adding its values would overflow.
+    const Abweichungsteile v = stat.MittlereQuadratischeAbweichungTeile(arr);
     Stichprobenteile t;
-    // A constant list is its own mean and varies by nothing, as for the variance: also where
-    // its sum would overflow or its rounded mean would miss the value (0,1 three times).
-    PruefeObergrenze(arr.size());
-    if (arr.size() >= 2 && IstKonstant(arr)) return {arr.front(), 0, 0, 0};
-    t.Mitte = stat.Mittelwert(arr);
-    t.Summe = ZentrierteQuadratsumme(arr, t.Mitte);
+    t.Mitte = v.Mitte;
+    t.Summe = v.Summe;
     t.Varianz = Durch(t.Summe, static_cast<double>(arr.size()) - 1.0);
     t.Standardabweichung = Wurzel(t.Varianz);
     return t;
@@ -82,9 +81,14 @@ Variationsteile VariationskoeffizientBerechnen(const clsStatistik& stat,
 
 Kovarianzteile KovarianzBerechnen(const clsStatistik& stat, const std::vector<double>& x,
                                   const std::vector<double>& y) {
+    // A constant list has its value as mean, as in the variance: its deviations are all 0,
+    // so Sxy is 0 even where adding its values would overflow.
+    const auto mitte = [&](const std::vector<double>& a) {
+        return !a.empty() && IstKonstant(a) ? a.front() : stat.Mittelwert(a);
+    };
     Kovarianzteile t;
-    t.xMitt = stat.Mittelwert(x);
-    t.yMitt = stat.Mittelwert(y);
+    t.xMitt = mitte(x);
+    t.yMitt = mitte(y);
     t.Sxy = ZentrierteProduktsumme(x, y, t.xMitt, t.yMitt);
     const double n = static_cast<double>(x.size());
     t.Kovarianz = Durch(t.Sxy, n);

@@ -109,6 +109,65 @@ constexpr Statistik kStatistiken[] = {
       "geteilt durch n = Anzahl der Werte (nicht durch n − 1); gerundet wird erst nach der "
       "Wurzel"},
      "Standardabweichung"},
+    {"Geometrisches Mittel",
+     "GEOMETRISCHES MITTEL",
+     Eindimensional,
+     MitSchritten,
+     AusgabeGeometrischesMittel,
+     {"Das geometrische Mittel xGeo ist der Wert, der n-mal mit sich selbst multipliziert "
+      "dasselbe Produkt ergibt wie alle Werte zusammen. Man nimmt es für Faktoren und "
+      "Wachstumsraten, etwa für den mittleren Zinsfaktor über mehrere Jahre.",
+      "Es ist nur für Werte größer als 0 definiert; sonst meldet der Bericht den ersten Wert, der "
+      "nicht passt. xGeo liegt zwischen dem kleinsten und dem größten Wert und ist nie größer als "
+      "das arithmetische Mittel; gleich groß sind beide nur, wenn alle Werte gleich sind. Das "
+      "Programm rechnet über Logarithmen, damit das Produkt nicht zu groß wird.",
+      "xGeo = ⁿ√(x₁ · x₂ · … · xₙ)\n"
+      "gleichwertig, wie das Programm rechnet: xGeo = exp( Σ ln(xᵢ) / n )\n"
+      "n = Anzahl der Werte, alle xᵢ > 0"}},
+    {"Harmonisches Mittel",
+     "HARMONISCHES MITTEL",
+     Eindimensional,
+     MitSchritten,
+     AusgabeHarmonischesMittel,
+     {"Das harmonische Mittel xHarm ist der Kehrwert des arithmetischen Mittels der Kehrwerte. "
+      "Man nimmt es für Verhältnisse wie Geschwindigkeiten: Wer die gleiche Strecke einmal mit "
+      "40 km/h und einmal mit 60 km/h fährt, ist im Mittel 48 km/h schnell.",
+      "Für positive Werte liegt xHarm zwischen dem kleinsten Wert und dem geometrischen Mittel; "
+      "kleine Werte ziehen es stark nach unten. Lehrbücher definieren es nur für Werte größer als "
+      "0. Ein Wert 0 hat keinen Kehrwert: Dann meldet der Bericht, dass es nicht definiert ist, "
+      "ebenso, wenn sich die Kehrwerte positiver und negativer Werte zu 0 aufheben.",
+      "xHarm = n / (1/x₁ + 1/x₂ + … + 1/xₙ) = n / Σ(1/xᵢ)\n"
+      "n = Anzahl der Werte, alle xᵢ ≠ 0"}},
+    {"Variationskoeffizient",
+     "VARIATIONSKOEFFIZIENT",
+     Eindimensional,
+     MitSchritten,
+     AusgabeVariationskoeffizient,
+     {"Der Variationskoeffizient v misst die Streuung im Verhältnis zur Größe der Werte: die "
+      "Standardabweichung s geteilt durch das arithmetische Mittel x̄.",
+      "v hat keine Einheit und lässt sich deshalb zwischen Datensätzen mit verschiedenen "
+      "Einheiten oder Größenordnungen vergleichen; mal 100 ergibt Prozent. 0 heißt: Alle Werte "
+      "sind gleich. Er ist nur für Daten mit positivem Mittelwert definiert; sonst meldet der "
+      "Bericht das.",
+      "v = s / x̄   mit s = √( Σ(xᵢ − x̄)² / n )\n"
+      "s ist die Standardabweichung mit dem Teiler n (nicht n − 1), x̄ > 0"}},
+    {"Stichprobenvarianz und -standardabweichung",
+     "STICHPROBENVARIANZ UND -STANDARDABWEICHUNG",
+     Eindimensional,
+     MitSchritten,
+     AusgabeStichprobenvarianz,
+     {"Die Stichprobenvarianz s²(n-1) misst die Streuung wie die mittlere quadratische "
+      "Abweichung, teilt die Summe der quadrierten Abstände von x̄ aber durch n − 1 statt durch "
+      "n. Ihre Wurzel ist die Stichprobenstandardabweichung s(n-1), auf dem Taschenrechner oft "
+      "„Sx“.",
+      "Man nimmt sie, wenn die Werte eine Stichprobe aus einer größeren Gesamtheit sind und deren "
+      "Streuung geschätzt werden soll. Sie ist immer etwas größer als die mittlere quadratische "
+      "Abweichung; bei vielen Werten ist der Unterschied klein. Manche Bücher nennen beide "
+      "„empirische Varianz“, deshalb nennt der Bericht immer den Teiler. Es braucht mindestens "
+      "zwei Werte.",
+      "s²(n-1) = Σ(xᵢ − x̄)² / (n − 1)\n"
+      "s(n-1) = √s²(n-1)\n"
+      "n = Anzahl der Werte, mindestens 2"}},
     {"Randhäufigkeiten",
      "RANDHÄUFIGKEITEN",
      Zweidimensional,
@@ -251,6 +310,20 @@ constexpr Statistik kStatistiken[] = {
       "ŷᵢ = â + b̂ · xᵢ   (die Werte auf der Regressionsgeraden)\n"
       "R² = Σ(ŷᵢ − ȳ)² / Σ(yᵢ − ȳ)²\n"
       "gleichwertig, wie der Bericht die Formel zeigt: R² = (Σŷᵢ² − n·ȳ²) / (Σyᵢ² − n·ȳ²)"}},
+    {"Kovarianz",
+     "KOVARIANZ",
+     Zweidimensional,
+     MitSchritten,
+     AusgabeKovarianz,
+     {"Die Kovarianz sxy misst, ob die Wertepaare (xᵢ | yᵢ) gemeinsam steigen oder fallen: der "
+      "Durchschnitt der Produkte der Abstände von x̄ und ȳ; x kommt aus a1, y aus a2.",
+      "Positiv: Große x gehen mit großen y einher; negativ: große x mit kleinen y; nahe 0: kein "
+      "linearer Zusammenhang. Ihre Größe hängt von den Einheiten ab, deshalb vergleicht man "
+      "besser den Korrelationskoeffizienten r = sxy / (sx · sy). Der Bericht zeigt sie mit dem "
+      "Teiler n und daneben mit n − 1 (sxy(n-1)), wie sie Taschenrechner für Stichproben geben.",
+      "sxy = Σ(xᵢ − x̄)(yᵢ − ȳ) / n\n"
+      "sxy(n-1) = Σ(xᵢ − x̄)(yᵢ − ȳ) / (n − 1)\n"
+      "n = Anzahl der Wertepaare"}},
 };
 
 // Every row brings its help, with all three parts: a row without one does not compile.

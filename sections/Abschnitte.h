@@ -20,6 +20,10 @@ void AusgabeSpannweite(Laufkontext& k);
 void AusgabeDurchschnittlicheAbweichung(Laufkontext& k);
 void AusgabeVarianz(Laufkontext& k);
 void AusgabeStandardabweichung(Laufkontext& k);
+void AusgabeGeometrischesMittel(Laufkontext& k);
+void AusgabeHarmonischesMittel(Laufkontext& k);
+void AusgabeVariationskoeffizient(Laufkontext& k);
+void AusgabeStichprobenvarianz(Laufkontext& k);
 
 // Two-dimensional: the frequency table.
 void AusgabeRandhaeufigkeiten(Laufkontext& k);
@@ -33,5 +37,6 @@ void AusgabeBravaisPearson(Laufkontext& k);
 void AusgabeSpearman(Laufkontext& k);
 void AusgabeLineareRegression(Laufkontext& k);
 void AusgabeDeterminationskoeffizient(Laufkontext& k);
+void AusgabeKovarianz(Laufkontext& k);
 
 }  // namespace zv

@@ -1,18 +1,22 @@
 // The one-dimensional sections that print one or two rounded results under their title:
 // "Arithmetisches Mittel", "Spannweite", "Durchschnittliche Abweichung",
-// "Mittlere quadratische Abweichung" and "Standardabweichnung".
+// "Mittlere quadratische Abweichung", "Standardabweichnung", "Variationskoeffizient" and
+// "Stichprobenvarianz und -standardabweichung"; the last two with their steps on request.
 
 #include <cmath>
 #include <functional>
 #include <initializer_list>
+#include <limits>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "base/Rechnen.h"
 #include "base/Zahltext.h"
+#include "engine/Kennwerte.h"
 #include "sections/Abschnitte.h"
 #include "sections/Ergebniszeilen.h"
+#include "sections/Formelzeilen.h"
 #include "sections/Rechentabelle.h"
 
 namespace zv {
@@ -172,4 +176,95 @@ void zv::AusgabeStandardabweichung(Laufkontext& k) {
     if (!k.Rechentabellen) return;
     Varianztabelle(k, v)->Schreiben(
         k, {"s = Sqrt(s²x) = Sqrt(" + Varianztext(k, v) + ") = " + k.Gerundet(s)});
+}
+
+// s / xMitt with the standard deviation of divisor n, for data with a positive mean.
+void zv::AusgabeVariationskoeffizient(Laufkontext& k) {
+    k.Add(k.Titel);
+    const Variationsteile t = VariationskoeffizientBerechnen(k.Stat, k.M1);
+    if (!(t.Mitte > 0)) {
+        k.Add("Der Variationskoeffizient ist nur für Daten mit positivem Mittelwert definiert.");
+        k.Add("xMitt = " + k.Voll(t.Mitte));
+        k.Add("");
+        return;
+    }
+    // Squared deviations near the smallest normal double lose digits or vanish (s = 0 for
+    // values of 1E-308 that differ), and v, unlike s, is not small then: no number at all.
+    // s² is their mean, as near as this bound needs.
+    if (!IstKonstant(k.M1) && t.s * t.s < std::ldexp(std::numeric_limits<double>::min(), 53)) {
+        k.Add("Der Variationskoeffizient lässt sich hier nicht genau berechnen:");
+        k.Add("Die quadrierten Abweichungen vom Mittelwert sind zu klein für den Zahlenbereich.");
+        k.Add("");
+        return;
+    }
+    const std::string v = k.Gerundet(t.v);
+    if (k.Detail) {
+        k.Add("");
+        BruchZeilen(k, "v = ", "s", "xMitt");
+        k.Add("");
+        k.Add("s = Sqrt(s²x) = " + k.Voll(t.s) + " (Standardabweichung, geteilt durch n)");
+        k.Add("xMitt = " + k.Voll(t.Mitte));
+        k.Add("");
+        BruchZeilen(k, "v = ", k.Voll(t.s), k.Voll(t.Mitte), " = " + v);
+        k.Add("");
+    }
+    k.Add("v: " + v);
+    k.Add("v in Prozent: " + k.Gerundet(Mal(t.v, 100)) + " %");
+    for (double x : k.M1) {
+        if (x > 0) continue;
+        k.Add("Hinweis: Der Variationskoeffizient ist für Daten mit nur positiven Werten gedacht.");
+        break;
+    }
+    k.Add("");
+    if (!k.Rechentabellen) return;
+    // From the variance's table: its sum of squares in full gives s without a rounded step.
+    const Abweichungsteile a = k.Stat.MittlereQuadratischeAbweichungTeile(k.M1);
+    Varianztabelle(k, a)->Schreiben(
+        k, {"v = Sqrt(Sum((xi - xMitt)²) / n) / xMitt = Sqrt(" + k.Voll(a.Summe) + " / " +
+            Anzahl(k) + ") / " + k.Voll(a.Mitte) + " = " + v});
+}
+
+// Sum((xi - xMitt)²) / (n - 1) and its root, with the line that sets the divisor apart from
+// that of the mean squared deviation.
+void zv::AusgabeStichprobenvarianz(Laufkontext& k) {
+    k.Add(k.Titel);
+    if (k.M1.size() < 2) {
+        k.Add("Die Stichprobenvarianz braucht mindestens zwei Werte: Ihr Teiler n - 1 ist hier 0.");
+        k.Add("");
+        return;
+    }
+    const Stichprobenteile s = StichprobenvarianzBerechnen(k.Stat, k.M1);
+    // The mean squared deviation from the same centred sum, as its own section computes it.
+    const Abweichungsteile a{s.Mitte, s.Summe, Durch(s.Summe, static_cast<double>(k.M1.size()))};
+    const std::string varianz = k.Gerundet(s.Varianz),
+                      abweichung = k.Gerundet(s.Standardabweichung);
+    const std::string n = Anzahl(k), summe = k.Voll(s.Summe);
+    if (k.Detail) {
+        k.Add("");
+        BruchZeilen(k, "s²(n-1) = ", "Sum((xi - xMitt)²)", "n - 1");
+        k.Add("");
+        k.Add("xMitt = " + k.Voll(s.Mitte));
+        k.Add("Sum((xi - xMitt)²) = " + summe);
+        k.Add("");
+        BruchZeilen(k, "s²(n-1) = ", summe, n + " - 1", " = " + varianz);
+        k.Add("");
+        k.Add("s(n-1) = Sqrt(s²(n-1)) = Sqrt(" + k.Voll(s.Varianz) + ") = " + abweichung);
+        k.Add("");
+    }
+    k.Add("s²(n-1): " + varianz);
+    k.Add("s(n-1): " + abweichung);
+    k.Add("Geteilt durch n - 1 = " + GanzzahlText(static_cast<long long>(k.M1.size() - 1)) +
+          ": s²(n-1) = " + varianz);
+    k.Add("Die mittlere quadratische Abweichung teilt durch n = " + n +
+          ": s²x = " + k.Gerundet(a.Ergebnis));
+    k.Add("");
+    if (!k.Rechentabellen) return;
+    // s²(n-1) with the places that give its root as printed, like s²x in the same table.
+    const int stellen = KnappeStellen(k, {s.Varianz}, [&](const Gezeigt& g) {
+        return k.Gerundet(std::sqrt(g[0])) == abweichung;
+    });
+    const std::string knapp = Stellentext(k, s.Varianz, stellen);
+    Varianztabelle(k, a)->Schreiben(
+        k, {"s²(n-1) = Sum((xi - xMitt)²) / (n - 1) = " + summe + " / (" + n + " - 1) = " + knapp,
+            "s(n-1) = Sqrt(s²(n-1)) = Sqrt(" + knapp + ") = " + abweichung});
 }

@@ -138,9 +138,12 @@ TEST(Rechenlauf, LargestTwoDimensionalList) {
                 "LINEARE REGRESSION", ""}),
         Zeilen({"^a = 3 - 2 * 1,5 = 0", "", "DETERMINATIONSKOEFFIZIENT"}),
         Zeilen({"Sum(^yi²) = 327664", "n = 32767", "yMitt = 3", "Sum(y²) = 327664", "", zaehler,
-                "R² = " + std::string(19, '-') + " = 1", zaehler, ""})};
+                "R² = " + std::string(19, '-') + " = 1", zaehler, "", "KOVARIANZ"}),
+        // Sxy = 2 * 16384 * 16383 / 32767.
+        Zeilen({"Sum((xi - xMitt) * (yi - yMitt)) = 16383,4999847398", ""}),
+        Zeilen({"               32767 - 1", "", "sxy: 0,5", "sxy(n-1): 0,5", ""})};
     EXPECT_TRUE(bericht.starts_with(teile[0]));
-    EXPECT_TRUE(bericht.ends_with("\r\n" + teile[5]));
+    EXPECT_TRUE(bericht.ends_with("\r\n" + teile[7]));
     for (const std::string& teil : teile) EXPECT_NE(bericht.find(teil), std::string::npos) << teil;
 }
 

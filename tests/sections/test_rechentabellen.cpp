@@ -40,8 +40,8 @@ std::vector<std::pair<std::string, std::size_t>> Eintraege(const std::string& z)
     return e;
 }
 
-// A formula of numbers (with a decimal point) and known names with + - * / ( ) |..| ² and Sqrt(..);
-// NaN otherwise.
+// A formula of numbers (with a decimal point) and known names with + - * / ( ) |..| ², Sqrt(..),
+// exp(..) and ln(..); NaN otherwise.
 struct Formel {
     const std::string& t;
     const Werte& w;
@@ -72,6 +72,8 @@ struct Formel {
         double a = !name.empty()                                    ? (p += name.size(), w.at(name))
                    : Ist("-")                                       ? -Faktor()
                    : Ist("Sqrt(")                                   ? std::sqrt(Bis(")"))
+                   : Ist("exp(")                                    ? std::exp(Bis(")"))
+                   : Ist("ln(")                                     ? std::log(Bis(")"))
                    : Ist("(")                                       ? Bis(")")
                    : Ist("|")                                       ? std::abs(Bis("|"))
                    : std::isdigit(static_cast<unsigned char>(t[p])) ? std::strtod(&t[p], &ende)

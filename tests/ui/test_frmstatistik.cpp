@@ -201,11 +201,12 @@ class TestFrmStatistik : public QObject {
     }
 
     void detailRegel() {
-        // Each entry alone, in both modes: only the eight with calculation steps enable it.
+        // Each entry alone, in both modes: only the thirteen with calculation steps enable it.
         const QString mitSchritten =
             "|Median|Schwerpunkt|Bedingte Häufigkeiten|Bravais-Pearson-Korrelationskoeffizient|"
             "Spearmen-Rangkorrelationskoeffizient|Kontingenzkoeffizient|Lineare Regression|"
-            "Determinationskoeffizient|";
+            "Determinationskoeffizient|Geometrisches Mittel|Harmonisches Mittel|"
+            "Variationskoeffizient|Stichprobenvarianz und -standardabweichung|Kovarianz|";
         for (const char* modus : {"optMaterial_0", "optMaterial_1"}) {
             Klicken(modus);
             for (const QString& eintrag : Eintraege()) {
@@ -232,7 +233,9 @@ class TestFrmStatistik : public QObject {
         Waehlen("Modus");
         QCOMPARE(Schalter(), "00");
         // Greyed, it says which entries have steps; enabled, it has nothing to explain.
-        QVERIFY(Detail()->toolTip().contains("nur zu: Median."));
+        QVERIFY(Detail()->toolTip().contains(
+            "nur zu: Median, Geometrisches Mittel, Harmonisches Mittel, Variationskoeffizient, "
+            "Stichprobenvarianz und -standardabweichung."));
         Waehlen("Median");
         QCOMPARE(Detail()->toolTip(), QString());
     }
