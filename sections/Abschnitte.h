@@ -20,6 +20,8 @@ void AusgabeSpannweite(Laufkontext& k);
 void AusgabeDurchschnittlicheAbweichung(Laufkontext& k);
 void AusgabeVarianz(Laufkontext& k);
 void AusgabeStandardabweichung(Laufkontext& k);
+void AusgabeHaeufigkeitstabelle(Laufkontext& k);
+void AusgabeQuartile(Laufkontext& k);
 
 // Two-dimensional: the frequency table.
 void AusgabeRandhaeufigkeiten(Laufkontext& k);

@@ -80,6 +80,7 @@ class TestFrmStatistik : public QObject {
     void Waehlen(const QString& text) {
         const auto treffer = Liste()->findItems(text, Qt::MatchExactly);
         QCOMPARE(treffer.size(), 1);
+        Liste()->scrollToItem(treffer.first());  // the list scrolls
         QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {},
                           Liste()->visualItemRect(treffer.first()).center());
     }
@@ -201,9 +202,10 @@ class TestFrmStatistik : public QObject {
     }
 
     void detailRegel() {
-        // Each entry alone, in both modes: only the eight with calculation steps enable it.
+        // Each entry alone, in both modes: only those with calculation steps enable it.
         const QString mitSchritten =
-            "|Median|Schwerpunkt|Bedingte Häufigkeiten|Bravais-Pearson-Korrelationskoeffizient|"
+            "|Median|Häufigkeitstabelle|Quartile|"
+            "Schwerpunkt|Bedingte Häufigkeiten|Bravais-Pearson-Korrelationskoeffizient|"
             "Spearmen-Rangkorrelationskoeffizient|Kontingenzkoeffizient|Lineare Regression|"
             "Determinationskoeffizient|";
         for (const char* modus : {"optMaterial_0", "optMaterial_1"}) {
@@ -232,7 +234,7 @@ class TestFrmStatistik : public QObject {
         Waehlen("Modus");
         QCOMPARE(Schalter(), "00");
         // Greyed, it says which entries have steps; enabled, it has nothing to explain.
-        QVERIFY(Detail()->toolTip().contains("nur zu: Median."));
+        QVERIFY(Detail()->toolTip().contains("nur zu: Median, Häufigkeitstabelle, Quartile."));
         Waehlen("Median");
         QCOMPARE(Detail()->toolTip(), QString());
     }
