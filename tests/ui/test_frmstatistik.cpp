@@ -328,6 +328,30 @@ class TestFrmStatistik : public QObject {
         QVERIFY(Ausgabe()->toPlainText().contains("\nRechentabelle\n"));
     }
 
+    // Extras: the two quartile definitions exclude each other, the halves checked at start;
+    // the one chosen is kept across mode switches and handed to the run.
+    void quartilsdefinition() {
+        auto* haelften = K<QAction>("mnuQuartileHaelften");
+        auto* standard = K<QAction>("mnuQuartileStandard");
+        QVERIFY(haelften->isChecked() && !standard->isChecked());
+        M1()->setText(QStringLiteral("1 2 3 4 5"));
+        const std::tuple<const char*, QString, QString> wahl[] = {
+            {"mnuQuartileStandard", "Standarddefinition", "\nQ1: 2\n"},
+            {"mnuQuartileHaelften", "Hälftenmethode", "\nQ1: 1"}};
+        for (const auto& [punkt, definition, q1] : wahl) {
+            Menue(punkt);
+            Klicken("optMaterial_1");
+            Klicken("optMaterial_0");
+            QCOMPARE(standard->isChecked(), definition == "Standarddefinition");
+            QCOMPARE(haelften->isChecked(), !standard->isChecked());
+            Waehlen(QStringLiteral("Quartile"));
+            Klicken("cmdCalculate");
+            const QString bericht = Ausgabe()->toPlainText();
+            QVERIFY2(bericht.contains("Definition: " + definition) && bericht.contains(q1),
+                     qPrintable(bericht));
+        }
+    }
+
     // 100 pixels larger, then too small: a refused negative width or height keeps the last one
     // and every other assignment is still made.
     void groesseAendern() {
