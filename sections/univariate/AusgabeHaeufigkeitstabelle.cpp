@@ -37,6 +37,26 @@ void Schritte(const Laufkontext& k, const std::vector<Haeufigkeitszeile>& tabell
     zeilen.push_back("F" + nr + " = H" + nr + " / n = " + H + " / " + n + " = " + k.Gerundet(z.F));
 }
 
+// The sorted list with the last position of each distinct value marked: that position is Hj,
+// the number of values up to and including xj, and hj is Hj less the position marked before.
+void Zaehltabelle(Laufkontext& k, const std::vector<Haeufigkeitszeile>& tabelle) {
+    std::vector<double> sortiert;
+    k.Stat.BubbleSort(k.M1, sortiert);
+    Rechentabelle t;
+    t.Vorspann = {"Hj = Stelle des letzten xj in der geordneten Urliste", "hj = Hj - H(j-1)"};
+    t.Kopf({"i", "x(i)"}, sortiert.size());
+    std::size_t j = 0;
+    for (std::size_t i = 0; i < sortiert.size(); ++i) {
+        t.Nummer(i) << k.TabellenVoll(sortiert[i]);
+        if (i + 1 < sortiert.size() && sortiert[i + 1] == sortiert[i]) continue;
+        const std::string nr = GanzzahlText(static_cast<long long>(j + 1));
+        t.Marke(" <- H" + nr + " = " + GanzzahlText(tabelle[j].H) + ", h" + nr + " = " +
+                GanzzahlText(tabelle[j].h));
+        ++j;
+    }
+    t.Schreiben(k);
+}
+
 }  // namespace
 
 }  // namespace zv
@@ -72,4 +92,5 @@ void zv::AusgabeHaeufigkeitstabelle(Laufkontext& k) {
                                   " Zeilen entstehen ebenso.");
     }
     t.Schreiben(k);
+    if (k.Rechentabellen) Zaehltabelle(k, tabelle);
 }
