@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "base/Rechnen.h"
 #include "base/Zahltext.h"
 #include "engine/Quartile.h"
 #include "sections/Abschnitte.h"
@@ -36,10 +35,9 @@ std::string Bereich(std::size_t von, std::size_t bis) {
     return von == bis ? Position(von) : Position(von) + " bis " + Position(bis);
 }
 
-// The position of p = zaehler / 4 as n * p reads it: "0,25", "0,5" or "0,75".
+// p = zaehler / 4 as n * p reads it: "0,25", "0,5" or "0,75".
 std::string Anteil(const Laufkontext& k, std::size_t zaehler) {
-    static constexpr const char* kNachkomma[] = {"25", "5", "75"};
-    return "0" + std::string(k.Format.Dezimal()) + kNachkomma[zaehler - 1];
+    return k.Voll(static_cast<double>(zaehler) / 4.0);
 }
 
 // The line that names the definition; the steps spell out its rule.
