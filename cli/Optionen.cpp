@@ -218,6 +218,33 @@ Vorgabe: aus; ohne diese Option ändert sich der Bericht nicht.)",
      .Vorgabe = "off",
      .Setzen = [](Aufruf& a, const Option&,
                   const std::string&) { a.Zustand.Rechentabellen = true; }},
+    {.Name = "--quartile-method",
+     .Wert = "ART",
+     .Hilfe = "halves oder standard: wie Q1 und Q3 bestimmt werden (halves)",
+     .Handbuch =
+         R"(Wie der Abschnitt \(BqQuartile\(lq Q1 und Q3 bestimmt, wie die beiden Punkte im Menü
+\(BqExtras\(lq des Fensters:
+.B halves
+(Hälftenmethode: die Mediane der unteren und der oberen Hälfte der geordneten Werte, bei
+ungerader Anzahl ohne den mittleren Wert) oder
+.B standard
+(Standarddefinition: ist n\(mup nicht ganzzahlig, der Wert an der Stelle n\(mup aufgerundet,
+sonst die Mitte der Werte an den Stellen n\(mup und n\(mup+1).
+Der Abschnitt nennt die gewählte Definition und sagt, wenn die andere andere Quartile ergibt.
+Vorgabe:
+.BR halves .)",
+     .Bedeutung = "how the section \"Quartile\" reads Q1 and Q3: `halves` (medians of the lower "
+                  "and upper half) or `standard` (x(ceil(n*p)), or the middle of two at whole n*p)",
+     .Vorgabe = "halves",
+     .Setzen =
+         [](Aufruf& a, const Option&, const std::string& w) {
+             if (w == "halves")
+                 a.Zustand.Quartile = Quartilsmethode::Haelften;
+             else if (w == "standard")
+                 a.Zustand.Quartile = Quartilsmethode::Standard;
+             else
+                 throw Nutzungsfehler{"unbekannte Quartilsmethode: " + w};
+         }},
     {.Name = "--select",
      .Wert = "TEXT",
      .Hilfe = "Eintrag der Auswahlliste wählen; mehrfach möglich; all wählt alle",

@@ -87,6 +87,8 @@ Quartilsteile QuartileBerechnen(const clsStatistik& stat, const std::vector<doub
                                                                 : Quartilsmethode::Haelften);
     QuartileSetzen(q, methode);
     q.AndereMethodeWeichtAb = andere.Q1.Wert != q.Q1.Wert || andere.Q3.Wert != q.Q3.Wert;
+    q.AndereQ1 = andere.Q1;
+    q.AndereQ3 = andere.Q3;
 
     q.IQR = Minus(q.Q3.Wert, q.Q1.Wert);
     q.UntererZaun = Minus(q.Q1.Wert, Mal(1.5, q.IQR));

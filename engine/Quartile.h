@@ -53,6 +53,7 @@ struct Quartilsteile {
     std::vector<double> Ausreisser;  // the values outside the fences, ascending
     // Q1 or Q3 of the other definition differs from this one's.
     bool AndereMethodeWeichtAb = false;
+    Quartilsstelle AndereQ1, AndereQ3;  // Q1 and Q3 of the other definition
 };
 
 // The quartiles of a non-empty list; an empty one fails with an index error. The middle of two

@@ -109,6 +109,44 @@ constexpr Statistik kStatistiken[] = {
       "geteilt durch n = Anzahl der Werte (nicht durch n − 1); gerundet wird erst nach der "
       "Wurzel"},
      "Standardabweichung"},
+    {"Häufigkeitstabelle",
+     "HÄUFIGKEITSTABELLE",
+     Eindimensional,
+     MitSchritten,
+     AusgabeHaeufigkeitstabelle,
+     {"Die Häufigkeitstabelle zählt aus, wie oft jeder verschiedene Wert der Urliste vorkommt: "
+      "absolut (hⱼ), als Anteil an allen Werten (fⱼ) und aufsummiert bis zu diesem Wert (Hⱼ, Fⱼ).",
+      "Die Werte xⱼ stehen der Größe nach. hⱼ ist eine ganze Zahl ab 1, fⱼ liegt zwischen 0 und 1 "
+      "(mal 100 ergibt Prozent). Hⱼ sagt, wie viele Werte kleiner oder gleich xⱼ sind, Fⱼ welcher "
+      "Anteil; in der letzten Zeile sind es n und 1. Die hⱼ ergeben zusammen n, die fⱼ zusammen "
+      "1. Zwei Werte zählen nur als gleich, wenn sie genau übereinstimmen. Der Bericht rundet fⱼ "
+      "und Fⱼ auf die eingestellten Nachkommastellen.",
+      "hⱼ = wie oft der Wert xⱼ in der Urliste vorkommt\n"
+      "fⱼ = hⱼ / n\n"
+      "Hⱼ = h₁ + h₂ + … + hⱼ      Fⱼ = Hⱼ / n = f₁ + f₂ + … + fⱼ\n"
+      "n = Anzahl der Werte"}},
+    {"Quartile",
+     "QUARTILE",
+     Eindimensional,
+     MitSchritten,
+     AusgabeQuartile,
+     {"Die Quartile Q1, Q2 und Q3 teilen die geordnete Urliste in vier etwa gleich große Teile. "
+      "Q2 ist der Median. Dazu zeigt der Bericht den Quartilsabstand IQR, die "
+      "Fünf-Zahlen-Zusammenfassung für den Boxplot und die Werte, die als Ausreißer gelten.",
+      "Etwa ein Viertel der Werte ist kleiner oder gleich Q1, etwa drei Viertel sind kleiner oder "
+      "gleich Q3. Zwischen Q1 und Q3 liegt die mittlere Hälfte der Werte; ihr Abstand IQR ist "
+      "nie negativ und wächst mit der Streuung, Ausreißer verschieben ihn kaum. Werte außerhalb "
+      "der Zäune Q1 − 1,5 · IQR und Q3 + 1,5 · IQR gelten als Ausreißer. Bücher und Rechner "
+      "bestimmen Q1 und Q3 verschieden; im Menü Extras wählt man die Hälftenmethode (Vorgabe) "
+      "oder die Standarddefinition, und der Bericht sagt, wenn die andere andere Werte ergibt. "
+      "Die Quartile werden nicht gerundet.",
+      "Werte aufsteigend ordnen: x₁ ≤ x₂ ≤ … ≤ xₙ\n"
+      "Hälftenmethode: Q1 = Median der unteren, Q3 = Median der oberen Hälfte;\n"
+      "  bei ungeradem n gehört der mittlere Wert zu keiner Hälfte\n"
+      "Standarddefinition für p = 0,25; 0,5; 0,75:\n"
+      "  n · p nicht ganzzahlig:  x̃ₚ = xₖ mit k = n · p aufgerundet\n"
+      "  n · p ganzzahlig:        x̃ₚ = (xₙₚ + xₙₚ₊₁) / 2\n"
+      "IQR = Q3 − Q1      Zäune: Q1 − 1,5 · IQR und Q3 + 1,5 · IQR"}},
     {"Geometrisches Mittel",
      "GEOMETRISCHES MITTEL",
      Eindimensional,

@@ -20,6 +20,8 @@ void AusgabeSpannweite(Laufkontext& k);
 void AusgabeDurchschnittlicheAbweichung(Laufkontext& k);
 void AusgabeVarianz(Laufkontext& k);
 void AusgabeStandardabweichung(Laufkontext& k);
+void AusgabeHaeufigkeitstabelle(Laufkontext& k);
+void AusgabeQuartile(Laufkontext& k);
 void AusgabeGeometrischesMittel(Laufkontext& k);
 void AusgabeHarmonischesMittel(Laufkontext& k);
 void AusgabeVariationskoeffizient(Laufkontext& k);

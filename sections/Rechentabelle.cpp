@@ -163,7 +163,7 @@ std::size_t Rechentabelle::ReihenSchreiben(char* ziel, const std::vector<Spalte>
 }
 
 void Rechentabelle::Schreiben(Laufkontext& k, const std::vector<std::string>& weitere) const {
-    k.Add("Rechentabelle");
+    if (Ueberschrift) k.Add("Rechentabelle");
     for (const std::string& zeile : Vorspann) k.Add(zeile);
     if (!kopf_.empty()) {
         const std::string_view dezimal = k.Format.Dezimal();

@@ -36,6 +36,8 @@ class Rechentabelle {
     std::vector<std::string> Vorspann;   // lines between "Rechentabelle" and the heading
     std::vector<std::string> Nachspann;  // lines after the table
     bool GerundeteEintraege = false;     // an entry is shown rounded
+    // The line "Rechentabelle" first; off where the table is a section's result itself.
+    bool Ueberschrift = true;
 
     // The column headings, before the first row; without them only the lines are written.
     // reihen: the number of rows to come, so that their room is taken once.

@@ -1,5 +1,6 @@
 #include "ui/frmStatistik.h"
 
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QDateTime>
@@ -207,6 +208,11 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     connect(mnuHilfe, &QAction::triggered, this, &frmStatistik::mnuHilfe_Click);
     connect(ui->lstSelection, &QListWidget::currentItemChanged, this,
             &frmStatistik::HilfeNachfuehren);
+    // The two definitions of the quartiles exclude each other; the one checked stays while the
+    // window lives and goes with every run.
+    auto* quartile = new QActionGroup(this);
+    quartile->addAction(ui->mnuQuartileHaelften);
+    quartile->addAction(ui->mnuQuartileStandard);
 
     for (Eingabezeile* feld : {ui->txtM1, ui->txtM2}) {
         feld->Tastendruck = [this](int& Zeichencode) { txtM_KeyPress(Zeichencode); };
@@ -446,6 +452,8 @@ zv::Steuerzustand frmStatistik::Zustand() const {
     zustand.chkDetail = ui->chkDetail->isChecked();
     zustand.lstSelection = Listenzustand();
     zustand.Rechentabellen = ui->mnuRechentabellen->isChecked();
+    zustand.Quartile = ui->mnuQuartileStandard->isChecked() ? zv::Quartilsmethode::Standard
+                                                            : zv::Quartilsmethode::Haelften;
     return zustand;
 }
 

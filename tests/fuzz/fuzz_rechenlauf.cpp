@@ -116,6 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const std::string dezimal = (daten[0] & 4) != 0 ? "." : ",";
     z.Trennzeichenwahl = daten[1] % 6 - 1;
     z.Rechentabellen = daten[1] / 6 % 2 != 0;
+    z.Quartile =
+        daten[1] / 12 % 2 != 0 ? zv::Quartilsmethode::Standard : zv::Quartilsmethode::Haelften;
     const unsigned auswahl = (daten[0] & 8) != 0 ? 0xFFFF : daten[2] | daten[3] << 8;
     const std::vector<std::string> eintraege = zv::ListenEintraege(z.Zweidimensional);
     for (std::size_t i = 0; i < eintraege.size(); ++i)

@@ -80,6 +80,7 @@ class TestFrmStatistik : public QObject {
     void Waehlen(const QString& text) {
         const auto treffer = Liste()->findItems(text, Qt::MatchExactly);
         QCOMPARE(treffer.size(), 1);
+        Liste()->scrollToItem(treffer.first());  // the list scrolls
         QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {},
                           Liste()->visualItemRect(treffer.first()).center());
     }
@@ -201,9 +202,10 @@ class TestFrmStatistik : public QObject {
     }
 
     void detailRegel() {
-        // Each entry alone, in both modes: only the thirteen with calculation steps enable it.
+        // Each entry alone, in both modes: only those with calculation steps enable it.
         const QString mitSchritten =
-            "|Median|Schwerpunkt|Bedingte Häufigkeiten|Bravais-Pearson-Korrelationskoeffizient|"
+            "|Median|Häufigkeitstabelle|Quartile|"
+            "Schwerpunkt|Bedingte Häufigkeiten|Bravais-Pearson-Korrelationskoeffizient|"
             "Spearmen-Rangkorrelationskoeffizient|Kontingenzkoeffizient|Lineare Regression|"
             "Determinationskoeffizient|Geometrisches Mittel|Harmonisches Mittel|"
             "Variationskoeffizient|Stichprobenvarianz und -standardabweichung|Kovarianz|";
@@ -234,8 +236,8 @@ class TestFrmStatistik : public QObject {
         QCOMPARE(Schalter(), "00");
         // Greyed, it says which entries have steps; enabled, it has nothing to explain.
         QVERIFY(Detail()->toolTip().contains(
-            "nur zu: Median, Geometrisches Mittel, Harmonisches Mittel, Variationskoeffizient, "
-            "Stichprobenvarianz und -standardabweichung."));
+            "nur zu: Median, Häufigkeitstabelle, Quartile, Geometrisches Mittel, Harmonisches "
+            "Mittel, Variationskoeffizient, Stichprobenvarianz und -standardabweichung."));
         Waehlen("Median");
         QCOMPARE(Detail()->toolTip(), QString());
     }
@@ -327,6 +329,30 @@ class TestFrmStatistik : public QObject {
         Waehlen(QStringLiteral("Standardabweichnung"));
         Klicken("cmdCalculate");
         QVERIFY(Ausgabe()->toPlainText().contains("\nRechentabelle\n"));
+    }
+
+    // Extras: the two quartile definitions exclude each other, the halves checked at start;
+    // the one chosen is kept across mode switches and handed to the run.
+    void quartilsdefinition() {
+        auto* haelften = K<QAction>("mnuQuartileHaelften");
+        auto* standard = K<QAction>("mnuQuartileStandard");
+        QVERIFY(haelften->isChecked() && !standard->isChecked());
+        M1()->setText(QStringLiteral("1 2 3 4 5"));
+        const std::tuple<const char*, QString, QString> wahl[] = {
+            {"mnuQuartileStandard", "Standarddefinition", "\nQ1: 2\n"},
+            {"mnuQuartileHaelften", "Hälftenmethode", "\nQ1: 1"}};
+        for (const auto& [punkt, definition, q1] : wahl) {
+            Menue(punkt);
+            Klicken("optMaterial_1");
+            Klicken("optMaterial_0");
+            QCOMPARE(standard->isChecked(), definition == "Standarddefinition");
+            QCOMPARE(haelften->isChecked(), !standard->isChecked());
+            Waehlen(QStringLiteral("Quartile"));
+            Klicken("cmdCalculate");
+            const QString bericht = Ausgabe()->toPlainText();
+            QVERIFY2(bericht.contains("Definition: " + definition) && bericht.contains(q1),
+                     qPrintable(bericht));
+        }
     }
 
     // 100 pixels larger, then too small: a refused negative width or height keeps the last one
