@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 #include "base/Laufzeitfehler.h"
 #include "base/Rechnen.h"
@@ -11,19 +10,21 @@ namespace zv {
 
 std::vector<Haeufigkeitszeile> Haeufigkeitstabelle(const clsStatistik& stat,
                                                    const std::vector<double>& arr) {
-    const Haeufigkeitsliste liste = stat.Auszaehlen(arr);
-    std::vector<std::size_t> folge(liste.Werte.size());
-    std::iota(folge.begin(), folge.end(), std::size_t{0});
-    std::sort(folge.begin(), folge.end(),
-              [&](std::size_t a, std::size_t b) { return liste.Werte[a] < liste.Werte[b]; });
+    if (arr.empty()) Wirf(Fehlerart::IndexAusserhalb);
+    // The stable sort keeps equal values (0 and -0 among them) in input order, so each run of
+    // equal values begins with the one that appears first.
+    std::vector<double> sortiert;
+    stat.BubbleSort(arr, sortiert);
     const double n = static_cast<double>(arr.size());
     std::vector<Haeufigkeitszeile> tabelle;
-    tabelle.reserve(folge.size());
     std::int32_t kumuliert = 0;
-    for (std::size_t j : folge) {
-        kumuliert += liste.Anzahl[j];
-        tabelle.push_back({liste.Werte[j], liste.Anzahl[j], Durch(liste.Anzahl[j], n), kumuliert,
-                           Durch(kumuliert, n)});
+    for (std::size_t i = 0; i < sortiert.size();) {
+        std::size_t ende = i + 1;
+        while (ende < sortiert.size() && sortiert[ende] == sortiert[i]) ++ende;
+        const auto h = static_cast<std::int32_t>(ende - i);
+        kumuliert += h;
+        tabelle.push_back({sortiert[i], h, Durch(h, n), kumuliert, Durch(kumuliert, n)});
+        i = ende;
     }
     return tabelle;
 }

@@ -82,26 +82,52 @@ constexpr std::string_view kSpaltenabstand = "  ";
 
 // The characters of an entry before its decimal separator: all of them when it has none.
 std::size_t VorDemKomma(std::string_view eintrag, std::size_t zeichen, std::string_view dezimal) {
-    const std::size_t stelle = dezimal.empty() ? eintrag.npos : eintrag.find(dezimal);
+    std::size_t stelle = eintrag.npos;
+    if (dezimal.size() == 1) {
+        const void* fund = std::memchr(eintrag.data(), dezimal.front(), eintrag.size());
+        if (fund != nullptr)
+            stelle = static_cast<std::size_t>(static_cast<const char*>(fund) - eintrag.data());
+    } else if (!dezimal.empty()) {
+        stelle = eintrag.find(dezimal);
+    }
     if (stelle == eintrag.npos) return zeichen;
-    return Zeichenzahl(eintrag.substr(0, stelle));
+    // An entry of one byte per character has as many characters before the separator as bytes.
+    return zeichen == eintrag.size() ? stelle : Zeichenzahl(eintrag.substr(0, stelle));
+}
+
+// n blanks / n bytes at p; the entries and gaps of a table row are a few bytes each, which a
+// plain loop writes faster than a call.
+char* Leerzeichen(char* p, std::size_t n) {
+    for (; n > 0; --n) *p++ = ' ';
+    return p;
+}
+char* Kopiert(char* p, const char* quelle, std::size_t n) {
+    if (n > 32) {
+        std::memcpy(p, quelle, n);
+        return p + n;
+    }
+    for (; n > 0; --n) *p++ = *quelle++;
+    return p;
 }
 
 }  // namespace
 
-std::vector<Rechentabelle::Spalte> Rechentabelle::Spalten(std::string_view dezimal) const {
+std::vector<Rechentabelle::Spalte> Rechentabelle::Spalten(std::string_view dezimal,
+                                                          std::vector<std::uint32_t>& vorne) const {
     const std::size_t spalten = kopf_.size();
     std::vector<Spalte> s(spalten);
     const auto nehmen = [&](Spalte& spalte, std::string_view eintrag, std::size_t zeichen) {
-        const std::size_t vorne = VorDemKomma(eintrag, zeichen, dezimal);
-        spalte.Vorne = std::max(spalte.Vorne, vorne);
-        spalte.Hinten = std::max(spalte.Hinten, zeichen - vorne);
+        const std::size_t v = VorDemKomma(eintrag, zeichen, dezimal);
+        spalte.Vorne = std::max(spalte.Vorne, v);
+        spalte.Hinten = std::max(spalte.Hinten, zeichen - v);
+        return v;
     };
+    vorne.resize(eintraege_.size());
     std::size_t anfang = 0;
-    for (std::size_t e = 0; e < eintraege_.size(); ++e) {
+    for (std::size_t e = 0, i = 0; e < eintraege_.size(); ++e, i = i + 1 == spalten ? 0 : i + 1) {
         const Eintrag& eintrag = eintraege_[e];
-        nehmen(s[e % spalten], std::string_view(text_).substr(anfang, eintrag.Ende - anfang),
-               eintrag.Zeichen);
+        vorne[e] = static_cast<std::uint32_t>(nehmen(
+            s[i], std::string_view(text_.data() + anfang, eintrag.Ende - anfang), eintrag.Zeichen));
         anfang = eintrag.Ende;
     }
     for (std::size_t i = 0; i < summen_.size(); ++i)
@@ -124,29 +150,20 @@ std::size_t Rechentabelle::Reihenbytes(const std::vector<Spalte>& spalten) const
 }
 
 std::size_t Rechentabelle::ReihenSchreiben(char* ziel, const std::vector<Spalte>& spalten,
-                                           std::string_view dezimal) const {
+                                           const std::vector<std::uint32_t>& vorneListe) const {
     const std::size_t reihen = eintraege_.size() / spalten.size();
     char* p = ziel;
     std::size_t eintrag = 0, anfang = 0, marke = 0;
     for (std::size_t r = 0; r < reihen; ++r) {
         for (std::size_t i = 0; i < spalten.size(); ++i, ++eintrag) {
-            if (i > 0) {
-                std::memcpy(p, kSpaltenabstand.data(), kSpaltenabstand.size());
-                p += kSpaltenabstand.size();
-            }
+            if (i > 0) p = Kopiert(p, kSpaltenabstand.data(), kSpaltenabstand.size());
             const Eintrag& e = eintraege_[eintrag];
-            const std::string_view text(text_.data() + anfang, e.Ende - anfang);
-            anfang = e.Ende;
             const Spalte& s = spalten[i];
-            const std::size_t vorne = VorDemKomma(text, e.Zeichen, dezimal);
-            const std::size_t links = s.Breite - s.Hinten - vorne;
-            std::memset(p, ' ', links);
-            p += links;
-            std::memcpy(p, text.data(), text.size());
-            p += text.size();
-            const std::size_t rechts = s.Hinten - (e.Zeichen - vorne);
-            std::memset(p, ' ', rechts);
-            p += rechts;
+            const std::size_t vorne = vorneListe[eintrag];
+            p = Leerzeichen(p, s.Breite - s.Hinten - vorne);
+            p = Kopiert(p, text_.data() + anfang, e.Ende - anfang);
+            anfang = e.Ende;
+            p = Leerzeichen(p, s.Hinten - (e.Zeichen - vorne));
         }
         if (marke < marken_.size() && marken_[marke].first == r) {
             const std::string& text = marken_[marke++].second;
@@ -167,7 +184,15 @@ void Rechentabelle::Schreiben(Laufkontext& k, const std::vector<std::string>& we
     for (const std::string& zeile : Vorspann) k.Add(zeile);
     if (!kopf_.empty()) {
         const std::string_view dezimal = k.Format.Dezimal();
-        const std::vector<Spalte> spalten = Spalten(dezimal);
+        // A table shown again in the same report (the variance's, under the measures built on
+        // it) takes its columns and rows from where it was written the first time.
+        // A table lives for one report, so the bytes there are still its rows.
+        const bool wieder = zuletzt_.Bericht == &k.Ausgabe && zuletzt_.Dezimal == dezimal &&
+                            zuletzt_.Laenge > 0 &&
+                            zuletzt_.Von + zuletzt_.Laenge <= k.Ausgabe.Value().size();
+        std::vector<std::uint32_t> vorneJeEintrag;
+        const std::vector<Spalte> spalten =
+            wieder ? zuletzt_.Spalten : Spalten(dezimal, vorneJeEintrag);
         std::string kopf;
         for (std::size_t i = 0; i < spalten.size(); ++i) {
             if (i > 0) kopf += kSpaltenabstand;
@@ -179,8 +204,19 @@ void Rechentabelle::Schreiben(Laufkontext& k, const std::vector<std::string>& we
         k.Add(strich);
 
         // All rows as one block of lines: one count and one copy into the report.
-        k.Ausgabe.AddZeilen(Reihenbytes(spalten),
-                            [&](char* ziel) { return ReihenSchreiben(ziel, spalten, dezimal); });
+        const std::size_t von = k.Ausgabe.Value().size();
+        if (wieder) {
+            k.Ausgabe.AddZeilen(zuletzt_.Laenge, [&](char* ziel) {
+                // After the report made room: the rows written before lie before ziel.
+                std::memcpy(ziel, k.Ausgabe.Value().data() + zuletzt_.Von, zuletzt_.Laenge);
+                return zuletzt_.Laenge;
+            });
+        } else {
+            k.Ausgabe.AddZeilen(Reihenbytes(spalten), [&](char* ziel) {
+                return ReihenSchreiben(ziel, spalten, vorneJeEintrag);
+            });
+        }
+        zuletzt_ = {&k.Ausgabe, std::string(dezimal), spalten, von, k.Ausgabe.Value().size() - von};
 
         if (!summen_.empty()) {
             // The sum row as a row of the table: its label right-aligned like the numbers.

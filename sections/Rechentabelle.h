@@ -83,12 +83,13 @@ class Rechentabelle {
         std::size_t Hinten = 0;  // the most characters from it to the end
         std::size_t Breite = 0;  // the column's width
     };
-    std::vector<Spalte> Spalten(std::string_view dezimal) const;
+    // vorne receives each entry's characters before its decimal separator.
+    std::vector<Spalte> Spalten(std::string_view dezimal, std::vector<std::uint32_t>& vorne) const;
     // The rows as lines, each ending in CR LF: at most Reihenbytes bytes, written by
     // ReihenSchreiben, which returns how many it wrote.
     std::size_t Reihenbytes(const std::vector<Spalte>& spalten) const;
     std::size_t ReihenSchreiben(char* ziel, const std::vector<Spalte>& spalten,
-                                std::string_view dezimal) const;
+                                const std::vector<std::uint32_t>& vorne) const;
 
     std::vector<std::string> kopf_;
     std::vector<std::string> summen_;
@@ -99,6 +100,16 @@ class Rechentabelle {
     };
     std::vector<Eintrag> eintraege_;
     std::vector<std::pair<std::size_t, std::string>> marken_;  // row and text
+    // Where the rows were last written: the report, its decimal separator, the columns and the
+    // bytes of the rows in it.
+    struct Geschrieben {
+        const clsConcat* Bericht = nullptr;
+        std::string Dezimal;
+        std::vector<Spalte> Spalten;
+        std::size_t Von = 0;
+        std::size_t Laenge = 0;
+    };
+    mutable Geschrieben zuletzt_;
 };
 
 // A number put into a calculation: a negative one in brackets, "(-8,292)".

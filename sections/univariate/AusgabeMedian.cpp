@@ -52,7 +52,9 @@ void zv::AusgabeMedian(Laufkontext& k) {
         if (k.Detail) {
             std::vector<std::string> texte;
             texte.reserve(sortiert.size());
-            for (double x : sortiert) texte.push_back(k.Voll(x));
+            // Through the run's store of number texts: the sorted list repeats the values of
+            // the other sorted lists and tables of the run, whose texts are made only once.
+            for (double x : sortiert) texte.emplace_back(k.TabellenVoll(x));
             k.AddVerbunden("Sort:   ", texte);
         }
         const double median = k.Stat.Median(sortiert);

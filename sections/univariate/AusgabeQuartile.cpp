@@ -123,7 +123,9 @@ void zv::AusgabeQuartile(Laufkontext& k) {
     if (k.Detail) {
         std::vector<std::string> texte;
         texte.reserve(s.size());
-        for (double x : s) texte.push_back(k.Voll(x));
+        // Through the run's store of number texts: the sorted list repeats the values of
+        // the other sorted lists and tables of the run, whose texts are made only once.
+        for (double x : s) texte.emplace_back(k.TabellenVoll(x));
         zeilen.push_back("Sort:   " + k.Verbunden(texte));
         zeilen.push_back("n = " + Ganzzahl(s.size()));
         const std::vector<std::string> ablesungen = Ablesungen(k, q);
