@@ -102,8 +102,8 @@ bool Pruefen(const Datensatz& d) {
         {"haelften", Quartilsmethode::Haelften}, {"standard", Quartilsmethode::Standard}};
     for (const auto& [name, methode] : methoden) {
         if (d.ZuGross.find(std::string("zaeune_") + name) != std::string::npos) {
-            EXPECT_EQ(FehlerBeim([&] { QuartileBerechnen(Stat, x, methode); }),
-                      Fehlerart::Ueberlauf);
+            const Quartilsmethode m = methode;  // a lambda captures no structured binding
+            EXPECT_EQ(FehlerBeim([&] { QuartileBerechnen(Stat, x, m); }), Fehlerart::Ueberlauf);
         } else {
             EXPECT_EQ(Quartilwerte(x, methode), d.Werte.at(std::string("q_") + name)) << name;
         }
