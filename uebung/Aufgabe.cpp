@@ -180,7 +180,8 @@ Aufgabe AufgabeStellen(const Datensatz& daten, const Einstellungen& einstellunge
         } catch (const Laufzeitfehler&) {
             zeilen.clear();
         }
-        if (zeilen.empty()) {
+        // The frequency table asks for no result in one line: it is no entry without one.
+        if (zeilen.empty() && s->Routine != AusgabeHaeufigkeitstabelle) {
             // Why: the section's lines after its title, joined into one.
             std::string grund;
             const std::string text = Abschnitt(a, *s, a.Einstellungen);

@@ -40,8 +40,9 @@ struct Aufgabe {
     zv::Einstellungen Einstellungen;
     std::vector<const Statistik*> Eintraege;  // the selected entries, in list order
     std::vector<Antwortzeile> Zeilen;         // their results, entry by entry
-    // Selected entries that have no result to give for these data, with the section's line
-    // that says why (e.g. the geometric mean of a list with a 0).
+    // Selected entries that have no result to give for these data, with the section's lines
+    // that say why (e.g. the geometric mean of a list with a 0). The frequency table is a
+    // table to read, not a result to give: it has no rows and is not listed here.
     std::vector<std::pair<const Statistik*, std::string>> Ohne;
     // Set when the data could not be read: the line the run would show instead of a report.
     std::string Abbruch;
