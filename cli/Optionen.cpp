@@ -13,6 +13,8 @@
 #include "run/Rechenlauf.h"
 #include "run/Statistiken.h"
 #include "run/Trennzeichen.h"
+#include "uebung/Aufgabe.h"
+#include "uebung/Bewertung.h"
 
 namespace zv {
 
@@ -118,6 +120,7 @@ struct Aufruf {
     Eingabefeld A1 = {}, A2 = {};
     std::optional<std::string> Locale = {};
     Diagrammwunsch Diagramm = {};
+    std::vector<std::string> Antworten = {};  // NAME=WERT of --answer, in order
 };
 
 namespace {
@@ -135,6 +138,46 @@ constexpr const char* kHilfefuss =
 
 // The column where the help text of an option begins.
 constexpr std::size_t kHilfespalte = 24;
+
+// --answer: the task of the control states, one line per answer with its mark and, where
+// there is one, the sentence on the mistake or the decimal separator. Every name is checked
+// before the first line, so that a wrong one leaves no half list of marks.
+int AntwortenPruefen(const Aufruf& aufruf, Steuerzustand zustand, const std::string& dezimal,
+                     std::ostream& aus) {
+    const Aufgabe aufgabe = AufgabeStellen(std::move(zustand), dezimal);
+    if (!aufgabe.Abbruch.empty())
+        throw Nutzungsfehler{"keine Aufgabe, die Daten ergeben: " + aufgabe.Abbruch, false};
+    std::vector<std::pair<const Antwortzeile*, std::string>> antworten;
+    for (const std::string& a : aufruf.Antworten) {
+        const std::size_t gleich = a.find('=');
+        if (gleich == std::string::npos)
+            throw Nutzungsfehler{"--answer braucht NAME=WERT: " + Anzeigetext(a)};
+        const std::string name = a.substr(0, gleich);
+        const Antwortzeile* zeile = ZeileZuName(aufgabe, name);
+        if (zeile == nullptr) {
+            std::vector<std::string> namen;
+            for (const Antwortzeile& z : aufgabe.Zeilen) namen.push_back(z.Name);
+            std::string meldung =
+                "kein Ergebnis der gewählten Einträge: " + Anzeigetext(name) +
+                " (bekannt: " + (namen.empty() ? std::string("keines") : Verbinden(namen, ", ")) +
+                ")";
+            // The entries that give no result for these data, with the section's reason.
+            for (const auto& [eintrag, grund] : aufgabe.Ohne)
+                meldung += "; ohne Ergebnis: " + std::string(eintrag->Text) +
+                           (grund.empty() ? std::string() : " (" + grund + ")");
+            throw Nutzungsfehler{meldung, false};
+        }
+        antworten.emplace_back(zeile, a.substr(gleich + 1));
+    }
+    for (const auto& [zeile, wert] : antworten) {
+        const Bewertung b = AntwortBewerten(aufgabe, *zeile, wert);
+        aus << zeile->Name << ": " << NotenText(b.Urteil);
+        if (!b.Satz.empty()) aus << " – " << b.Satz;
+        aus << "\r\n";
+    }
+    aus.flush();
+    return 0;
+}
 
 void Diagrammoption(Aufruf& a, const Option& o, const std::string& wert) {
     const std::string f = DiagrammoptionSetzen(a.Diagramm, std::string(o.Name), wert);
@@ -356,6 +399,60 @@ ist keine gesetzt, der Dezimalpunkt.)",
      .Bedeutung = "locale for reading and printing numbers (`de_DE`, `en_US`, ...)",
      .Vorgabe = "from LC_ALL, LC_NUMERIC, LANG",
      .Setzen = [](Aufruf& a, const Option&, const std::string& w) { a.Locale = w; }},
+    {.Name = "--answer",
+     .Wert = "NAME=WERT",
+     .Hilfe = "statt des Berichts die Antwort auf ein Ergebnis prüfen; mehrfach möglich",
+     .Handbuch = R"(Prüft statt des Berichts die Antwort
+.I WERT
+auf das Ergebnis
+.I NAME
+der gewählten Einträge; mehrfach möglich.
+.I NAME
+ist die Bezeichnung, mit der der Bericht das Ergebnis nennt, etwa
+.BR Median ,
+.BR s²x ,
+.B r
+oder
+.BR ^b ;
+dazu
+.BR h.j ,
+.BR hi. ,
+.BR f(a1|bj) ,
+.BR f(a2|bj) ,
+.BR f(bj|a1) ,
+.BR f(bj|a2) ,
+.B h~a1
+und
+.B h~a2
+für die Zeilen der Häufigkeitstabellen.
+.I WERT
+ist eine Zahl im gewählten Gebietsschema; eine Zahl mit dem anderen Dezimaltrennzeichen wird
+gelesen, wie sie gemeint ist, mit einem Hinweis.
+Der Modus, die Randhäufigkeiten und die bedingten Häufigkeiten nehmen mehrere Werte,
+getrennt durch das Trennzeichen oder Leerstellen (der Modus in beliebiger Reihenfolge,
+\(Bqkein\(lq, wenn es keinen gibt).
+Je Antwort eine Zeile: der Name, die Bewertung
+.RB ( richtig ,
+.B zu ungenau
+(auf weniger Stellen gerundet),
+.B falsch
+oder
+.BR fehlt )
+und, wo einer erkannt wird, ein Satz zum typischen Fehler.
+Richtig ist der auf die Nachkommastellen gerundete Wert; endet der ungerundete Wert genau auf
+eine 5 hinter der letzten Stelle, zählt auf- und abgerundet.
+Werte, die der Bericht ungerundet zeigt (Median, Modus, Quartile), sind auch ungerundet
+richtig.
+Ein Name, den die gewählten Einträge nicht berechnen, ist ein Aufruffehler, der die bekannten
+Namen nennt.
+Der Rückgabewert ist 0, wenn alle Antworten bewertet wurden.)",
+     .Uebersicht = R"(.RB [ \-\-answer
+.IR NAME = WERT ]...)",
+     .ReadmeWert = "NAME=VALUE",
+     .Bedeutung = "instead of the report, mark the answer VALUE to the result NAME (a label of "
+                  "the report); repeatable",
+     .Vorgabe = "none",
+     .Setzen = [](Aufruf& a, const Option&, const std::string& w) { a.Antworten.push_back(w); }},
     {.Name = "--chart",
      .Wert = "PFAD",
      .Hilfe = "zusätzlich das Diagramm als PNG oder PDF, nach der Endung",
@@ -549,6 +646,17 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
         zustand.txtM1 = FeldText(aufruf.A1, trenner, eingabe, eingabeGelesen);
         zustand.txtM2 = FeldText(aufruf.A2, trenner, eingabe, eingabeGelesen);
 
+        if (!aufruf.Antworten.empty()) {
+            if (diagramm.Pfad)
+                throw Nutzungsfehler{"--answer und --chart lassen sich nicht verbinden"};
+            const int code =
+                AntwortenPruefen(aufruf, std::move(zustand), lauf.Dezimaltrennzeichen(), aus);
+            if (!aus) {
+                fehler << "zorvanta-report: Bewertung nicht schreibbar\n";
+                return 1;
+            }
+            return code;
+        }
         // Without a chart the control states are not needed again: the boxes move into the run.
         const Laufergebnis ergebnis = diagramm.Pfad ? lauf.cmdCalculate_Click(zustand)
                                                     : lauf.cmdCalculate_Click(std::move(zustand));

@@ -57,7 +57,8 @@ std::span<const Option> AlleOptionen();
 std::string Hilfetext();
 
 // Runs the tool on the arguments (without the program name). The report goes to aus, usage
-// errors as one line to fehler. Returns the exit code: 0 for a report (message and error lines
+// errors as one line to fehler; with --answer the marks instead of the report. Returns the exit
+// code: 0 for a report or for the marks of every answer (message and error lines
 // are part of it) and for --help; 1 when the report or the chart could not be written, or when
 // the run ended on what it did not foresee (no memory left, an error of a library: one line on
 // fehler); 2 for a usage error or input that cannot be read or is too large.
