@@ -39,6 +39,7 @@
 #include "ui/Schriftgrad.h"
 #include "ui/Tastenregeln.h"
 #include "ui/frmHilfe.h"
+#include "ui/frmUebung.h"
 #include "ui_frmStatistik.h"
 
 namespace {
@@ -206,6 +207,12 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     mnuHilfe->setShortcut(QKeySequence(Qt::Key_F1));
     ui->MExtras->insertAction(ui->mnuInfo, mnuHilfe);
     connect(mnuHilfe, &QAction::triggered, this, &frmStatistik::mnuHilfe_Click);
+    // Extras "Ü&bung...", after the chart: the learner's own answers checked.
+    auto* mnuUebung = new QAction(QStringLiteral("Ü&bung..."), this);
+    mnuUebung->setObjectName(QStringLiteral("mnuUebung"));
+    ui->MExtras->insertAction(mnuHilfe, mnuUebung);
+    connect(mnuUebung, &QAction::triggered, this,
+            abgesichert("Übung", &frmStatistik::mnuUebung_Click));
     connect(ui->lstSelection, &QListWidget::currentItemChanged, this,
             &frmStatistik::HilfeNachfuehren);
     // The two definitions of the quartiles exclude each other; the one checked stays while the
@@ -765,6 +772,34 @@ void frmStatistik::mnuHilfe_Click() {
     if (neu) DanebenSetzen(hilfe_);
     hilfe_->show();
     hilfe_->raise();
+}
+
+void frmStatistik::mnuUebung_Click() {
+    const bool neu = !uebung_;
+    if (neu) {
+        frmUebung::Anbindung anbindung;
+        // The task as "&Berechnen" would read the controls now; what the program did not
+        // foresee leaves the practice window without a task and says so.
+        anbindung.AufgabeHolen = [this] {
+            zv::Aufgabe aufgabe;
+            Abgesichert("Übung", [&] {
+                aufgabe = zv::AufgabeStellen(Zustand(), lauf_.Dezimaltrennzeichen());
+            });
+            return aufgabe;
+        };
+        // The generator with the count last asked for, as one edit Ctrl+Z takes back.
+        anbindung.NeueDaten = [this] {
+            Abgesichert("Neue Aufgabe", [this] { ZufallsdatenErzeugen(); });
+        };
+        uebung_ = new frmUebung(std::move(anbindung), this);
+        uebung_->setAttribute(Qt::WA_DeleteOnClose);
+        (new Tastenregeln(uebung_))->Anwenden(uebung_);
+    }
+    uebung_->Aufbauen();
+    if (neu) DanebenSetzen(uebung_);
+    uebung_->show();
+    uebung_->raise();
+    uebung_->activateWindow();
 }
 
 void frmStatistik::HilfeNachfuehren() {

@@ -24,6 +24,7 @@ class QPrinter;
 class QWidget;
 class frmDiagramm;
 class frmHilfe;
+class frmUebung;
 
 namespace Ui {
 class frmStatistik;
@@ -133,6 +134,9 @@ class frmStatistik : public QMainWindow {
     void mnuHilfe_Click();
     // The open help shows the list's current entry.
     void HilfeNachfuehren();
+    // Extras "Ü&bung...": opens the practice window beside this one on the boxes and the
+    // selected entries, or brings it up with its task built anew.
+    void mnuUebung_Click();
 
     // Runs what a button or menu item does. What the program did not foresee (no memory left,
     // an error of a library) ends only that action: a message names it, every box keeps its text.
@@ -184,4 +188,6 @@ class frmStatistik : public QMainWindow {
     QPointer<frmDiagramm> diagramm_;
     // The help window while it is open; it follows the list's current entry.
     QPointer<frmHilfe> hilfe_;
+    // The practice window while it is open; it reads its task from this window's controls.
+    QPointer<frmUebung> uebung_;
 };
