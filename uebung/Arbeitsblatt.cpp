@@ -46,21 +46,34 @@ std::vector<std::string> Umbrechen(std::string_view zeile) {
         i += laenge;
         ++spalte;
     }
-    std::vector<std::string> stuecke;
-    std::string stueck;
-    std::size_t zeichen = 0;
+    std::vector<std::string_view> zeichen;
     for (std::size_t i = 0; i < flach.size();) {
-        if (zeichen == kBlattbreite) {
-            stuecke.push_back(std::move(stueck));
-            stueck = kFortsetzung;
-            zeichen = Zeichenzahl(kFortsetzung);
-        }
         const std::size_t laenge = std::max<std::size_t>(1, Utf8Zeichenlaenge(flach.substr(i)));
-        stueck.append(flach, i, laenge);
+        zeichen.push_back(std::string_view(flach).substr(i, laenge));
         i += laenge;
-        ++zeichen;
     }
-    stuecke.push_back(std::move(stueck));
+    // Pieces end at the last blank that fits, so that no number is cut in two; the blank
+    // itself gives way to the break. Only a run without blanks is cut where the width ends.
+    std::vector<std::string> stuecke;
+    std::size_t anfang = 0;
+    do {
+        const bool weiter = !stuecke.empty();
+        const std::size_t platz = kBlattbreite - (weiter ? Zeichenzahl(kFortsetzung) : 0);
+        std::size_t ende = zeichen.size(), naechster = zeichen.size();
+        if (zeichen.size() - anfang > platz) {
+            ende = naechster = anfang + platz;
+            for (std::size_t j = anfang + platz; j > anfang; --j)
+                if (zeichen[j] == " ") {
+                    ende = j;
+                    naechster = j + 1;
+                    break;
+                }
+        }
+        std::string stueck = weiter ? kFortsetzung : "";
+        for (std::size_t j = anfang; j < ende; ++j) stueck.append(zeichen[j]);
+        stuecke.push_back(std::move(stueck));
+        anfang = naechster;
+    } while (anfang < zeichen.size());
     return stuecke;
 }
 

@@ -37,6 +37,20 @@ std::vector<std::string> Zeilen(const std::vector<Blattseite>& seiten, const std
     return zeilen;
 }
 
+std::vector<std::string> Woerter(const std::string& text) {
+    std::vector<std::string> woerter;
+    std::string wort;
+    for (const char c : text + " ") {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            if (!wort.empty()) woerter.push_back(std::move(wort));
+            wort.clear();
+        } else {
+            wort += c;
+        }
+    }
+    return woerter;
+}
+
 bool Enthaelt(const std::vector<std::string>& zeilen, const std::string& teil) {
     return std::any_of(zeilen.begin(), zeilen.end(),
                        [&](const std::string& z) { return z.find(teil) != std::string::npos; });
@@ -85,20 +99,32 @@ TEST_P(Arbeitsblaetter, JedesBlattEigeneDatenAufgabenUndLoesung) {
                 << nummer << ": " << aufgaben[i];
         }
 
-        // The key: every line of each entry's worked solution, as the layer gives it.
+        // The key: each entry's worked solution as the layer gives it, word for word; lines
+        // carried on may break only between words.
         const std::vector<std::string> loesung = Zeilen(seiten, "Lösungen – " + nummer);
         ASSERT_FALSE(loesung.empty()) << nummer;
         EXPECT_EQ(loesung.front(), "Lösung zu " + nummer);
+        std::vector<std::string> erwartet, gesetzt;
         for (const Statistik* e : aufgabe.Eintraege) {
-            const std::string weg = Loesungsweg(aufgabe, *e);
-            const std::string erste = weg.substr(0, weg.find('\r'));
-            EXPECT_TRUE(Enthaelt(loesung, erste)) << nummer << ": " << erste;
-            const std::size_t ende = weg.rfind("\r\n", weg.size() - 3);
-            const std::string letzte = weg.substr(ende + 2, weg.size() - ende - 4);
-            if (Zeichenzahl(letzte) <= kBlattbreite) {
-                EXPECT_TRUE(Enthaelt(loesung, letzte)) << nummer << ": " << letzte;
-            }
+            const std::vector<std::string> w = Woerter(Loesungsweg(aufgabe, *e));
+            erwartet.insert(erwartet.end(), w.begin(), w.end());
         }
+        // Pieces put together again: glued where a piece without any blank was cut at the full
+        // width, else apart by a blank.
+        std::string ganz;
+        bool geschnitten = false;
+        for (const std::string& z : loesung) {
+            const bool weiter = z.rfind("» ", 0) == 0;
+            const std::string rest = weiter ? z.substr(std::string("» ").size()) : z;
+            ganz += !weiter ? "\n" : geschnitten ? "" : " ";
+            ganz += rest;
+            geschnitten = Zeichenzahl(z) == kBlattbreite && rest.find(' ') == std::string::npos;
+        }
+        gesetzt = Woerter(ganz);
+        ASSERT_GE(gesetzt.size(), erwartet.size());
+        EXPECT_TRUE(std::equal(erwartet.begin(), erwartet.end(),
+                               gesetzt.end() - static_cast<long>(erwartet.size())))
+            << nummer;
     }
     EXPECT_EQ(datensaetze.size(), static_cast<std::size_t>(kBlaetter));
 
