@@ -1,6 +1,6 @@
 // The worksheets' PDF: the same options give the same bytes, although the PDF writer stamps
-// the time of writing; another start value gives other pages. Wrong options are cases in
-// tests/faelle/blaetter.txt.
+// the time of writing; another start value gives other pages; a path that cannot be written
+// is a usage error that leaves no file. Wrong options are cases in tests/faelle/blaetter.txt.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -51,6 +51,12 @@ TEST(Blattdatei, GleicheOptionenGleicheBytes) {
     EXPECT_NE(a.find("/CreationDate (D:20000101000000"), std::string::npos);
     EXPECT_TRUE(a == b) << "same options, different bytes";
     EXPECT_NE(a, c);
+
+    const fs::path fehlt = ordner / "fehlt" / "d.pdf";
+    EXPECT_EQ(Schreiben(fehlt, "17", fehler), 2);
+    EXPECT_EQ(fehler, "zorvanta-report: Übungsblätter nicht schreibbar: " + fehlt.string() +
+                          ": Den Ordner " + fehlt.parent_path().string() + " gibt es nicht.\n");
+    EXPECT_FALSE(fs::exists(ordner / "fehlt"));
     fs::remove_all(ordner);
 }
 
