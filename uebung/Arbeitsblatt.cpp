@@ -142,12 +142,21 @@ std::string_view Antworthinweis(Zeilenart art) {
     return "";
 }
 
+// The places to round to and the decimal separator, with pi as an example where it has that
+// many digits; the run also takes a negative number of places, which rounds before the point.
 std::string Rundungszeile(int nks, const std::string& dezimal) {
-    std::string beispiel = "3";
-    if (nks > 0) beispiel += dezimal + std::string("14159265358979").substr(0, std::min(nks, 14));
+    const std::string trenner =
+        "Dezimaltrennzeichen: " + std::string(dezimal == "," ? "Komma" : "Punkt");
+    if (nks < 0)
+        return "Runden Sie wie der Bericht mit Nachkommastellen = " + std::to_string(nks) + "; " +
+               trenner + ".";
+    static constexpr std::string_view kPi = "1415926535897932384626433832795028841971";
+    const std::string beispiel =
+        static_cast<std::size_t>(nks) <= kPi.size()
+            ? " (etwa 3" + dezimal + std::string(kPi.substr(0, static_cast<std::size_t>(nks))) + ")"
+            : std::string();
     return "Runden Sie auf " + std::to_string(nks) + " Nachkommastelle" + (nks == 1 ? "" : "n") +
-           "; Dezimaltrennzeichen: " + (dezimal == "," ? "Komma" : "Punkt") + " (etwa " + beispiel +
-           ").";
+           "; " + trenner + beispiel + ".";
 }
 
 // Cuts a block into pages under one header; the pages after the first say they carry it on.
