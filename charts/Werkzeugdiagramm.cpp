@@ -29,9 +29,8 @@ std::string Schreiben(const Diagrammdaten& daten, Diagrammart art, int breite, i
 
 }  // namespace
 
-std::string DiagrammdateiSchreiben(const Diagrammdaten& daten, Diagrammart art, int breite,
-                                   int hoehe, const std::string& pfad) {
-    if (QApplication::instance() != nullptr) return Schreiben(daten, art, breite, hoehe, pfad);
+std::string MitWerkzeugAnwendung(const std::function<std::string()>& arbeit) {
+    if (QApplication::instance() != nullptr) return arbeit();
 
     // A file needs no display: the offscreen platform draws the same everywhere, also where a
     // display is named but cannot be reached.
@@ -43,10 +42,15 @@ std::string DiagrammdateiSchreiben(const Diagrammdaten& daten, Diagrammart art, 
     std::string ergebnis;
     {
         QApplication anwendung(anzahl, argumente);
-        ergebnis = Schreiben(daten, art, breite, hoehe, pfad);
+        ergebnis = arbeit();
     }
     qInstallMessageHandler(vorigeBehandlung);
     return ergebnis;
+}
+
+std::string DiagrammdateiSchreiben(const Diagrammdaten& daten, Diagrammart art, int breite,
+                                   int hoehe, const std::string& pfad) {
+    return MitWerkzeugAnwendung([&] { return Schreiben(daten, art, breite, hoehe, pfad); });
 }
 
 }  // namespace zv

@@ -1,6 +1,7 @@
 #pragma once
 // The chart of the report tool: drawn into a file without a window.
 
+#include <functional>
 #include <string>
 
 #include "charts/Diagrammzeichnung.h"
@@ -13,5 +14,10 @@ namespace zv {
 // one German line saying why no file was written.
 std::string DiagrammdateiSchreiben(const Diagrammdaten& daten, Diagrammart art, int breite,
                                    int hoehe, const std::string& pfad);
+
+// Runs arbeit inside the toolkit: directly where an application runs already, else in one
+// started for it on the offscreen platform (unless a platform was chosen), with the toolkit's
+// notes kept off the error stream. Returns what arbeit returns.
+std::string MitWerkzeugAnwendung(const std::function<std::string()>& arbeit);
 
 }  // namespace zv

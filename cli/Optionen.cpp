@@ -1,6 +1,7 @@
 #include "cli/Optionen.h"
 
 #include <algorithm>
+#include <charconv>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -13,8 +14,12 @@
 #include "run/Rechenlauf.h"
 #include "run/Statistiken.h"
 #include "run/Trennzeichen.h"
+#include "uebung/Arbeitsblatt.h"
 #include "uebung/Aufgabe.h"
 #include "uebung/Bewertung.h"
+#ifdef ZV_MIT_DIAGRAMMEN
+#include "charts/Blattdatei.h"
+#endif
 
 namespace zv {
 
@@ -121,6 +126,11 @@ struct Aufruf {
     std::optional<std::string> Locale = {};
     Diagrammwunsch Diagramm = {};
     std::vector<std::string> Antworten = {};  // NAME=WERT of --answer, in order
+    // --worksheets, --seed, --values and --worksheet-pdf, as read
+    std::optional<int> Blaetter = {};
+    std::optional<std::uint32_t> Startwert = {};
+    std::optional<int> Werte = {};
+    std::optional<std::string> Blattdatei = {};
 };
 
 namespace {
@@ -177,6 +187,73 @@ int AntwortenPruefen(const Aufruf& aufruf, Steuerzustand zustand, const std::str
     }
     aus.flush();
     return 0;
+}
+
+// A whole number from bis to zu written in decimal digits only, or none.
+std::optional<std::uint64_t> Ganzzahl(const std::string& text, std::uint64_t von,
+                                      std::uint64_t bis) {
+    std::uint64_t zahl = 0;
+    const char* ende = text.data() + text.size();
+    const auto [stelle, fehler] = std::from_chars(text.data(), ende, zahl);
+    if (text.empty() || text.front() == '-' || text.front() == '+' || fehler != std::errc() ||
+        stelle != ende || zahl < von || zahl > bis)
+        return std::nullopt;
+    return zahl;
+}
+
+// --worksheets: a page of its own data and tasks for each pupil and the answer key, written as
+// a PDF. The boxes are filled page by page from the generator, so none may be given.
+int BlaetterSchreiben(const Aufruf& aufruf, const Steuerzustand& zustand,
+                      const std::string& dezimal) {
+    if (!aufruf.Blaetter) {
+        for (const auto& [gesetzt, name] :
+             {std::pair{aufruf.Startwert.has_value(), "--seed"},
+              std::pair{aufruf.Werte.has_value(), "--values"},
+              std::pair{aufruf.Blattdatei.has_value(), "--worksheet-pdf"}})
+            if (gesetzt) throw Nutzungsfehler{std::string(name) + " gilt nur mit --worksheets"};
+        return -1;
+    }
+    if (!aufruf.Antworten.empty())
+        throw Nutzungsfehler{"--worksheets und --answer lassen sich nicht verbinden"};
+    if (aufruf.Diagramm.Pfad)
+        throw Nutzungsfehler{"--worksheets und --chart lassen sich nicht verbinden"};
+    if (aufruf.A1.Text || aufruf.A1.Datei || aufruf.A2.Text || aufruf.A2.Datei)
+        throw Nutzungsfehler{
+            "--worksheets erzeugt die Daten jedes Blattes selbst; --a1 und --a2 entfallen"};
+    if (!aufruf.Blattdatei) throw Nutzungsfehler{"--worksheets braucht --worksheet-pdf DATEI"};
+    if (!aufruf.Startwert) throw Nutzungsfehler{"--worksheets braucht --seed ZAHL"};
+    if (std::none_of(zustand.lstSelection.begin(), zustand.lstSelection.end(),
+                     [](const Listeneintrag& e) { return e.Ausgewaehlt; }))
+        throw Nutzungsfehler{"--worksheets braucht mindestens einen Eintrag (--select)"};
+#ifdef ZV_MIT_DIAGRAMMEN
+    Blattwunsch wunsch{.Blaetter = *aufruf.Blaetter,
+                       .Startwert = *aufruf.Startwert,
+                       .Werte = aufruf.Werte.value_or(10),
+                       .Vorlage = zustand,
+                       .Dezimal = dezimal};
+    // Settings the run refuses whatever the data (such as a negative number of places) would
+    // put its one line on every page instead of tasks.
+    {
+        const Zufallsdaten daten = BlattdatenErzeugen(wunsch, 1);
+        Steuerzustand probe = zustand;
+        probe.txtM1 = daten.txtM1;
+        probe.txtM2 = daten.txtM2;
+        const Aufgabe aufgabe = AufgabeStellen(std::move(probe), dezimal);
+        if (!aufgabe.Abbruch.empty())
+            throw Nutzungsfehler{
+                "keine Übungsblätter, die Einstellungen ergeben: " + aufgabe.Abbruch, false};
+    }
+    std::vector<Druckblatt> blaetter;
+    for (Blattseite& seite : ArbeitsblaetterSetzen(wunsch))
+        blaetter.push_back(
+            {std::move(seite.Kopf), std::move(seite.Seitenangabe), std::move(seite.Zeilen)});
+    if (const std::string grund = BlattdateiSchreiben(blaetter, *aufruf.Blattdatei); !grund.empty())
+        throw Nutzungsfehler{grund, false};
+    return 0;
+#else
+    (void)dezimal;
+    throw Nutzungsfehler{"--worksheets: dieses Programm wurde ohne Diagramme gebaut", false};
+#endif
 }
 
 void Diagrammoption(Aufruf& a, const Option& o, const std::string& wert) {
@@ -501,6 +578,84 @@ Vorgabe:
      .TexteBilden = DiagrammartTexte,
      .ReadmeWert = "KIND",
      .Setzen = Diagrammoption},
+    {.Name = "--worksheets",
+     .Wert = "N",
+     .Hilfe = "statt des Berichts N Übungsblätter (1 bis 500) mit Lösungen als PDF;\n"
+              "braucht --seed und --worksheet-pdf",
+     .Handbuch = R"(Schreibt statt des Berichts
+.I N
+Übungsblätter (1 bis 500) in die PDF-Datei von
+.BR \-\-worksheet\-pdf :
+je Blatt eigene Zufallsdaten, die Aufgaben der gewählten Einträge mit je einer leeren
+Antwortzeile, dahinter die Lösungen jedes Blattes mit seinen Daten und den
+Berechnungsschritten.
+Die Daten von Blatt
+.I i
+hängen nur von
+.BR \-\-seed ,
+.I i
+und
+.B \-\-values
+ab; gleiche Optionen ergeben dieselbe Datei.
+Die Eingabefelder
+.RB ( \-\-a1 ,
+.BR \-\-a2 )
+entfallen;
+.B \-\-answer
+und
+.B \-\-chart
+lassen sich nicht damit verbinden.
+Die Seiten sind A4 hoch mit einem Heftrand von 27\~mm.)",
+     .Bedeutung = "instead of the report, write N worksheets (1 to 500) with their answer key "
+                  "as a PDF; each sheet gets its own random data",
+     .Vorgabe = "none",
+     .Setzen =
+         [](Aufruf& a, const Option&, const std::string& w) {
+             const auto n = Ganzzahl(w, 1, kMeisteBlaetter);
+             if (!n) throw Nutzungsfehler{"--worksheets braucht eine Zahl von 1 bis 500: " + w};
+             a.Blaetter = static_cast<int>(*n);
+         }},
+    {.Name = "--seed",
+     .Wert = "S",
+     .Hilfe = "Startwert der Zufallsdaten der Übungsblätter (0 bis 4294967295)",
+     .Handbuch = R"(Der Startwert der Zufallsdaten der Übungsblätter, 0 bis 4294967295.)",
+     .Bedeutung = "start value of the worksheets' random data (0 to 4294967295)",
+     .Vorgabe = "none",
+     .Setzen =
+         [](Aufruf& a, const Option&, const std::string& w) {
+             const auto s = Ganzzahl(w, 0, 4294967295u);
+             if (!s) throw Nutzungsfehler{"--seed braucht eine Zahl von 0 bis 4294967295: " + w};
+             a.Startwert = static_cast<std::uint32_t>(*s);
+         }},
+    {.Name = "--values",
+     .Wert = "K",
+     .Hilfe = "Werte je Eingabefeld auf jedem Übungsblatt, 1 bis 99 (10)",
+     .Handbuch = R"(Die Zahl der Werte je Eingabefeld auf jedem Übungsblatt, 1 bis 99.
+Das erste Feld bekommt ganze Zahlen von 1 bis 100, das zweite ebenso, wo der Wert des ersten
+größer als 9 ist, sonst von 1 bis 10.
+Vorgabe: 10.)",
+     .Bedeutung = "values per input box on each worksheet, 1 to 99",
+     .Vorgabe = "10",
+     .Setzen =
+         [](Aufruf& a, const Option&, const std::string& w) {
+             const auto k = Ganzzahl(w, kWenigsteWerte, kMeisteWerte);
+             if (!k) throw Nutzungsfehler{"--values braucht eine Zahl von 1 bis 99: " + w};
+             a.Werte = static_cast<int>(*k);
+         }},
+    {.Name = "--worksheet-pdf",
+     .Wert = "PFAD",
+     .Hilfe = "die PDF-Datei der Übungsblätter",
+     .Handbuch = R"(Die PDF-Datei der Übungsblätter; sie wird erst ersetzt, wenn die neue ganz
+geschrieben ist.
+Kann sie nicht geschrieben werden, ist das ein Aufruffehler (Rückgabewert 2).)",
+     .ReadmeWert = "PATH",
+     .Bedeutung = "the worksheets' PDF file",
+     .Vorgabe = "none",
+     .Setzen =
+         [](Aufruf& a, const Option&, const std::string& w) {
+             if (w.empty()) throw Nutzungsfehler{"--worksheet-pdf braucht einen Dateinamen"};
+             a.Blattdatei = w;
+         }},
     {.Name = "--list",
      .Wert = "",
      .Endet = true,
@@ -641,6 +796,10 @@ int ReportWerkzeug(const std::vector<std::string>& argumente, std::istream& eing
         clsRechenlauf lauf(aufruf.Locale ? DezimaltrennzeichenFuerLocale(*aufruf.Locale)
                                          : DezimaltrennzeichenAusUmgebung());
         lauf.TrennzeichenSetzen(zustand.Trennzeichenwahl);
+        // Worksheets before the boxes are read: their data come from the generator.
+        if (const int code = BlaetterSchreiben(aufruf, zustand, lauf.Dezimaltrennzeichen());
+            code >= 0)
+            return code;
         const char trenner = lauf.Trennzeichen().front();
         bool eingabeGelesen = false;
         zustand.txtM1 = FeldText(aufruf.A1, trenner, eingabe, eingabeGelesen);
