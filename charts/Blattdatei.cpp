@@ -17,7 +17,6 @@ namespace {
 
 // Device resolution of the PDF: 1200 dots to the inch, so that positions round finely.
 constexpr int kAufloesung = 1200;
-constexpr double kPunkteProMm = kAufloesung / 25.4;
 // Margins in millimetres: the left one leaves room for the holes of a punch.
 constexpr double kRandLinks = 27.0;
 constexpr double kRandRechts = 13.0;
@@ -34,43 +33,7 @@ bool Zeichnen(const std::vector<Druckblatt>& blaetter, QIODevice& datei) {
     if (!schreiber.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                              QMarginsF(), QPageLayout::Millimeter)))
         return false;
-    const double breite = (210.0 - kRandLinks - kRandRechts) * kPunkteProMm;
-    const double hoehe = (297.0 - kRandOben - kRandUnten) * kPunkteProMm;
-    const double zeilenabstand = hoehe / (kDruckzeilen + kKopfzeilen);
-
-    QFont schrift(QStringLiteral("DejaVu Sans Mono"));
-    schrift.setStyleHint(QFont::TypeWriter);
-    schrift.setFixedPitch(true);
-    QPainter maler;
-    if (!maler.begin(&schreiber)) return false;
-    // The largest size up to 10 points at which a full line fits the width and one line's
-    // height the line spacing.
-    schrift.setPointSizeF(10.0);
-    maler.setFont(schrift);
-    QFontMetricsF mass(maler.font(), &schreiber);
-    const double zeile = mass.horizontalAdvance(QString(kDruckspalten, QLatin1Char('0')));
-    const double faktor = std::min({1.0, breite / zeile, zeilenabstand / mass.height()});
-    schrift.setPointSizeF(10.0 * faktor);
-    maler.setFont(schrift);
-    mass = QFontMetricsF(maler.font(), &schreiber);
-    const double links = kRandLinks * kPunkteProMm;
-    const double oben = kRandOben * kPunkteProMm + mass.ascent();
-
-    for (std::size_t s = 0; s < blaetter.size(); ++s) {
-        if (s > 0 && !schreiber.newPage()) return false;
-        const Druckblatt& blatt = blaetter[s];
-        const QString rechts = QString::fromStdString(blatt.Seitenangabe);
-        maler.drawText(QPointF(links, oben), QString::fromStdString(blatt.Kopf));
-        maler.drawText(QPointF(links + breite - mass.horizontalAdvance(rechts), oben), rechts);
-        const double strich = oben + zeilenabstand * 0.4;
-        maler.setPen(QPen(Qt::black, zeilenabstand / 20));
-        maler.drawLine(QPointF(links, strich), QPointF(links + breite, strich));
-        for (std::size_t z = 0; z < blatt.Zeilen.size(); ++z)
-            maler.drawText(
-                QPointF(links, oben + zeilenabstand * static_cast<double>(kKopfzeilen + z)),
-                QString::fromStdString(blatt.Zeilen[z]));
-    }
-    return maler.end();
+    return BlaetterZeichnen(blaetter, schreiber);
 }
 
 // Replaces every occurrence of the text by filler of the same length, so that the offsets in
@@ -128,6 +91,52 @@ std::string Schreiben(const std::vector<Druckblatt>& blaetter, const std::string
 }
 
 }  // namespace
+
+bool BlaetterZeichnen(const std::vector<Druckblatt>& blaetter, QPagedPaintDevice& geraet) {
+    // Millimetres to device dots, across and down (a printer's may differ).
+    const double mmX = geraet.logicalDpiX() / 25.4;
+    const double mmY = geraet.logicalDpiY() / 25.4;
+    const QRectF papier = geraet.pageLayout().fullRect(QPageLayout::Millimeter);
+    // Where the device keeps margins of its own, its origin lies at their corner.
+    const QPointF ursprung = geraet.pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
+    const double breite = (papier.width() - kRandLinks - kRandRechts) * mmX;
+    const double hoehe = (papier.height() - kRandOben - kRandUnten) * mmY;
+    const double zeilenabstand = hoehe / (kDruckzeilen + kKopfzeilen);
+
+    QFont schrift(QStringLiteral("DejaVu Sans Mono"));
+    schrift.setStyleHint(QFont::TypeWriter);
+    schrift.setFixedPitch(true);
+    QPainter maler;
+    if (!maler.begin(&geraet)) return false;
+    // The largest size up to 10 points at which a full line fits the width and one line's
+    // height the line spacing.
+    schrift.setPointSizeF(10.0);
+    maler.setFont(schrift);
+    QFontMetricsF mass(maler.font(), &geraet);
+    const double zeile = mass.horizontalAdvance(QString(kDruckspalten, QLatin1Char('0')));
+    const double faktor = std::min({1.0, breite / zeile, zeilenabstand / mass.height()});
+    schrift.setPointSizeF(10.0 * faktor);
+    maler.setFont(schrift);
+    mass = QFontMetricsF(maler.font(), &geraet);
+    const double links = (kRandLinks - ursprung.x()) * mmX;
+    const double oben = (kRandOben - ursprung.y()) * mmY + mass.ascent();
+
+    for (std::size_t s = 0; s < blaetter.size(); ++s) {
+        if (s > 0 && !geraet.newPage()) return false;
+        const Druckblatt& blatt = blaetter[s];
+        const QString rechts = QString::fromStdString(blatt.Seitenangabe);
+        maler.drawText(QPointF(links, oben), QString::fromStdString(blatt.Kopf));
+        maler.drawText(QPointF(links + breite - mass.horizontalAdvance(rechts), oben), rechts);
+        const double strich = oben + zeilenabstand * 0.4;
+        maler.setPen(QPen(Qt::black, zeilenabstand / 20));
+        maler.drawLine(QPointF(links, strich), QPointF(links + breite, strich));
+        for (std::size_t z = 0; z < blatt.Zeilen.size(); ++z)
+            maler.drawText(
+                QPointF(links, oben + zeilenabstand * static_cast<double>(kKopfzeilen + z)),
+                QString::fromStdString(blatt.Zeilen[z]));
+    }
+    return maler.end();
+}
 
 std::string BlattdateiSchreiben(const std::vector<Druckblatt>& blaetter, const std::string& pfad) {
     return MitWerkzeugAnwendung([&] { return Schreiben(blaetter, pfad); });

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+class QPagedPaintDevice;
+
 namespace zv {
 
 struct Druckblatt {
@@ -16,6 +18,11 @@ struct Druckblatt {
 // The page's text area holds this many characters per line and lines per page.
 inline constexpr int kDruckspalten = 80;
 inline constexpr int kDruckzeilen = 60;
+
+// Draws the pages onto a device set up for them (a printer after its dialog, or a PDF writer),
+// the text area placed by the paper's size so that a printer's own margins change nothing.
+// False when the device could not be drawn on or refused a page.
+bool BlaetterZeichnen(const std::vector<Druckblatt>& blaetter, QPagedPaintDevice& geraet);
 
 // Writes the pages to the PDF file at pfad, replaced only once the new one is complete. The
 // same pages give the same bytes: the date and document id the PDF writer stamps are set to

@@ -231,18 +231,8 @@ int BlaetterSchreiben(const Aufruf& aufruf, const Steuerzustand& zustand,
                        .Werte = aufruf.Werte.value_or(10),
                        .Vorlage = zustand,
                        .Dezimal = dezimal};
-    // Settings the run refuses whatever the data (such as a negative number of places) would
-    // put its one line on every page instead of tasks.
-    {
-        const Zufallsdaten daten = BlattdatenErzeugen(wunsch, 1);
-        Steuerzustand probe = zustand;
-        probe.txtM1 = daten.txtM1;
-        probe.txtM2 = daten.txtM2;
-        const Aufgabe aufgabe = AufgabeStellen(std::move(probe), dezimal);
-        if (!aufgabe.Abbruch.empty())
-            throw Nutzungsfehler{
-                "keine Übungsblätter, die Einstellungen ergeben: " + aufgabe.Abbruch, false};
-    }
+    if (const std::string abbruch = BlattwunschPruefen(wunsch); !abbruch.empty())
+        throw Nutzungsfehler{"keine Übungsblätter, die Einstellungen ergeben: " + abbruch, false};
     std::vector<Druckblatt> blaetter;
     for (Blattseite& seite : ArbeitsblaetterSetzen(wunsch))
         blaetter.push_back(

@@ -189,6 +189,14 @@ Zufallsdaten BlattdatenErzeugen(const Blattwunsch& wunsch, int blatt) {
         .value_or(Zufallsdaten{});
 }
 
+std::string BlattwunschPruefen(const Blattwunsch& wunsch) {
+    const Zufallsdaten daten = BlattdatenErzeugen(wunsch, 1);
+    Steuerzustand probe = wunsch.Vorlage;
+    probe.txtM1 = daten.txtM1;
+    probe.txtM2 = probe.Zweidimensional ? daten.txtM2 : std::string();
+    return AufgabeStellen(std::move(probe), wunsch.Dezimal).Abbruch;
+}
+
 std::vector<Blattseite> ArbeitsblaetterSetzen(const Blattwunsch& wunsch) {
     const bool zweidimensional = wunsch.Vorlage.Zweidimensional;
     const int wahl =

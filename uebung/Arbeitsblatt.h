@@ -55,6 +55,11 @@ class Blattuhr : public IUhr {
 // real random source, joined with the chosen separator.
 Zufallsdaten BlattdatenErzeugen(const Blattwunsch& wunsch, int blatt);
 
+// Settings the run refuses whatever the data (such as a negative number of places) would put
+// its one line on every page instead of tasks: that line, tried on the first page's data, or
+// the empty text when the settings give tasks.
+std::string BlattwunschPruefen(const Blattwunsch& wunsch);
+
 // All pages: the pupils' pages in order (a page whose tasks do not fit carries on over a
 // second), then the answer key, each sheet's solution beginning on a page of its own. No line
 // is wider than kBlattbreite characters (longer report lines are carried on with a mark) and

@@ -11,6 +11,9 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "charts/Blattdatei.h"
+#include "uebung/Arbeitsblatt.h"
+
 namespace {
 
 const QString Drucktitel = QStringLiteral("Ausgabe drucken");
@@ -170,4 +173,24 @@ void VorschauZeigen(const QString& bericht, const QFont& schrift, const Druckumg
                        Vorschautitel);
         });
     vorschau.exec();
+}
+
+bool BlaetterDrucken(const zv::Blattwunsch& wunsch, QPrinter& drucker,
+                     const Druckumgebung& umgebung) {
+    bool fertig = false;
+    {
+        const Wartezeiger zeiger;
+        std::vector<zv::Druckblatt> blaetter;
+        for (zv::Blattseite& seite : zv::ArbeitsblaetterSetzen(wunsch))
+            blaetter.push_back(
+                {std::move(seite.Kopf), std::move(seite.Seitenangabe), std::move(seite.Zeilen)});
+        fertig = zv::BlaetterZeichnen(blaetter, drucker);
+    }
+    if (fertig) return true;
+    QString text = QStringLiteral("Die Übungsblätter konnten nicht gedruckt werden.");
+    if (drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty())
+        text += QStringLiteral("\n\nDie Datei „%1“ ließ sich nicht schreiben.")
+                    .arg(QDir::toNativeSeparators(drucker.outputFileName()));
+    Melden(umgebung, text, QStringLiteral("Übungsblätter"));
+    return false;
 }

@@ -13,6 +13,10 @@ class QFont;
 class QPrinter;
 class QWidget;
 
+namespace zv {
+struct Blattwunsch;
+}
+
 // Above this many pages the user is asked before printing.
 inline constexpr int Seitengrenze = 50;
 
@@ -36,3 +40,8 @@ Druckausgang BerichtDrucken(const QString& bericht, const QFont& schrift, QPrint
 
 // Shows the print preview of the report; a print started from it goes through the same pages.
 void VorschauZeigen(const QString& bericht, const QFont& schrift, const Druckumgebung& umgebung);
+
+// Lays out the worksheets and their answer key and prints them on a set-up printer, under the
+// wait cursor. A failure is told in a message; true when every page was printed.
+bool BlaetterDrucken(const zv::Blattwunsch& wunsch, QPrinter& drucker,
+                     const Druckumgebung& umgebung);

@@ -32,6 +32,7 @@
 #include "run/Eingabehinweis.h"
 #include "run/Spaltendatei.h"
 #include "run/Statistiken.h"
+#include "uebung/Arbeitsblatt.h"
 #include "ui/Anzahlfrage.h"
 #include "ui/Druckablauf.h"
 #include "ui/Fensterplatz.h"
@@ -129,10 +130,16 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     }
     druckdialog_ = dienste.Druckdialog;
     if (!druckdialog_) {
-        druckdialog_ = [this](QPrinter& drucker) {
+        druckdialog_ = [this](QPrinter& drucker, const QString& titel) {
             QPrintDialog dialog(&drucker, this);
-            dialog.setWindowTitle(QStringLiteral("Ausgabe drucken"));
+            dialog.setWindowTitle(titel);
             return dialog.exec() == QDialog::Accepted;
+        };
+    }
+    blattdialog_ = dienste.Blattdialog;
+    if (!blattdialog_) {
+        blattdialog_ = [this](const Blattangaben& vorschlag, const QString& aufgaben) {
+            return BlattangabenErfragen(this, vorschlag, aufgaben);
         };
     }
     druckfrage_ = dienste.Druckfrage;
@@ -213,6 +220,13 @@ frmStatistik::frmStatistik(const Dienste& dienste, QWidget* parent)
     ui->MExtras->insertAction(mnuHilfe, mnuUebung);
     connect(mnuUebung, &QAction::triggered, this,
             abgesichert("Übung", &frmStatistik::mnuUebung_Click));
+    // Extras "Übungsb&lätter...", after the practice: a page of its own data for every pupil,
+    // printed with the answer key.
+    auto* mnuBlaetter = new QAction(QStringLiteral("Übungsb&lätter..."), this);
+    mnuBlaetter->setObjectName(QStringLiteral("mnuBlaetter"));
+    ui->MExtras->insertAction(mnuHilfe, mnuBlaetter);
+    connect(mnuBlaetter, &QAction::triggered, this,
+            abgesichert("Übungsblätter", &frmStatistik::mnuBlaetter_Click));
     connect(ui->lstSelection, &QListWidget::currentItemChanged, this,
             &frmStatistik::HilfeNachfuehren);
     // The two definitions of the quartiles exclude each other; the one checked stays while the
@@ -710,7 +724,7 @@ Druckausgang frmStatistik::AusgabeDrucken(QPrinter& drucker) {
 void frmStatistik::mnuPrint_Click() {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(QStringLiteral("Zorvanta-Bericht"));
-    if (druckdialog_(drucker)) AusgabeDrucken(drucker);
+    if (druckdialog_(drucker, QStringLiteral("Ausgabe drucken"))) AusgabeDrucken(drucker);
 }
 
 void frmStatistik::mnuVorschau_Click() {
@@ -800,6 +814,45 @@ void frmStatistik::mnuUebung_Click() {
     uebung_->show();
     uebung_->raise();
     uebung_->activateWindow();
+}
+
+void frmStatistik::mnuBlaetter_Click() {
+    zv::Blattwunsch wunsch{.Vorlage = Zustand(), .Dezimal = lauf_.Dezimaltrennzeichen()};
+    QStringList aufgaben;
+    for (const zv::Listeneintrag& eintrag : wunsch.Vorlage.lstSelection)
+        if (eintrag.Ausgewaehlt) aufgaben << QString::fromStdString(eintrag.Text);
+    if (aufgaben.isEmpty()) {
+        dialoge_->Meldung(
+            "Bitte wählen Sie in der Liste mindestens einen Eintrag: seine Aufgaben kommen auf "
+            "die Blätter.",
+            "Übungsblätter", zv::Meldungssymbol::Information);
+        return;
+    }
+    if (!blattangaben_) {
+        // The first start value is the day's date as a number, easy to note down.
+        const auto ms = static_cast<qint64>(uhr_->Jetzt() * 86400000.0);
+        const QDate tag = QDateTime::fromMSecsSinceEpoch(ms).date();
+        blattangaben_ = Blattangaben{.Startwert = static_cast<std::uint32_t>(
+                                         tag.year() * 10000 + tag.month() * 100 + tag.day()),
+                                     .Werte = Anzahl_};
+    }
+    const auto angaben = blattdialog_(*blattangaben_, aufgaben.join(QStringLiteral(", ")));
+    if (!angaben) return;
+    blattangaben_ = *angaben;
+    wunsch.Blaetter = angaben->Blaetter;
+    wunsch.Startwert = angaben->Startwert;
+    wunsch.Werte = angaben->Werte;
+    if (const std::string abbruch = zv::BlattwunschPruefen(wunsch); !abbruch.empty()) {
+        dialoge_->Meldung("Mit diesen Einstellungen entstehen keine Aufgaben:\r\n\r\n" + abbruch,
+                          "Übungsblätter", zv::Meldungssymbol::Kritisch);
+        return;
+    }
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setDocName(QStringLiteral("Zorvanta-Übungsblätter"));
+    drucker.setPageSize(QPageSize(QPageSize::A4));
+    drucker.setFullPage(true);
+    if (druckdialog_(drucker, QStringLiteral("Übungsblätter drucken")))
+        BlaetterDrucken(wunsch, drucker, Druckrahmen());
 }
 
 void frmStatistik::HilfeNachfuehren() {

@@ -16,6 +16,7 @@
 
 #include "run/Rechenlauf.h"
 #include "run/Zufallsdaten.h"
+#include "ui/Blattdialog.h"
 #include "ui/Dialoge.h"
 #include "ui/Druckablauf.h"
 
@@ -42,8 +43,13 @@ class frmStatistik : public QMainWindow {
         zv::IDialoge* Dialoge = nullptr;
         // Asks where to save, offering the given path; the empty text for Cancel.
         std::function<QString(const QString& vorschlag)> Speicherdialog;
-        // Lets the user set up the printer; false for Cancel.
-        std::function<bool(QPrinter& drucker)> Druckdialog;
+        // Lets the user set up the printer, under the given title; false for Cancel.
+        std::function<bool(QPrinter& drucker, const QString& titel)> Druckdialog;
+        // Asks for the worksheets' count, start value and values per box, as
+        // BlattangabenErfragen of ui/Blattdialog.h does; nothing for Cancel.
+        std::function<std::optional<Blattangaben>(const Blattangaben& vorschlag,
+                                                  const QString& aufgaben)>
+            Blattdialog;
         // Asks for the data file to open, starting in the given folder; the empty text for Cancel.
         std::function<QString(const QString& ordner)> Oeffnendialog;
         // Asks which column of a data file goes into which box, as SpaltenWaehlen of
@@ -137,6 +143,7 @@ class frmStatistik : public QMainWindow {
     // Extras "Ü&bung...": opens the practice window beside this one on the boxes and the
     // selected entries, or brings it up with its task built anew.
     void mnuUebung_Click();
+    void mnuBlaetter_Click();
 
     // Runs what a button or menu item does. What the program did not foresee (no memory left,
     // an error of a library) ends only that action: a message names it, every box keeps its text.
@@ -167,11 +174,14 @@ class frmStatistik : public QMainWindow {
     QButtonGroup* optSeparator_ = nullptr;
     QButtonGroup* optMaterial_ = nullptr;
     std::function<QString(const QString&)> speicherdialog_;
-    std::function<bool(QPrinter&)> druckdialog_;
+    decltype(Dienste::Druckdialog) druckdialog_;
     decltype(Dienste::Oeffnendialog) oeffnendialog_;
     decltype(Dienste::Spaltenwahl) spaltenwahl_;
     decltype(Dienste::Rueckfrage) rueckfrage_;
     decltype(Dienste::Druckfrage) druckfrage_;
+    decltype(Dienste::Blattdialog) blattdialog_;
+    // The worksheets' values last chosen, offered again while the program runs.
+    std::optional<Blattangaben> blattangaben_;
     // The folder of the last save, offered again while the program runs.
     QString speicherordner_;
     // The folder of the last data file opened, offered again while the program runs.

@@ -90,7 +90,7 @@ class TestFrmDiagramm : public QObject {
             const QString t = a->text();
             schluessel << t.mid(t.indexOf('&') + 1, 1).toLower();
         }
-        QCOMPARE(schluessel.size(), 13);
+        QCOMPARE(schluessel.size(), 14);
         QCOMPARE(QSet<QString>(schluessel.begin(), schluessel.end()).size(), schluessel.size());
 
         Daten(false, "1 2 2 3");

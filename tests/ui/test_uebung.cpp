@@ -1,6 +1,7 @@
 // The practice window opened from the main window's Extras menu, headless: rows, marks,
 // mistakes, score, solution, "Neue Aufgabe", and data that give no task.
 
+#include <QPrinter>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -141,6 +142,97 @@ class TestUebung : public QObject {
             QVERIFY(u->findChild<QLineEdit*>("txtAntwort_0") == nullptr);
             QVERIFY(K<QLabel>("lblErgebnis")->text().isEmpty());
         }
+    }
+
+    // Extras "Übungsblätter...": the dialog is offered the last values chosen and the selected
+    // entries; the print dialog gets A4 and the sheets with their key; no entry and a file that
+    // cannot be written are told, and Cancel prints nothing.
+    void blaetterDrucken() {
+        QTemporaryDir ordner;
+        QStringList vorschlaege, titel;
+        std::optional<Blattangaben> antwort;
+        QString ziel;
+        frmStatistik::Dienste dienste;
+        dienste.Dialoge = &dialoge_;
+        dienste.Blattdialog = [&](const Blattangaben& v, const QString& aufgaben) {
+            vorschlaege << QStringLiteral("%1 %2 %3 %4")
+                               .arg(v.Blaetter)
+                               .arg(v.Startwert)
+                               .arg(v.Werte)
+                               .arg(aufgaben);
+            return antwort;
+        };
+        dienste.Druckdialog = [&](QPrinter& drucker, const QString& t) {
+            titel << t;
+            drucker.setOutputFormat(QPrinter::PdfFormat);
+            drucker.setOutputFileName(ziel);
+            return drucker.pageLayout().pageSize().id() == QPageSize::A4;
+        };
+        f_ = std::make_unique<frmStatistik>(dienste);
+        f_->show();
+        const auto seiten = [](const QString& pfad) {
+            QFile datei(pfad);
+            if (!datei.open(QIODevice::ReadOnly)) return -1;
+            static const QRegularExpression seite(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+            return static_cast<int>(QString::fromLatin1(datei.readAll()).count(seite));
+        };
+
+        Daten("1 2 3", {});
+        K<QAction>("mnuBlaetter")->trigger();
+        QVERIFY(vorschlaege.isEmpty() && dialoge_.Meldungen.value(0).contains("mindestens einen"));
+
+        Daten("1 2 3", {"Median", "Modus"});
+        K<QAction>("mnuBlaetter")->trigger();  // Cancel
+        antwort = Blattangaben{3, 77, 5};
+        ziel = ordner.filePath("b.pdf");
+        K<QAction>("mnuBlaetter")->trigger();
+        QVERIFY2(
+            vorschlaege.value(0).startsWith("30 2") && vorschlaege[0].endsWith(" 10 Modus, Median"),
+            qPrintable(vorschlaege.value(0)));
+        QCOMPARE(vorschlaege.value(1), vorschlaege[0]);
+        QCOMPARE(titel, QStringList{"Übungsblätter drucken"});
+        QCOMPARE(seiten(ziel), 6);  // three sheets, then three pages of the key
+        QCOMPARE(dialoge_.Meldungen.size(), 1);
+
+        ziel = ordner.filePath("fehlt/b.pdf");
+        K<QAction>("mnuBlaetter")->trigger();
+        QCOMPARE(vorschlaege.value(2), "3 77 5 Modus, Median");
+        QVERIFY2(dialoge_.Meldungen.value(1).contains("nicht gedruckt") &&
+                     dialoge_.Meldungen[1].contains("fehlt"),
+                 qPrintable(dialoge_.Meldungen.value(1)));
+        QCOMPARE(titel.size(), 2);
+    }
+
+    // The dialog itself: "Drucken..." only for a start value of 0 to 4294967295, and the
+    // values as set.
+    void blattdialog() {
+        std::optional<Blattangaben> gewaehlt;
+        // A failed check leaves the dialog by Cancel, so that the test ends.
+        const auto bedienen = [](QDialog* d) {
+            auto* start = zvtest::Kind<QLineEdit>(d, "txtStartwert");
+            auto* drucken = zvtest::Kind<QPushButton>(d, "cmdDrucken");
+            QCOMPARE(start->text(), "12");
+            for (const auto& [text, gilt] :
+                 {std::pair{"4294967296", false}, {"", false}, {"4294967295", true}, {"0", true}}) {
+                start->setText(text);
+                QVERIFY2(drucken->isEnabled() == gilt, text);
+            }
+            zvtest::Kind<QSpinBox>(d, "spnBlaetter")->setValue(501);
+            zvtest::Kind<QSpinBox>(d, "spnWerte")->setValue(7);
+            start->setText("0042");
+            drucken->click();
+        };
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (d == nullptr) return;
+            bedienen(d);
+            if (d->isVisible()) d->reject();
+        });
+        gewaehlt = BlattangabenErfragen(f_.get(), Blattangaben{30, 12, 10}, "Median");
+        QVERIFY(gewaehlt.has_value());
+        QCOMPARE(gewaehlt->Blaetter, 500);
+        QCOMPARE(gewaehlt->Startwert, 42u);
+        QCOMPARE(gewaehlt->Werte, 7);
     }
 };
 
