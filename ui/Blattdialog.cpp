@@ -58,13 +58,14 @@ std::optional<Blattangaben> BlattangabenErfragen(QWidget* eltern, const Blattang
     QPushButton* drucken =
         knoepfe->addButton(QStringLiteral("&Drucken..."), QDialogButtonBox::AcceptRole);
     drucken->setObjectName(QStringLiteral("cmdDrucken"));
-    drucken->setDefault(true);
     QObject::connect(startwert, &QLineEdit::textChanged, drucken, [=](const QString& text) {
         drucken->setEnabled(StartwertLesen(text).has_value());
     });
     QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(knoepfe, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     aufbau->addWidget(knoepfe);
+    // Return prints; set once the button is in the dialog, which keeps track of it only then.
+    drucken->setDefault(true);
     dialog.setMinimumWidth(420);
 
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

@@ -220,7 +220,7 @@ class TestUebung : public QObject {
             zvtest::Kind<QSpinBox>(d, "spnBlaetter")->setValue(501);
             zvtest::Kind<QSpinBox>(d, "spnWerte")->setValue(7);
             start->setText("0042");
-            drucken->click();
+            QTest::keyClick(start, Qt::Key_Return);  // "Drucken..." is the default
         };
         QTimer::singleShot(0, [&] {
             auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
