@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <ctime>
 
 #include "charts/Werkzeugdiagramm.h"
 #include "files/Dateischreiben.h"
@@ -76,7 +77,32 @@ void Stempelfestsetzen(QByteArray& inhalt) {
     Festsetzen(inhalt, Wert(inhalt, "<xmpMM:InstanceID>uuid:", '<'), '0');
 }
 
+// Universal time for as long as it lives: the writer stamps the local time with its offset, and
+// the offset's length ("Z" or "+01'00'") would otherwise make the files of two time zones differ
+// in every position after it.
+class Weltzeit {
+  public:
+    Weltzeit() : alt_(qgetenv("TZ")), gesetzt_(qEnvironmentVariableIsSet("TZ")) {
+        qputenv("TZ", "UTC");
+        tzset();
+    }
+    ~Weltzeit() {
+        if (gesetzt_)
+            qputenv("TZ", alt_);
+        else
+            qunsetenv("TZ");
+        tzset();
+    }
+    Weltzeit(const Weltzeit&) = delete;
+    Weltzeit& operator=(const Weltzeit&) = delete;
+
+  private:
+    QByteArray alt_;
+    bool gesetzt_;
+};
+
 std::string Schreiben(const std::vector<Druckblatt>& blaetter, const std::string& pfad) {
+    const Weltzeit weltzeit;
     QByteArray inhalt;
     QBuffer puffer(&inhalt);
     puffer.open(QIODevice::WriteOnly);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -40,9 +41,18 @@ TEST(Blattdatei, GleicheOptionenGleicheBytes) {
     fs::create_directories(ordner);
     std::string fehler;
     ASSERT_EQ(Schreiben(ordner / "a.pdf", "17", fehler), 0) << fehler;
-    // Past a second, so that a date stamped into the file would differ.
+    // Past a second and in another time zone (a POSIX rule, which needs no zone data), so that
+    // a date stamped into the file would differ, even in its length.
     std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    const char* vorher = std::getenv("TZ");
+    const std::string zone = vorher ? vorher : "";
+    ::setenv("TZ", "IST-5:30", 1);
     ASSERT_EQ(Schreiben(ordner / "b.pdf", "17", fehler), 0) << fehler;
+    EXPECT_STREQ(std::getenv("TZ"), "IST-5:30") << "the time zone is given back";
+    if (vorher)
+        ::setenv("TZ", zone.c_str(), 1);
+    else
+        ::unsetenv("TZ");
     ASSERT_EQ(Schreiben(ordner / "c.pdf", "18", fehler), 0) << fehler;
     const std::string a = Lesen(ordner / "a.pdf"), b = Lesen(ordner / "b.pdf"),
                       c = Lesen(ordner / "c.pdf");
