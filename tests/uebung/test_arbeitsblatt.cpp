@@ -61,6 +61,8 @@ struct Fall {
     bool zweidimensional;
     std::vector<std::string> eintraege;
     int werte;
+    int trenner = 0;        // the separator option: 3 for the tab, which the key expands
+    const char* nks = "3";  // the decimal places
 };
 
 class Arbeitsblaetter : public ::testing::TestWithParam<Fall> {};
@@ -70,6 +72,8 @@ TEST_P(Arbeitsblaetter, JedesBlattEigeneDatenAufgabenUndLoesung) {
     constexpr int kBlaetter = 3;
     Blattwunsch wunsch = Wunsch(kBlaetter, 42, f.zweidimensional, f.eintraege, f.werte);
     wunsch.Vorlage.Rechentabellen = true;  // long lines in the key
+    wunsch.Vorlage.Trennzeichenwahl = f.trenner;
+    wunsch.Vorlage.txtNks = f.nks;
     const std::vector<Blattseite> seiten = ArbeitsblaetterSetzen(wunsch);
 
     std::set<std::string> datensaetze;
@@ -87,6 +91,8 @@ TEST_P(Arbeitsblaetter, JedesBlattEigeneDatenAufgabenUndLoesung) {
         // The pupil's page: n stated, one task line per answer row, in order, with its label.
         const std::vector<std::string> blatt_ = Zeilen(seiten, "Übungsblatt – " + nummer);
         EXPECT_TRUE(Enthaelt(blatt_, "n = " + std::to_string(f.werte)));
+        EXPECT_TRUE(Enthaelt(blatt_, std::string("Runden Sie auf ") + f.nks + " Nachkommastelle" +
+                                         (f.nks == std::string("1") ? ";" : "n;")));
         // A task is the line above an answer line: "  " and the label, then ":" or a hint.
         std::vector<std::string> aufgaben;
         for (std::size_t i = 1; i < blatt_.size(); ++i)
@@ -142,12 +148,14 @@ TEST_P(Arbeitsblaetter, JedesBlattEigeneDatenAufgabenUndLoesung) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Arbeitsblaetter,
-    ::testing::Values(Fall{"Lage", false, {"Modus", "Median", "Arithmetisches Mittel"}, 10},
+    ::testing::Values(Fall{"Lage", false, {"Modus", "Median", "Arithmetisches Mittel"}, 10, 3},
                       Fall{"AlleEindimensional", false, {}, 99},
                       Fall{"Korrelation",
                            true,
                            {"Bravais-Pearson-Korrelationskoeffizient", "Lineare Regression"},
-                           7},
+                           7,
+                           0,
+                           "1"},
                       Fall{"AlleZweidimensional", true, {}, 25}),
     [](const auto& p) { return std::string(p.param.name); });
 
@@ -171,6 +179,7 @@ TEST(Arbeitsblaetter, UhrenVerschiedenerBlaetterLiegenAuseinander) {
     const std::pair<std::uint32_t, int> paare[][2] = {{{0, 1}, {0, 2}},
                                                       {{0, kMeisteBlaetter}, {1, 1}},
                                                       {{5, 500}, {6, 1}},
+                                                      {{5, 1}, {6, 1}},
                                                       {{4294967295u, 499}, {4294967295u, 500}},
                                                       {{4294967294u, 500}, {4294967295u, 1}}};
     for (const auto& paar : paare) {
