@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Text.h"
+#include "base/Zahltext.h"
 #include "run/Trennzeichen.h"
 #include "uebung/Aufgabe.h"
 
@@ -142,6 +143,29 @@ std::string_view Antworthinweis(Zeilenart art) {
     return "";
 }
 
+// The answer lines of a row: one short line for one value; for a list, as many lines across the
+// page as its values need when written by hand (about half again as wide as printed, each value
+// and the gap after it).
+std::vector<std::string> Antwortlinien(const Antwortzeile& zeile, int nks) {
+    const std::string einrueckung = "      ";
+    if (zeile.Art == Zeilenart::Gerundet || zeile.Art == Zeilenart::Voll)
+        return {einrueckung + std::string(44, '_')};
+    const std::size_t breite = kBlattbreite - einrueckung.size();
+    std::size_t zeichen = 0;
+    for (const double w : zeile.Wahr) {
+        const bool gerundet = zeile.Art == Zeilenart::ListeGerundet && nks >= 0;
+        zeichen += Zeichenzahl(gerundet ? GerundetText(w, nks, ",") : VollText(w, ",")) + 2;
+    }
+    const std::size_t linien = std::max<std::size_t>(1, (zeichen * 3 / 2 + breite - 1) / breite);
+    // An empty line between two answer lines gives the writing the height of a school line.
+    std::vector<std::string> raum = {einrueckung + std::string(breite, '_')};
+    for (std::size_t i = 1; i < linien; ++i) {
+        raum.emplace_back();
+        raum.push_back(raum.front());
+    }
+    return raum;
+}
+
 // The places to round to and the decimal separator, with pi as an example where it has that
 // many digits; the run also takes a negative number of places, which rounds before the point.
 std::string Rundungszeile(int nks, const std::string& dezimal) {
@@ -160,16 +184,26 @@ std::string Rundungszeile(int nks, const std::string& dezimal) {
 }
 
 // Cuts a block into pages under one header; the pages after the first say they carry it on.
+// gebunden[i]: line i stays on the page of line i - 1, as a task's answer lines stay under its
+// label. A page ends before such a block unless the block alone is longer than a page.
 void Seitenanhaengen(std::vector<Blattseite>& seiten, const std::string& kopf,
-                     const std::vector<std::string>& zeilen) {
-    for (std::size_t anfang = 0; anfang == 0 || anfang < zeilen.size(); anfang += kZeilenProBlatt) {
+                     const std::vector<std::string>& zeilen,
+                     const std::vector<bool>& gebunden = {}) {
+    std::size_t anfang = 0;
+    while (true) {
         // A page carrying a block on does not open with the empty line that ended the last.
         while (anfang > 0 && anfang < zeilen.size() && zeilen[anfang].empty()) ++anfang;
-        const std::size_t ende = std::min(zeilen.size(), anfang + kZeilenProBlatt);
+        if (anfang > 0 && anfang >= zeilen.size()) break;
+        std::size_t ende = std::min(zeilen.size(), anfang + kZeilenProBlatt);
+        std::size_t block = ende;
+        while (block > anfang && block < gebunden.size() && gebunden[block]) --block;
+        if (block > anfang) ende = block;
         seiten.push_back({anfang == 0 ? kopf : kopf + " (Fortsetzung)",
                           {},
                           std::vector<std::string>(zeilen.begin() + static_cast<long>(anfang),
                                                    zeilen.begin() + static_cast<long>(ende))});
+        if (ende >= zeilen.size()) break;
+        anfang = ende;
     }
 }
 
@@ -216,6 +250,7 @@ std::vector<Blattseite> ArbeitsblaetterSetzen(const Blattwunsch& wunsch) {
 
         std::vector<std::string> zeilen = {
             "Name: ______________________________   Klasse: ________   Datum: ____________", ""};
+        std::vector<bool> gebunden;
         zeilen.insert(zeilen.end(), datenblock.begin(), datenblock.end());
         zeilen.emplace_back();
         zeilen.push_back(Rundungszeile(aufgabe.Einstellungen.Nks, wunsch.Dezimal));
@@ -227,11 +262,14 @@ std::vector<Blattseite> ArbeitsblaetterSetzen(const Blattwunsch& wunsch) {
             zeilen.emplace_back();
             for (const Antwortzeile& z : aufgabe.Zeilen) {
                 TextAnhaengen(zeilen, "  " + z.Name + std::string(Antworthinweis(z.Art)) + ":");
-                zeilen.push_back("      ____________________________________________");
+                gebunden.resize(zeilen.size(), false);
+                for (std::string& linie : Antwortlinien(z, aufgabe.Einstellungen.Nks))
+                    zeilen.push_back(std::move(linie));
+                gebunden.resize(zeilen.size(), true);
                 zeilen.emplace_back();
             }
         }
-        Seitenanhaengen(blaetter, "Übungsblatt – " + nummer, zeilen);
+        Seitenanhaengen(blaetter, "Übungsblatt – " + nummer, zeilen, gebunden);
 
         std::vector<std::string> loesung = {"Lösung zu " + nummer, ""};
         loesung.insert(loesung.end(), datenblock.begin(), datenblock.end());

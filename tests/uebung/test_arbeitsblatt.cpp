@@ -7,6 +7,7 @@
 #include <set>
 
 #include "base/Text.h"
+#include "base/Zahltext.h"
 #include "run/Statistiken.h"
 #include "uebung/Arbeitsblatt.h"
 #include "uebung/Aufgabe.h"
@@ -93,16 +94,30 @@ TEST_P(Arbeitsblaetter, JedesBlattEigeneDatenAufgabenUndLoesung) {
         EXPECT_TRUE(Enthaelt(blatt_, "n = " + std::to_string(f.werte)));
         EXPECT_TRUE(Enthaelt(blatt_, std::string("Runden Sie auf ") + f.nks + " Nachkommastelle" +
                                          (f.nks == std::string("1") ? ";" : "n;")));
-        // A task is the line above an answer line: "  " and the label, then ":" or a hint.
+        // A task is the line above its first answer line: "  " and the label, then ":" or a
+        // hint. Its answer lines hold, written as printed, every value the answer has.
         std::vector<std::string> aufgaben;
-        for (std::size_t i = 1; i < blatt_.size(); ++i)
-            if (blatt_[i].rfind("      ___", 0) == 0) aufgaben.push_back(blatt_[i - 1]);
+        std::vector<std::size_t> raum;
+        for (std::size_t i = 1; i < blatt_.size(); ++i) {
+            if (blatt_[i].rfind("      ___", 0) != 0) continue;
+            if (blatt_[i - 1].rfind("      ___", 0) != 0 && !blatt_[i - 1].empty()) {
+                aufgaben.push_back(blatt_[i - 1]);
+                raum.push_back(0);
+            }
+            raum.back() += blatt_[i].size() - 6;
+        }
         ASSERT_EQ(aufgaben.size(), aufgabe.Zeilen.size()) << nummer;
         for (std::size_t i = 0; i < aufgaben.size(); ++i) {
-            const std::string kopf = "  " + aufgabe.Zeilen[i].Name;
-            EXPECT_TRUE(aufgaben[i].rfind(kopf + ":", 0) == 0 ||
-                        aufgaben[i].rfind(kopf + " (", 0) == 0)
+            const Antwortzeile& z = aufgabe.Zeilen[i];
+            EXPECT_TRUE(aufgaben[i].rfind("  " + z.Name + ":", 0) == 0 ||
+                        aufgaben[i].rfind("  " + z.Name + " (", 0) == 0)
                 << nummer << ": " << aufgaben[i];
+            std::size_t antwort = 0;
+            for (const double w : z.Wahr)
+                antwort += 1 + Zeichenzahl(z.Art == Zeilenart::ListeGerundet
+                                               ? GerundetText(w, aufgabe.Einstellungen.Nks, ",")
+                                               : VollText(w, ","));
+            EXPECT_GE(raum[i], antwort) << nummer << ": " << z.Name;
         }
 
         // The key: each entry's worked solution as the layer gives it, word for word; lines
@@ -142,6 +157,10 @@ TEST_P(Arbeitsblaetter, JedesBlattEigeneDatenAufgabenUndLoesung) {
         EXPECT_EQ(seiten[i].Seitenangabe,
                   "Seite " + std::to_string(i + 1) + " von " + std::to_string(seiten.size()));
         EXPECT_LE(seiten[i].Zeilen.size(), kZeilenProBlatt);
+        // A task's answer lines stay on the page of its label.
+        EXPECT_FALSE(!seiten[i].Zeilen.empty() &&
+                     seiten[i].Zeilen.front().rfind("      ___", 0) == 0)
+            << seiten[i].Kopf;
         for (const std::string& z : seiten[i].Zeilen) EXPECT_LE(Zeichenzahl(z), kBlattbreite) << z;
     }
 }
