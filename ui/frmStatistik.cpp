@@ -710,11 +710,15 @@ void frmStatistik::mnuSave_Click() {
     }
 }
 
-Druckumgebung frmStatistik::Druckrahmen() {
-    // The header's date is the day of the window's clock, which counts days since 1970 in UTC.
+QDate frmStatistik::Heute() const {
+    // The window's clock counts days since 1970 in UTC; the day is taken in local time.
     const auto ms = static_cast<qint64>(uhr_->Jetzt() * 86400000.0);
-    const QDate tag = QDateTime::fromMSecsSinceEpoch(ms).date();  // in local time
-    return {this, dialoge_, druckfrage_, tag.toString(QStringLiteral("dd.MM.yyyy"))};
+    return QDateTime::fromMSecsSinceEpoch(ms).date();
+}
+
+Druckumgebung frmStatistik::Druckrahmen() {
+    // The header's date is the day of the window's clock.
+    return {this, dialoge_, druckfrage_, Heute().toString(QStringLiteral("dd.MM.yyyy"))};
 }
 
 Druckausgang frmStatistik::AusgabeDrucken(QPrinter& drucker) {
@@ -830,8 +834,7 @@ void frmStatistik::mnuBlaetter_Click() {
     }
     if (!blattangaben_) {
         // The first start value is the day's date as a number, easy to note down.
-        const auto ms = static_cast<qint64>(uhr_->Jetzt() * 86400000.0);
-        const QDate tag = QDateTime::fromMSecsSinceEpoch(ms).date();
+        const QDate tag = Heute();
         blattangaben_ = Blattangaben{.Startwert = static_cast<std::uint32_t>(
                                          tag.year() * 10000 + tag.month() * 100 + tag.day()),
                                      .Werte = Anzahl_};

@@ -4,6 +4,7 @@
 // frmStatistik.ui; this class adds start-up, the layout on resize, the data-mode switch,
 // the input behaviour and the Extras menu.
 
+#include <QDate>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -130,6 +131,8 @@ class frmStatistik : public QMainWindow {
     void mnuPrint_Click();
     void mnuVorschau_Click();
     // The window's dialogs and clock, lent to printing.
+    // The day of the window's clock.
+    QDate Heute() const;
     Druckumgebung Druckrahmen();
     void mnuDiagramm_Click();
     // Puts a window that is about to open beside this one, clear of its controls.
